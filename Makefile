@@ -1,0 +1,52 @@
+# The two commands of the README: `make run` and `make test`. Both install what is missing.
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run cli test test-asan bench format format-check clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/src/app/vorneth ]; then \
+	  $(BUILD)/src/app/vorneth; \
+	else \
+	  $(BUILD)/src/cli/vorneth-cli --title "Dragon's lair" A=1 Z=2 --magic 2; \
+	fi
+
+test: build
+	@mkdir -p $(BUILD)/xdg && chmod 700 $(BUILD)/xdg
+	cd $(BUILD) && XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/xdg QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DVORNETH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@mkdir -p $(ASAN_BUILD)/xdg && chmod 700 $(ASAN_BUILD)/xdg
+	cd $(ASAN_BUILD) && XDG_RUNTIME_DIR=$(CURDIR)/$(ASAN_BUILD)/xdg QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	  ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNETH_BENCH=ON -DVORNETH_TESTS=OFF
+	cmake --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench

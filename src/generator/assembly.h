@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generator/hoard_request.h"
+#include "generator/random_source.h"
+
+namespace vorneth {
+
+// One generated hoard: the window caption, the DM list and the players list derived from it.
+struct Hoard {
+  std::string Caption;
+  std::vector<std::string> DMList;
+  std::vector<std::string> PlayersList;
+};
+
+// "Vorneth - " followed by the title exactly as typed, or "Vorneth" when the title holds
+// nothing but blanks and control characters. An untitled hoard never shows another's title.
+std::string HoardCaption(std::string_view title);
+
+// Assembles the hoard from the random source as it stands: custom magic items, types A to Z
+// in letter order, then the custom gold, gem and jewelry lines, "Nothing Found" when nothing
+// resulted; then the players list. `separator` goes between thousands of amounts.
+Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator);
+
+// Seeds a random source with request.Seed and assembles: one request, one hoard.
+Hoard GenerateHoard(const HoardRequest& request, std::string_view separator = ",");
+
+}  // namespace vorneth

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "generator/number_text.h"
+#include "generator/random_source.h"
+
+namespace vorneth {
+
+// What every generator of a hoard works with: the shared random source, the thousands
+// separator for amounts, and the growing list of lines. Generators produce output only
+// through AddLine.
+class Generator {
+ public:
+  Generator(RandomSource& random, std::string separator)
+      : random_(random), separator_(std::move(separator)) {}
+
+  int Roll(int n) { return random_.Roll(n); }
+  bool PercentRoll(int p) { return random_.PercentRoll(p); }
+
+  void AddLine(std::string line) { lines_.push_back(std::move(line)); }
+
+  // Coin amounts and gem and jewelry totals: decimal with the desktop's separator.
+  std::string NumberText(long long n) const { return vorneth::NumberText(n, separator_); }
+
+  const std::vector<std::string>& Lines() const { return lines_; }
+  std::vector<std::string> TakeLines() { return std::move(lines_); }
+  RandomSource& Random() { return random_; }
+
+ private:
+  RandomSource& random_;
+  std::string separator_;
+  std::vector<std::string> lines_;
+};
+
+}  // namespace vorneth

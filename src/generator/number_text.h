@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorneth {
+
+// Decimal text of n with `separator` between groups of three digits, counted from the right:
+// NumberText(1234567, ",") is "1,234,567". The separator is one character of the desktop's
+// setting, which may take several bytes in UTF-8.
+std::string NumberText(long long n, std::string_view separator);
+
+}  // namespace vorneth

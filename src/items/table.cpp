@@ -1,0 +1,58 @@
+#include "items/table.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "generator/generator.h"
+
+namespace vorneth::items {
+
+const Row& Pick(const Table& table, int d) {
+  // Rows are sorted by range; the first row whose upper bound reaches d holds it.
+  auto it = std::lower_bound(table.rows.begin(), table.rows.end(), d,
+                             [](const Row& row, int value) { return row.hi < value; });
+  assert(it != table.rows.end() && it->lo <= d);
+  return *it;
+}
+
+const Row& RollRow(Generator& g, const Table& table) {
+  return Pick(table, g.Roll(table.die) + 1);
+}
+
+std::string RowLine(Generator& g, const Row& row) {
+  std::string line(row.text);
+  switch (row.kind) {
+    case RowKind::Variant:
+      line += RollRow(g, *row.sub).text;
+      break;
+    case RowKind::Count:
+      line += std::to_string(g.Roll(row.die) + row.base);
+      line += row.suffix;
+      break;
+    case RowKind::List: {
+      const int entries = g.Roll(row.die) + row.base;
+      for (int i = 0; i < entries; ++i) {
+        line += RollRow(g, *row.sub).text;
+      }
+      line += row.suffix;
+      break;
+    }
+    case RowKind::Fixed:
+    case RowKind::Reference:
+    case RowKind::Typed:
+    case RowKind::Spells:
+      break;
+  }
+  return line;
+}
+
+void RunTable(Generator& g, const Table& table) {
+  const Row& row = RollRow(g, table);
+  if (row.kind == RowKind::Reference) {
+    RunTable(g, *row.sub);
+    return;
+  }
+  g.AddLine(RowLine(g, row));
+}
+
+}  // namespace vorneth::items
