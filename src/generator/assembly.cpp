@@ -26,7 +26,8 @@ std::string HoardCaption(std::string_view title) {
   return "Vorneth";
 }
 
-Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {
+std::vector<std::string> AssembleDMList(const HoardRequest& request, RandomSource& random,
+                                        std::string_view separator) {
   Generator g(random, std::string(separator));
   for (int i = 0; i < request.CustMagic; ++i) {
     AnyMagicItem(g);
@@ -50,9 +51,13 @@ Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::stri
     g.AddLine("Nothing Found");
   }
 
+  return g.TakeLines();
+}
+
+Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {
   Hoard hoard;
   hoard.Caption = HoardCaption(request.Title);
-  hoard.DMList = g.TakeLines();
+  hoard.DMList = AssembleDMList(request, random, separator);
   hoard.PlayersList = playersview::ParsePlayers(hoard.DMList);
   return hoard;
 }

@@ -20,6 +20,10 @@ struct Hoard {
 // nothing but blanks and control characters. An untitled hoard never shows another's title.
 std::string HoardCaption(std::string_view title);
 
+// The DM list alone, drawn from the random source as it stands (see AssembleHoard).
+std::vector<std::string> AssembleDMList(const HoardRequest& request, RandomSource& random,
+                                        std::string_view separator);
+
 // Assembles the hoard from the random source as it stands: custom magic items, types A to Z
 // in letter order, then the custom gold, gem and jewelry lines, "Nothing Found" when nothing
 // resulted; then the players list. `separator` goes between thousands of amounts.

@@ -1,0 +1,61 @@
+// The engine's speed: one roll, a typical single-type hoard, and the largest request the
+// request form allows (every type at 99, the custom maxima).
+#include <benchmark/benchmark.h>
+
+#include "generator/assembly.h"
+#include "generator/random_source.h"
+
+namespace {
+
+using vorneth::HoardRequest;
+
+void BM_Roll(benchmark::State& state) {
+  vorneth::RandomSource random(14737260);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(random.Roll(101));
+  }
+}
+BENCHMARK(BM_Roll);
+
+void BM_TypeAHoard(benchmark::State& state) {
+  HoardRequest request;
+  request.Count('A') = 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(vorneth::GenerateHoard(request, ","));
+  }
+}
+BENCHMARK(BM_TypeAHoard);
+
+void BM_LargestRequest(benchmark::State& state) {
+  HoardRequest request;
+  request.TypeCount.fill(99);
+  request.CustMagic = 999;
+  request.CustCoins = 99999999;
+  request.CustGems = 9999;
+  request.CustJewelry = 9999;
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    const vorneth::Hoard hoard = vorneth::GenerateHoard(request, ",");
+    lines = hoard.DMList.size();
+    benchmark::DoNotOptimize(hoard);
+  }
+  state.counters["dm_lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_LargestRequest)->Unit(benchmark::kMicrosecond);
+
+// The DM list alone, without deriving the players list.
+void BM_LargestRequestDMList(benchmark::State& state) {
+  HoardRequest request;
+  request.TypeCount.fill(99);
+  request.CustMagic = 999;
+  request.CustCoins = 99999999;
+  request.CustGems = 9999;
+  request.CustJewelry = 9999;
+  for (auto _ : state) {
+    vorneth::RandomSource random(request.Seed);
+    benchmark::DoNotOptimize(vorneth::AssembleDMList(request, random, ","));
+  }
+}
+BENCHMARK(BM_LargestRequestDMList)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
