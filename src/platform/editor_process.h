@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace vorneth::platform {
+
+// A plain-text editor: the program and the options that make it stay until its window is
+// closed. The file to edit is appended as the last argument.
+struct EditorCommand {
+  QString program;
+  QStringList options;
+};
+
+// The known GUI editors, in order of preference, that are found in `searchPaths` (the PATH when
+// empty). Terminal editors named by $VISUAL or $EDITOR are never used: there is no terminal.
+std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths = {});
+
+// Replaces the search with one fixed command (tests hand in a small script); nullopt restores
+// the search.
+void SetEditorCommand(std::optional<EditorCommand> command);
+
+// The commands EditList tries in order: the fixed one if set, else AvailableEditors().
+std::vector<EditorCommand> EditorCandidates();
+
+// Starts the first candidate that can be started on `file` and waits for it to end, with no
+// time limit. Meanwhile `parent`'s window is disabled and cannot be closed, while the event
+// loop keeps it painted. Returns false when no editor could be started.
+bool RunEditorAndWait(QWidget* parent, const QString& file);
+
+}  // namespace vorneth::platform

@@ -1,0 +1,110 @@
+#include "platform/list_printer.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <map>
+
+#include "platform/print_footer.h"
+
+namespace vorneth::platform {
+
+namespace {
+
+constexpr int kTitlePointSize = 12;
+constexpr int kListPointSize = 10;
+
+QFont PrintFont(int pointSize) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(pointSize);
+  return font;
+}
+
+QString ToQString(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Font metrics of the printer's canvas, one set per point size.
+class PrinterMetrics final : public TextMetrics {
+ public:
+  explicit PrinterMetrics(QPaintDevice& device) : device_(device) {}
+
+  int Width(std::string_view utf8, int pointSize) const override {
+    return MetricsFor(pointSize).horizontalAdvance(ToQString(utf8));
+  }
+  int Height(std::string_view /*utf8*/, int pointSize) const override {
+    return MetricsFor(pointSize).height();
+  }
+  int Ascent(int pointSize) const { return MetricsFor(pointSize).ascent(); }
+
+ private:
+  const QFontMetrics& MetricsFor(int pointSize) const {
+    auto it = cache_.find(pointSize);
+    if (it == cache_.end()) {
+      it = cache_.emplace(pointSize, QFontMetrics(PrintFont(pointSize), &device_)).first;
+    }
+    return it->second;
+  }
+
+  QPaintDevice& device_;
+  mutable std::map<int, QFontMetrics> cache_;
+};
+
+void PaintRun(QPainter& painter, const TextRun& run, const PrinterMetrics& metrics) {
+  painter.setFont(PrintFont(run.pointSize));
+  if (run.opaqueWhite) {
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+  } else {
+    painter.setBackgroundMode(Qt::TransparentMode);
+  }
+  painter.drawText(QPoint(run.x, run.y + metrics.Ascent(run.pointSize)), ToQString(run.text));
+}
+
+}  // namespace
+
+std::vector<PrintLine> PrintoutLines(const QString& caption, ListKind kind, const Lines& lines) {
+  std::vector<PrintLine> out;
+  out.reserve(lines.size() + 5);
+  out.push_back({caption.toStdString(), kTitlePointSize});
+  out.push_back({"", kTitlePointSize});
+  out.push_back({ListHeading(kind), kTitlePointSize});
+  out.push_back({"", kTitlePointSize});
+  for (const std::string& line : lines) {
+    out.push_back({line, kListPointSize});
+  }
+  out.push_back({"", kListPointSize});
+  return out;
+}
+
+bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
+                 const QDateTime& now) {
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setFullPage(true);
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+
+  QPainter painter;
+  if (!painter.begin(&printer)) {
+    return false;
+  }
+  const PrinterMetrics metrics(printer);
+  const PageSize page{printer.width(), printer.height()};
+  std::vector<PrintPage> pages = PlanPages(PrintoutLines(caption, kind, lines), metrics, page);
+  PlaceFooter(pages, FooterText(now, SeparatorsOf(QLocale::system())).toStdString(), kFooterLeft,
+              kFooterPointSize, metrics, page);
+
+  for (std::size_t i = 0; i < pages.size(); ++i) {
+    if (i > 0) {
+      printer.newPage();
+    }
+    for (const TextRun& run : pages[i].runs) {
+      PaintRun(painter, run, metrics);
+    }
+  }
+  return painter.end();
+}
+
+}  // namespace vorneth::platform

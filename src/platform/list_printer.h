@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+#include "platform/list_kind.h"
+#include "platform/print_layout.h"
+#include "platform/text_file.h"
+
+class QPrinter;
+
+namespace vorneth::platform {
+
+// The lines of a printout before layout: caption, empty line, heading, empty line in 12 point;
+// the list's lines in 10 point; a closing empty line.
+std::vector<PrintLine> PrintoutLines(const QString& caption, ListKind kind, const Lines& lines);
+
+// The footer's left edge in device units.
+inline constexpr int kFooterLeft = 10;
+inline constexpr int kFooterPointSize = 8;
+
+// Prints the list on `printer` in portrait, using the whole page, with the footer (dated `now`,
+// with the user's separators) on the last page. Returns false when the printer could not start
+// the job; nothing is printed then.
+bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
+                 const QDateTime& now);
+
+}  // namespace vorneth::platform
