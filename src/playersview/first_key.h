@@ -25,14 +25,10 @@ class FirstKeyIndex {
  public:
   static_assert(N < 255, "key positions are stored in one byte");
 
-  template <typename Row, typename Project>
-  constexpr FirstKeyIndex(const Row (&rows)[N], Project project) {
-    for (std::size_t k = 0; k < N; ++k) {
-      keys_[k] = project(rows[k]);
-    }
+  constexpr explicit FirstKeyIndex(const std::array<std::string_view, N>& keys) {
     // Counting sort by first byte; within a bucket the keys keep their list order.
     std::array<std::uint8_t, 257> count{};
-    for (std::string_view key : keys_) {
+    for (std::string_view key : keys) {
       ++count[static_cast<unsigned char>(key.front())];
     }
     std::uint8_t running = 0;
@@ -43,8 +39,16 @@ class FirstKeyIndex {
     start_[256] = running;
     std::array<std::uint8_t, 257> fill = start_;
     for (std::size_t k = 0; k < N; ++k) {
-      const auto b = static_cast<unsigned char>(keys_[k].front());
-      bucket_[fill[b]++] = static_cast<std::uint8_t>(k);
+      const auto b = static_cast<unsigned char>(keys[k].front());
+      Entry& entry = entries_[fill[b]++];
+      entry.key = keys[k];
+      entry.index = static_cast<std::uint8_t>(k);
+      // The key's first (up to) four bytes, for a cheap test before the full comparison.
+      for (std::size_t j = 0; j < 4 && j < keys[k].size(); ++j) {
+        const auto shift = static_cast<unsigned>(8 * j);
+        entry.head |= static_cast<std::uint32_t>(static_cast<unsigned char>(keys[k][j])) << shift;
+        entry.headMask |= std::uint32_t{0xFF} << shift;
+      }
     }
   }
 
@@ -57,15 +61,20 @@ class FirstKeyIndex {
     for (std::size_t i = 0; i < n && best != 0; ++i) {
       const auto b = static_cast<unsigned char>(data[i]);
       const std::size_t end = start_[b + 1];
-      for (std::size_t e = start_[b]; e < end; ++e) {
-        const std::size_t k = bucket_[e];
-        if (k >= best) {
+      std::size_t e = start_[b];
+      if (e == end) {
+        continue;
+      }
+      const std::uint32_t head = Head(data + i, n - i);
+      for (; e < end; ++e) {
+        const Entry& entry = entries_[e];
+        if (entry.index >= best) {
           break;  // this key and the rest of the bucket come later in the list
         }
-        const std::string_view key = keys_[k];
-        if (key.size() <= n - i && std::memcmp(data + i, key.data(), key.size()) == 0) {
+        if ((head & entry.headMask) == entry.head && entry.key.size() <= n - i &&
+            std::memcmp(data + i, entry.key.data(), entry.key.size()) == 0) {
           // The first time a key can still win it is at its leftmost occurrence.
-          best = k;
+          best = entry.index;
           bestAt = i;
           break;
         }
@@ -75,9 +84,43 @@ class FirstKeyIndex {
   }
 
  private:
-  std::array<std::string_view, N> keys_{};
-  std::array<std::uint8_t, 257> start_{};  // bucket of byte b: bucket_[start_[b] .. start_[b+1])
-  std::array<std::uint8_t, N> bucket_{};
+  struct Entry {
+    std::string_view key;
+    std::uint32_t head = 0;  // first bytes of the key, the first in the low byte
+    std::uint32_t headMask = 0;
+    std::uint8_t index = 0;  // position in the list
+  };
+
+  // Up to four bytes from p, the first in the low byte, zero beyond the line's end.
+  static std::uint32_t Head(const char* p, std::size_t left) {
+    std::uint32_t head = 0;
+    if (left >= 4) {
+      unsigned char bytes[4];
+      std::memcpy(bytes, p, 4);
+      head = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8U |
+             static_cast<std::uint32_t>(bytes[2]) << 16U |
+             static_cast<std::uint32_t>(bytes[3]) << 24U;
+    } else {
+      for (std::size_t j = 0; j < left; ++j) {
+        head |= static_cast<std::uint32_t>(static_cast<unsigned char>(p[j]))
+                << static_cast<unsigned>(8 * j);
+      }
+    }
+    return head;
+  }
+
+  std::array<std::uint8_t, 257> start_{};  // bucket of byte b: entries_[start_[b] .. start_[b+1])
+  std::array<Entry, N> entries_{};
 };
+
+// The keys of a table, in table order, taken by `project` from each row.
+template <typename Row, std::size_t N, typename Project>
+constexpr std::array<std::string_view, N> KeysOf(const Row (&rows)[N], Project project) {
+  std::array<std::string_view, N> keys{};
+  for (std::size_t k = 0; k < N; ++k) {
+    keys[k] = project(rows[k]);
+  }
+  return keys;
+}
 
 }  // namespace vorneth::playersview
