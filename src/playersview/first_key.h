@@ -2,9 +2,10 @@
 
 // Finding the first key of an ordered list that occurs anywhere in a line, in one pass over
 // the line. Testing every key by a substring search costs a scan of the line per key; here the
-// keys are grouped by their first byte (at compile time), each line byte looks only at the
-// keys that can start there, and only at keys earlier in the list than the best one found so
-// far. The answer is the same as testing the keys one by one in list order.
+// keys are grouped by their first byte (at compile time), a bit per pair of bytes tells at
+// once whether any key can start at a position, a position looks only at the keys that can
+// start there, and only at keys earlier in the list than the best one found so far. The answer is
+// the same as testing the keys one by one in list order.
 
 #include <array>
 #include <cstddef>
@@ -43,6 +44,14 @@ class FirstKeyIndex {
       Entry& entry = entries_[fill[b]++];
       entry.key = keys[k];
       entry.index = static_cast<std::uint8_t>(k);
+      // The pairs of bytes a key can start with; a one-byte key starts with any pair.
+      if (keys[k].size() == 1) {
+        for (std::size_t second = 0; second < 256; ++second) {
+          MarkPair(b, second);
+        }
+      } else {
+        MarkPair(b, static_cast<unsigned char>(keys[k][1]));
+      }
       // The key's first (up to) four bytes, for a cheap test before the full comparison.
       for (std::size_t j = 0; j < 4 && j < keys[k].size(); ++j) {
         const auto shift = static_cast<unsigned>(8 * j);
@@ -60,11 +69,13 @@ class FirstKeyIndex {
     std::size_t bestAt = 0;
     for (std::size_t i = 0; i < n && best != 0; ++i) {
       const auto b = static_cast<unsigned char>(data[i]);
+      const std::size_t next = i + 1 < n ? static_cast<unsigned char>(data[i + 1]) : 0;
+      const std::size_t pair = std::size_t{b} << 8U | next;
+      if ((pairs_[pair >> 6U] >> (pair & 63U) & 1U) == 0) {
+        continue;  // no key starts with these two bytes
+      }
       const std::size_t end = start_[b + 1];
       std::size_t e = start_[b];
-      if (e == end) {
-        continue;
-      }
       const std::uint32_t head = Head(data + i, n - i);
       for (; e < end; ++e) {
         const Entry& entry = entries_[e];
@@ -109,7 +120,13 @@ class FirstKeyIndex {
     return head;
   }
 
-  std::array<std::uint8_t, 257> start_{};  // bucket of byte b: entries_[start_[b] .. start_[b+1])
+  constexpr void MarkPair(std::size_t first, std::size_t second) {
+    const std::size_t pair = first << 8U | second;
+    pairs_[pair >> 6U] |= std::uint64_t{1} << (pair & 63U);
+  }
+
+  std::array<std::uint64_t, 1024> pairs_{};  // one bit per pair of leading bytes
+  std::array<std::uint8_t, 257> start_{};    // bucket of byte b: entries_[start_[b] .. start_[b+1])
   std::array<Entry, N> entries_{};
 };
 

@@ -30,6 +30,7 @@ constexpr FirstKeyIndex<kSubsCount + 1> kDropOrSubsIndex([] {
   return keys;
 }());
 
+constexpr FirstKeyIndex<1> kPreStepIndex(std::array<std::string_view, 1>{kTruncPreStep});
 constexpr FirstKeyIndex<kTruncCount> kTruncIndex(KeysOf(kTruncations, [](const Truncation& t) {
   return t.marker;
 }));
@@ -38,8 +39,8 @@ constexpr FirstKeyIndex<kGemsCount> kGemsIndex(KeysOf(kAppearances,
 
 // How many leading characters of `line` ParseTrunc keeps: every cut keeps a prefix.
 std::size_t TruncatedLength(std::string_view line) {
-  if (const std::size_t with = line.find(kTruncPreStep); with != std::string_view::npos) {
-    line = line.substr(0, with);
+  if (const KeyMatch with = kPreStepIndex.Find(line); with.key == 0) {
+    line = line.substr(0, with.position);
   }
   const KeyMatch match = kTruncIndex.Find(line);
   if (match.key >= kTruncCount) {
