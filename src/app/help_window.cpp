@@ -1,0 +1,61 @@
+#include "app/help_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifndef VORNETH_DATA_DIR
+#define VORNETH_DATA_DIR "/usr/local/share/vorneth"
+#endif
+
+namespace vorneth::app {
+
+QStringList HelpSearchFolders() {
+  return {QCoreApplication::applicationDirPath(), QDir::currentPath(),
+          QStringLiteral(VORNETH_DATA_DIR)};
+}
+
+QString FindHelpFile(const QStringList& folders) {
+  for (const QString& folder : folders) {
+    const QFileInfo file(QDir(folder), QString::fromLatin1(kHelpFileName));
+    if (file.isFile() && file.isReadable()) {
+      return file.absoluteFilePath();
+    }
+  }
+  return {};
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser) {
+  setWindowTitle(QStringLiteral("Vorneth Help"));
+  resize(620, 560);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  browser_->setOpenExternalLinks(true);
+}
+
+void HelpWindow::showContents(const QStringList& folders) {
+  const QString path = FindHelpFile(folders);
+  if (path.isEmpty()) {
+    QString searched;
+    for (const QString& folder : folders) {
+      searched += QStringLiteral("<li>%1</li>").arg(folder.toHtmlEscaped());
+    }
+    browser_->setHtml(QStringLiteral("<h2>Help is not available</h2>"
+                                     "<p>The help file <b>%1</b> was not found. "
+                                     "These folders were searched:</p><ul>%2</ul>")
+                          .arg(QString::fromLatin1(kHelpFileName), searched));
+  } else {
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setFragment(QStringLiteral("contents"));
+    browser_->setSource(url, QTextDocument::HtmlResource);
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+}  // namespace vorneth::app

@@ -1,0 +1,284 @@
+#include "forms/HordeIntro1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/count_box_filter.h"
+#include "app/form_font.h"
+#include "app/hash_mask_style.h"
+#include "app/help_window.h"
+#include "forms/HordeScr1.h"
+#include "forms/HordeSpl1.h"
+
+namespace {
+
+// The six columns of type boxes shared by both treasure groups, and their rows.
+constexpr std::array<int, 6> kTypeColumns = {40, 96, 152, 208, 264, 320};
+constexpr std::array<int, 3> kTypeRows = {20, 52, 84};
+constexpr int kBoxHeight = 21;
+
+QLabel* label(const QString& text, QWidget* parent, int left, int top) {
+  auto* l = new QLabel(text, parent);
+  l->move(left, top);
+  l->adjustSize();
+  return l;
+}
+
+// A type box's label, right-aligned so that it ends just before the box.
+void typeBoxLabel(const QString& text, QWidget* parent, int boxLeft, int boxTop) {
+  QLabel* l = label(text, parent, 0, boxTop + 4);
+  l->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  l->setGeometry(boxLeft - 29, boxTop + 4, 26, l->height());
+}
+
+QGroupBox* group(const QString& title, const char* name, QWidget* parent, QRect geometry) {
+  auto* g = new QGroupBox(title, parent);
+  g->setObjectName(QString::fromLatin1(name));
+  g->setGeometry(geometry);
+  return g;
+}
+
+QString typeLabel(char letter) {
+  // The label of B carries two spaces.
+  return letter == 'B' ? QStringLiteral("B  x") : QStringLiteral("%1 x").arg(QChar(letter));
+}
+
+long long countOf(const QLineEdit* box) {
+  return box->text().toLongLong();
+}
+
+}  // namespace
+
+THordeIntro::THordeIntro(vorneth::RandomSource& random, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      random_(random),
+      countFilter_(new vorneth::app::CountBoxFilter(this)) {
+  setObjectName(QStringLiteral("HordeIntro"));
+  setWindowTitle(QStringLiteral("Vorneth"));
+  setFont(vorneth::app::FormFont());
+
+  auto* client = new QWidget(this);
+  client->setFixedSize(369, 401);
+  setCentralWidget(client);
+  buildLairGroup(client);
+  buildIndividualGroup(client);
+  buildCustomGroup(client);
+  buildFormControls(client);
+  buildMenu();
+  setTabOrderChain();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  move(62, 29);
+
+  FormCreate();
+}
+
+THordeIntro::~THordeIntro() = default;
+
+void THordeIntro::setForms(THordeScr* report, THordeSplash* about) {
+  report_ = report;
+  about_ = about;
+}
+
+QLineEdit* THordeIntro::countBox(QWidget* parent, const QString& name, int left, int top, int width,
+                                 int maxLength) {
+  auto* box = new QLineEdit(QStringLiteral("0"), parent);
+  box->setObjectName(name);
+  box->setGeometry(left, top, width, kBoxHeight);
+  box->setMaxLength(maxLength);
+  countFilter_->attach(box);
+  return box;
+}
+
+void THordeIntro::buildLairGroup(QWidget* client) {
+  QGroupBox* lair = group(QStringLiteral("Lair Treasures"), "GroupBox1", client, {4, 4, 361, 89});
+  for (std::size_t i = 0; i < 9; ++i) {
+    const char letter = static_cast<char>('A' + i);
+    const int left = kTypeColumns[i % 6];
+    const int top = kTypeRows[i / 6];
+    typeBoxLabel(typeLabel(letter), lair, left, top);
+    edType[i] = countBox(lair, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25, 2);
+  }
+  chkLair = new QCheckBox(QStringLiteral("In Lair"), lair);
+  chkLair->setObjectName(QStringLiteral("chkLair"));
+  chkLair->setChecked(true);
+  chkLair->move(264, 56);
+  chkLair->adjustSize();
+  connect(chkLair, &QCheckBox::clicked, this, &THordeIntro::chkLairClick);
+}
+
+void THordeIntro::buildIndividualGroup(QWidget* client) {
+  QGroupBox* individual =
+      group(QStringLiteral("Individual Treasures"), "GroupBox2", client, {4, 94, 361, 121});
+  for (std::size_t i = 9; i < 26; ++i) {
+    const char letter = static_cast<char>('A' + i);
+    const int left = kTypeColumns[(i - 9) % 6];
+    const int top = kTypeRows[(i - 9) / 6];
+    typeBoxLabel(typeLabel(letter), individual, left, top);
+    edType[i] =
+        countBox(individual, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25, 2);
+  }
+}
+
+void THordeIntro::buildCustomGroup(QWidget* client) {
+  QGroupBox* custom =
+      group(QStringLiteral("Custom Treasures"), "GroupBox3", client, {4, 216, 245, 89});
+  label(QStringLiteral("GP in coins"), custom, 16, 24);
+  edCustCoins = countBox(custom, QStringLiteral("edCustCoins"), 92, 20, 57, 8);
+  label(QStringLiteral("Gems"), custom, 152, 24);
+  edCustGems = countBox(custom, QStringLiteral("edCustGems"), 200, 20, 39, 4);
+  label(QStringLiteral("Magic Items"), custom, 16, 56);
+  edCustMagic = countBox(custom, QStringLiteral("edCustMagic"), 92, 52, 37, 3);
+  label(QStringLiteral("Jewelry"), custom, 152, 56);
+  edCustJewelry = countBox(custom, QStringLiteral("edCustJewelry"), 202, 52, 39, 4);
+}
+
+void THordeIntro::buildFormControls(QWidget* client) {
+  label(QStringLiteral("Horde Title/Location"), client, 8, 312);
+  edTitle = new QLineEdit(client);
+  edTitle->setObjectName(QStringLiteral("edTitle"));
+  edTitle->setGeometry(8, 328, 353, kBoxHeight);
+
+  label(QStringLiteral("Random Seed"), client, 264, 224)->setEnabled(false);
+  edRandSeed = new QLineEdit(QStringLiteral("14737260"), client);
+  edRandSeed->setObjectName(QStringLiteral("edRandSeed"));
+  edRandSeed->setGeometry(264, 240, 89, kBoxHeight);
+  edRandSeed->setMaxLength(8);
+  edRandSeed->setEchoMode(QLineEdit::Password);
+  edRandSeed->setStyle(new vorneth::app::HashMaskStyle);
+  edRandSeed->setReadOnly(true);
+  edRandSeed->setEnabled(false);
+
+  butReseed = new QPushButton(QStringLiteral("Reseed"), client);
+  butReseed->setObjectName(QStringLiteral("butReseed"));
+  butReseed->setGeometry(272, 272, 75, 25);
+  butReseed->setEnabled(false);
+
+  ButGenerate = new QPushButton(QStringLiteral("Generate"), client);
+  ButGenerate->setObjectName(QStringLiteral("ButGenerate"));
+  ButGenerate->setGeometry(200, 360, 75, 33);
+  ButGenerate->setDefault(true);
+  connect(ButGenerate, &QPushButton::clicked, this, &THordeIntro::ButGenerateClick);
+
+  butExit = new QPushButton(QStringLiteral("Exit"), client);
+  butExit->setObjectName(QStringLiteral("butExit"));
+  butExit->setGeometry(284, 360, 75, 33);
+  connect(butExit, &QPushButton::clicked, this, &THordeIntro::butExitClick);
+
+  // A focused button answers Enter itself; Enter anywhere else reaches keyPressEvent.
+  for (QPushButton* b : {butReseed, ButGenerate, butExit}) {
+    b->setAutoDefault(true);
+  }
+}
+
+void THordeIntro::buildMenu() {
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("Help1"));
+  QAction* helpItem = help->addAction(QStringLiteral("&Help"));
+  helpItem->setObjectName(QStringLiteral("Help2"));
+  connect(helpItem, &QAction::triggered, this, &THordeIntro::Help2Click);
+  QAction* aboutItem = help->addAction(QStringLiteral("&About"));
+  aboutItem->setObjectName(QStringLiteral("About1"));
+  connect(aboutItem, &QAction::triggered, this, &THordeIntro::About1Click);
+}
+
+void THordeIntro::setTabOrderChain() {
+  QList<QWidget*> chain;
+  for (std::size_t i = 0; i < 9; ++i) {
+    chain.append(edType[i]);
+  }
+  chain.append(chkLair);
+  for (std::size_t i = 9; i < 26; ++i) {
+    chain.append(edType[i]);
+  }
+  chain << edCustCoins << edCustGems << edCustMagic << edCustJewelry << edTitle << ButGenerate
+        << butExit << butReseed << edRandSeed;
+  for (qsizetype i = 1; i < chain.size(); ++i) {
+    setTabOrder(chain[i - 1], chain[i]);
+  }
+  edType[0]->setFocus();
+}
+
+void THordeIntro::FormCreate() {
+  const int msecs = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+  random_.SeedFromClock(static_cast<std::uint32_t>(msecs));
+  random_.SetSeed(seedFieldValue());
+}
+
+std::uint32_t THordeIntro::seedFieldValue() const {
+  return edRandSeed->text().toUInt();
+}
+
+vorneth::HoardRequest THordeIntro::request() const {
+  vorneth::HoardRequest request;
+  for (std::size_t i = 0; i < edType.size(); ++i) {
+    request.TypeCount[i] = static_cast<int>(countOf(edType[i]));
+  }
+  request.InLair = chkLair->isChecked();
+  request.CustCoins = countOf(edCustCoins);
+  request.CustGems = static_cast<int>(countOf(edCustGems));
+  request.CustJewelry = static_cast<int>(countOf(edCustJewelry));
+  request.CustMagic = static_cast<int>(countOf(edCustMagic));
+  request.Title = edTitle->text().toStdString();
+  request.Seed = seedFieldValue();
+  return request;
+}
+
+void THordeIntro::chkLairClick() {
+  const bool inLair = chkLair->isChecked();
+  for (std::size_t i = 0; i < 9; ++i) {
+    edType[i]->setEnabled(inLair);
+    if (!inLair) {
+      edType[i]->setText(QStringLiteral("0"));
+    }
+  }
+}
+
+void THordeIntro::ButGenerateClick() {
+  random_.SetSeed(seedFieldValue());
+  if (report_ != nullptr) {
+    report_->exec();
+  }
+}
+
+void THordeIntro::butExitClick() {
+  QApplication::quit();
+}
+
+void THordeIntro::Help2Click() {
+  if (help_ == nullptr) {
+    help_ = new vorneth::app::HelpWindow(this);
+  }
+  help_->showContents();
+}
+
+void THordeIntro::About1Click() {
+  if (about_ != nullptr) {
+    about_->exec();
+  }
+}
+
+void THordeIntro::keyPressEvent(QKeyEvent* event) {
+  // Enter that no control used (a box, the check box) presses the default button.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    ButGenerate->click();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void THordeIntro::closeEvent(QCloseEvent* event) {
+  // The request form is the main form: closing it ends the program, help window or not.
+  QMainWindow::closeEvent(event);
+  QApplication::quit();
+}

@@ -1,0 +1,156 @@
+#include "forms/HordeScr1.h"
+
+#include <QEvent>
+#include <QListView>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "app/form_font.h"
+#include "generator/assembly.h"
+
+namespace {
+
+// Every line of the visible list is 16 pixels high, so thousands of lines lay out at once.
+class FixedHeightDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), 16};
+  }
+};
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent, int left) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setGeometry(left, 408, 83, 33);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+THordeScr::THordeScr(vorneth::RandomSource& random, RequestSource requestSource, QWidget* parent,
+                     vorneth::app::ThousandsSeparator separator)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      random_(random),
+      requestSource_(std::move(requestSource)),
+      separator_(std::move(separator)) {
+  setObjectName(QStringLiteral("HordeScr"));
+  setWindowTitle(QStringLiteral("Vorneth"));
+  setFont(vorneth::app::FormFont());
+
+  auto* menu = new QMenuBar(this);
+  menu->setObjectName(QStringLiteral("MainMenu1"));
+  buildMenu(menu);
+
+  auto* client = new QWidget(this);
+  client->setFixedSize(541, 454);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setMenuBar(menu);
+  layout->addWidget(client);
+
+  treasModel_ = new QStringListModel(this);
+  TreasList = new QListView(client);
+  TreasList->setObjectName(QStringLiteral("TreasList"));
+  TreasList->setGeometry(0, 0, 537, 393);
+  TreasList->setModel(treasModel_);
+  TreasList->setItemDelegate(new FixedHeightDelegate(TreasList));
+  TreasList->setUniformItemSizes(true);
+  TreasList->setSelectionMode(QAbstractItemView::SingleSelection);
+  TreasList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+  butExit = button(QStringLiteral("Exit"), "butExit", client, 448);
+  butPlayer = button(QStringLiteral("Players List"), "butPlayer", client, 352);
+  butDM = button(QStringLiteral("DMs List"), "butDM", client, 256);
+  connect(butExit, &QPushButton::clicked, this, &THordeScr::butExitClick);
+  connect(butPlayer, &QPushButton::clicked, this, &THordeScr::butPlayerClick);
+  connect(butDM, &QPushButton::clicked, this, &THordeScr::butDMClick);
+  setTabOrder(TreasList, butExit);
+  setTabOrder(butExit, butPlayer);
+  setTabOrder(butPlayer, butDM);
+
+  move(58, 39);
+}
+
+void THordeScr::buildMenu(QMenuBar* menu) {
+  QMenu* file = menu->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("File1"));
+  connect(file->addAction(QStringLiteral("Save DMs List As")), &QAction::triggered, this,
+          &THordeScr::SaveDMsList1Click);
+  connect(file->addAction(QStringLiteral("Save Players List As")), &QAction::triggered, this,
+          &THordeScr::SavePlayersList1Click);
+  connect(file->addAction(QStringLiteral("Print DMs List")), &QAction::triggered, this,
+          &THordeScr::PrintDMsList1Click);
+  connect(file->addAction(QStringLiteral("Print Players List")), &QAction::triggered, this,
+          &THordeScr::PrintPlayersList1Click);
+  // "Edit" has no items: choosing the menu bar entry itself acts.
+  QAction* edit = menu->addAction(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  connect(edit, &QAction::triggered, this, &THordeScr::Edit1Click);
+}
+
+void THordeScr::FormShow() {
+  vorneth::Hoard hoard = vorneth::AssembleHoard(requestSource_(), random_, separator_.utf8());
+  setWindowTitle(QString::fromStdString(hoard.Caption));
+  lstDMs = std::move(hoard.DMList);
+  lstPlayers = std::move(hoard.PlayersList);
+  showList(lstDMs, true);
+}
+
+void THordeScr::showEvent(QShowEvent* event) {
+  // Only a showing by the program generates; a restore from minimised by the window system
+  // must not roll again.
+  if (!event->spontaneous()) {
+    FormShow();
+  }
+  QDialog::showEvent(event);
+}
+
+void THordeScr::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LocaleChange) {
+    separator_.refresh();
+  }
+  QDialog::changeEvent(event);
+}
+
+QStringList THordeScr::visibleLines() const {
+  return treasModel_->stringList();
+}
+
+void THordeScr::showList(const Lines& lines, bool dmList) {
+  DMListShown = dmList;
+  QStringList shown;
+  shown.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) {
+    shown.append(QString::fromStdString(line));
+  }
+  treasModel_->setStringList(shown);
+}
+
+void THordeScr::butDMClick() {
+  showList(lstDMs, true);
+}
+
+void THordeScr::butPlayerClick() {
+  showList(lstPlayers, false);
+}
+
+void THordeScr::butExitClick() {
+  close();
+}
+
+void THordeScr::saveList(const Lines& /*lines*/, const QString& /*heading*/) {}
+
+void THordeScr::printList(const Lines& /*lines*/, const QString& /*heading*/) {}
+
+void THordeScr::editShownList() {}

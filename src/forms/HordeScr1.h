@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/thousands_separator.h"
+#include "generator/hoard_request.h"
+#include "generator/random_source.h"
+
+class QListView;
+class QMenuBar;
+class QPushButton;
+class QStringListModel;
+
+// The report form: generates a hoard each time it is shown and lets the game master switch
+// between the DM list and the players list, save, print or edit them.
+class THordeScr : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Reads the request from the request form at the moment of generation.
+  using RequestSource = std::function<vorneth::HoardRequest()>;
+  using Lines = std::vector<std::string>;
+
+  THordeScr(vorneth::RandomSource& random, RequestSource requestSource, QWidget* parent = nullptr,
+            vorneth::app::ThousandsSeparator separator = vorneth::app::ThousandsSeparator());
+
+  // The assembly: runs on every showing of the form, from the random source as it stands.
+  void FormShow();
+
+  const Lines& dmLines() const { return lstDMs; }
+  const Lines& playerLines() const { return lstPlayers; }
+  bool dmListShown() const { return DMListShown; }
+  QStringList visibleLines() const;
+  const std::string& thousandsSeparator() const { return separator_.utf8(); }
+
+ public slots:
+  void butDMClick();
+  void butPlayerClick();
+  void butExitClick();
+
+  // Saving, printing and editing are wired to the platform layer separately.
+  void SaveDMsList1Click() { saveList(lstDMs, QStringLiteral("DM's List")); }
+  void SavePlayersList1Click() { saveList(lstPlayers, QStringLiteral("Player's List")); }
+  void PrintDMsList1Click() { printList(lstDMs, QStringLiteral("DM's List")); }
+  void PrintPlayersList1Click() { printList(lstPlayers, QStringLiteral("Player's List")); }
+  void Edit1Click() { editShownList(); }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void buildMenu(QMenuBar* menu);
+  void showList(const Lines& lines, bool dmList);
+
+  void saveList(const Lines& lines, const QString& heading);
+  void printList(const Lines& lines, const QString& heading);
+  void editShownList();
+
+  vorneth::RandomSource& random_;
+  RequestSource requestSource_;
+  vorneth::app::ThousandsSeparator separator_;
+
+  QListView* TreasList;
+  QStringListModel* treasModel_;
+  QPushButton* butExit;
+  QPushButton* butPlayer;
+  QPushButton* butDM;
+
+  Lines lstDMs;
+  Lines lstPlayers;
+  bool DMListShown = false;
+};

@@ -1,0 +1,65 @@
+#include "forms/HordeSpl1.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/form_font.h"
+
+namespace {
+
+QLabel* titleLabel(const QString& text, QWidget* parent, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  QFont font = vorneth::app::FormFont();
+  font.setPixelSize(15);
+  font.setBold(true);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::blue);
+  label->setPalette(palette);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+THordeSplash::THordeSplash(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("HordeSplash"));
+  setWindowTitle(QStringLiteral("Vorneth"));
+  setFont(vorneth::app::FormFont());
+  setModal(true);
+
+  auto* client = new QWidget(this);
+  client->setFixedSize(400, 230);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(client);
+
+  auto* logo = new QLabel(client);
+  logo->setObjectName(QStringLiteral("Image1"));
+  logo->setGeometry(0, 0, 400, 100);
+  logo->setPixmap(QPixmap(QStringLiteral(":/vorneth_logo.png")));
+
+  titleLabel(QStringLiteral("The Random Hoard Generator"), client, 90, 108)
+      ->setObjectName(QStringLiteral("Label1"));
+  titleLabel(QStringLiteral("Version 1.00"), client, 132, 132)
+      ->setObjectName(QStringLiteral("Label2"));
+
+  Button1 = new QPushButton(QStringLiteral("OK"), client);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(166, 186, 75, 33);
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &THordeSplash::Button1Click);
+
+  move(63, 52);
+}
+
+void THordeSplash::Button1Click() {
+  accept();
+}

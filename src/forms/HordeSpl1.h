@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+// The about box: the logo, the program's line and version, and "OK".
+class THordeSplash : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit THordeSplash(QWidget* parent = nullptr);
+
+ public slots:
+  void Button1Click();
+
+ private:
+  QPushButton* Button1;
+};
