@@ -122,7 +122,7 @@ TEST(Scrolls, ProtectionAndCursedRows) {
   EXPECT_EQ(playersview::ParsePlayers({"Scroll (Cursed)"}), std::vector<std::string>{"Scroll "});
 }
 
-// The class the spec's rolls choose, read from the three values after d.
+// The class a scroll's rolls choose: y, then z or w, read after d.
 std::string_view ExpectedClass(RandomSource probe) {
   probe.Roll(100);
   if (probe.Roll(100) + 1 > 70) {
