@@ -97,7 +97,7 @@ TEST(PlayersViewAgreement, GeneratedHoardsFromManySeeds) {
     EXPECT_EQ(hoard.PlayersList, ReferencePlayers(hoard.DMList));
     EXPECT_EQ(hoard.PlayersList, ParsePlayers(hoard.DMList));
   }
-  RecordProperty("hoards with many-spell scrolls", hoardsWithScrolls);
+  EXPECT_GT(hoardsWithScrolls, 0) << "no hoard held a scroll of several spells";
 }
 
 // Random lines built from the texts the rewrites look for, pieces of them, and stray bytes,
