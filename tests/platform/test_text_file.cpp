@@ -39,10 +39,16 @@ TEST(TextFile, LinesEndAtCrLfLoneCrOrLoneLf) {
   }
 }
 
+// The bytes of a string literal, embedded NULs included.
+template <std::size_t N>
+QByteArray Bytes(const char (&literal)[N]) {
+  return QByteArray(literal, static_cast<qsizetype>(N - 1));
+}
+
 TEST(TextFile, ReadingStopsAtTheFirstNul) {
-  EXPECT_EQ(DecodeLines(QByteArray("keep\r\nal\0so\r\nlost\r\n", 21)), (Lines{"keep", "al"}));
-  EXPECT_EQ(DecodeLines(QByteArray("x\r\n\0y", 5)), (Lines{"x"}));
-  EXPECT_EQ(DecodeLines(QByteArray("\0abc", 4)), Lines{});
+  EXPECT_EQ(DecodeLines(Bytes("keep\r\nal\0so\r\nlost\r\n")), (Lines{"keep", "al"}));
+  EXPECT_EQ(DecodeLines(Bytes("x\r\n\0y")), (Lines{"x"}));
+  EXPECT_EQ(DecodeLines(Bytes("\0abc")), Lines{});
 }
 
 TEST(TextFile, WritesAndReadsBackARealFile) {
