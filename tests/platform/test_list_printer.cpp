@@ -147,24 +147,6 @@ TEST_F(PdfPrintout, LongListBreaksAcrossPagesWithTheFooterOnceOnTheLastPage) {
   EXPECT_FALSE(PageText(1, pages - 1).contains(QString::fromUtf8(kOwnerNotice)));
 }
 
-TEST_F(PdfPrintout, ALineWiderThanThePageContinuesOnTheNextLine) {
-  std::string longLine;
-  for (int i = 0; i < 40; ++i) {
-    longLine += "Sword" + std::to_string(i) + " ";
-  }
-  Print(QStringLiteral("Vorneth"), ListKind::DM, {longLine});
-  const QStringList textLines = AllText().split(u'\n', Qt::SkipEmptyParts);
-  const qsizetype first = textLines.indexOf(QRegularExpression(QStringLiteral("^\\s*Sword0 .*")));
-  const qsizetype last = textLines.indexOf(QRegularExpression(QStringLiteral(".*Sword39\\s*")));
-  ASSERT_GE(first, 0) << textLines.join(u'\n').toStdString();
-  EXPECT_GT(last, first);  // broken over more than one printed line
-  QString joined = textLines.mid(first, last - first + 1).join(QString());
-  joined.remove(u' ');
-  QString expected = QString::fromStdString(longLine);
-  expected.remove(u' ');
-  EXPECT_EQ(joined, expected);  // nothing lost where the line was broken
-}
-
 TEST(PrintList, WithoutADefaultPrinterNothingIsPrintedAndTheUserIsTold) {
   if (!QPrinterInfo::defaultPrinter().isNull()) {
     GTEST_SKIP() << "this machine has a default printer";
