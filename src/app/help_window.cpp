@@ -10,12 +10,24 @@
 #ifndef VORNETH_DATA_DIR
 #define VORNETH_DATA_DIR "/usr/local/share/vorneth"
 #endif
+#ifndef VORNETH_DATA_SUBDIR
+#define VORNETH_DATA_SUBDIR "share/vorneth"
+#endif
 
 namespace vorneth::app {
 
 QStringList HelpSearchFolders() {
-  return {QCoreApplication::applicationDirPath(), QDir::currentPath(),
-          QStringLiteral(VORNETH_DATA_DIR)};
+  const QString appDir = QCoreApplication::applicationDirPath();
+  // The data folder of the installation the executable belongs to (wherever it was installed
+  // to), then the folder the build was configured to install to.
+  QStringList folders{
+      appDir, QDir::currentPath(),
+      QDir::cleanPath(appDir + QStringLiteral("/../") + QStringLiteral(VORNETH_DATA_SUBDIR))};
+  const QString configured = QDir::cleanPath(QStringLiteral(VORNETH_DATA_DIR));
+  if (!folders.contains(configured)) {
+    folders.append(configured);
+  }
+  return folders;
 }
 
 QString FindHelpFile(const QStringList& folders) {

@@ -11,7 +11,7 @@ namespace vorneth::app {
 inline constexpr char kHelpFileName[] = "Vorneth.HLP";
 
 // Where the help file is looked for, in order: next to the executable, the current directory,
-// the installed data folder.
+// the data folder of the installation.
 QStringList HelpSearchFolders();
 
 // The first folder of `folders` holding the help file, as a full path; empty when none does.
