@@ -9,6 +9,17 @@ namespace {
 
 using vorneth::HoardRequest;
 
+// Every treasure type at 99 and every custom amount at its maximum.
+HoardRequest LargestRequest() {
+  HoardRequest request;
+  request.TypeCount.fill(99);
+  request.CustMagic = 999;
+  request.CustCoins = 99999999;
+  request.CustGems = 9999;
+  request.CustJewelry = 9999;
+  return request;
+}
+
 void BM_Roll(benchmark::State& state) {
   vorneth::RandomSource random(14737260);
   for (auto _ : state) {
@@ -27,12 +38,7 @@ void BM_TypeAHoard(benchmark::State& state) {
 BENCHMARK(BM_TypeAHoard);
 
 void BM_LargestRequest(benchmark::State& state) {
-  HoardRequest request;
-  request.TypeCount.fill(99);
-  request.CustMagic = 999;
-  request.CustCoins = 99999999;
-  request.CustGems = 9999;
-  request.CustJewelry = 9999;
+  const HoardRequest request = LargestRequest();
   std::size_t lines = 0;
   for (auto _ : state) {
     const vorneth::Hoard hoard = vorneth::GenerateHoard(request, ",");
@@ -45,12 +51,7 @@ BENCHMARK(BM_LargestRequest)->Unit(benchmark::kMicrosecond);
 
 // The DM list alone, without deriving the players list.
 void BM_LargestRequestDMList(benchmark::State& state) {
-  HoardRequest request;
-  request.TypeCount.fill(99);
-  request.CustMagic = 999;
-  request.CustCoins = 99999999;
-  request.CustGems = 9999;
-  request.CustJewelry = 9999;
+  const HoardRequest request = LargestRequest();
   for (auto _ : state) {
     vorneth::RandomSource random(request.Seed);
     benchmark::DoNotOptimize(vorneth::AssembleDMList(request, random, ","));
