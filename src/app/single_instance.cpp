@@ -3,12 +3,15 @@
 #include <unistd.h>
 
 #include <QLocalSocket>
+#include <QTimer>
 #include <utility>
 
 namespace vorneth::app {
 
 namespace {
 constexpr char kRequest[] = "come forward\n";
+// How long a connection that does not hang up is kept.
+constexpr int kLingerMs = 5000;
 }  // namespace
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
@@ -32,17 +35,20 @@ bool SingleInstance::askRunningToComeForward(const QString& name, int timeoutMs)
   if (!socket.waitForConnected(timeoutMs)) {
     return false;
   }
+  // The connection itself is the request; the message only makes it explicit.
   socket.write(kRequest);
-  const bool written = socket.waitForBytesWritten(timeoutMs);
+  socket.waitForBytesWritten(timeoutMs);
   socket.disconnectFromServer();
-  return written;
+  return true;
 }
 
 void SingleInstance::acceptConnections() {
   while (QLocalSocket* socket = server_.nextPendingConnection()) {
-    // Every connection is a later start asking us forward; its message needs no answer.
+    // Every connection is a later start asking us forward. It needs no answer: the later start
+    // writes its message and hangs up, and that ends the connection here too.
+    connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    socket->disconnectFromServer();
+    QTimer::singleShot(kLingerMs, socket, [socket] { socket->abort(); });
     emit comeForwardRequested();
   }
 }

@@ -155,7 +155,9 @@ void THordeIntro::buildFormControls(QWidget* client) {
   edRandSeed->setGeometry(264, 240, 89, kBoxHeight);
   edRandSeed->setMaxLength(8);
   edRandSeed->setEchoMode(QLineEdit::Password);
-  edRandSeed->setStyle(new vorneth::app::HashMaskStyle);
+  auto* mask = new vorneth::app::HashMaskStyle;  // a widget does not own its style
+  mask->setParent(edRandSeed);
+  edRandSeed->setStyle(mask);
   edRandSeed->setReadOnly(true);
   edRandSeed->setEnabled(false);
 
