@@ -166,6 +166,19 @@ class RequestFormTest : public QObject {
     QVERIFY(!forms_->introButton("butReseed")->isEnabled());
   }
 
+  void theFormsHaveAFixedSizeAndNoMaximiseBox() {
+    for (QWidget* form :
+         {static_cast<QWidget*>(&forms_->intro), static_cast<QWidget*>(&forms_->report),
+          static_cast<QWidget*>(&forms_->about)}) {
+      form->show();
+      QCOMPARE(form->minimumSize(), form->maximumSize());
+      QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+      QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+      form->hide();
+    }
+    QCOMPARE(forms_->intro.centralWidget()->size(), QSize(369, 401));
+  }
+
   void tabOrderFollowsTheGroups() {
     auto next = [](QWidget* w) {
       do {
