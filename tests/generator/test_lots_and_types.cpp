@@ -8,12 +8,13 @@
 #include "generator/gems_jewelry.h"
 #include "generator/generator.h"
 #include "generator/treasure_types.h"
-#include "roll_helpers.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth {
 namespace {
 
 using testing::Advanced;
+using testing::SeedGiving;
 using testing::SourceWhoseNextRollIs;
 using Lines = std::vector<std::string>;
 
@@ -28,14 +29,9 @@ std::string GemLotFrom(int bandRoll, int nameRoll, int count) {
                         : bandRoll <= 90                 ? 3
                                                          : 4;
   const int names = static_cast<int>(bands[static_cast<std::size_t>(bandIndex)].names.size());
-  for (std::uint32_t seed = 0;; ++seed) {
-    RandomSource probe(seed);
-    if (probe.Roll(101) == bandRoll && probe.Roll(names + 1) == nameRoll) {
-      RandomSource random(seed);
-      Generator g(random, ",");
-      return GemLotText(g, count);
-    }
-  }
+  RandomSource random(SeedGiving({{101, bandRoll}, {names + 1, nameRoll}}));
+  Generator g(random, ",");
+  return GemLotText(g, count);
 }
 
 TEST(GemLots, NameRollsAndBands) {
@@ -60,18 +56,13 @@ TEST(GemLots, BandNameCounts) {
 
 std::string JewelryFrom(int rowRoll, int valueRoll, int materialRoll, int valueDie, int materialDie,
                         int count) {
-  for (std::uint32_t seed = 0;; ++seed) {
-    RandomSource probe(seed);
-    if (probe.Roll(101) != rowRoll || probe.Roll(valueDie) != valueRoll) {
-      continue;
-    }
-    if (materialDie > 0 && probe.Roll(materialDie) != materialRoll) {
-      continue;
-    }
-    RandomSource random(seed);
-    Generator g(random, ",");
-    return JewelryLotText(g, count);
-  }
+  // No material roll when the row has no material die.
+  RandomSource random(
+      materialDie > 0
+          ? SeedGiving({{101, rowRoll}, {valueDie, valueRoll}, {materialDie, materialRoll}})
+          : SeedGiving({{101, rowRoll}, {valueDie, valueRoll}}));
+  Generator g(random, ",");
+  return JewelryLotText(g, count);
 }
 
 TEST(JewelryLots, RowsValuesAndMaterials) {

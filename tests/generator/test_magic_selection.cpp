@@ -11,33 +11,24 @@
 #include "items/misc_further.h"
 #include "items/scrolls.h"
 #include "items/swords.h"
-#include "roll_helpers.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth {
 namespace {
 
 using testing::Advanced;
+using testing::Operation;
+using testing::Outcome;
+using testing::RunFrom;
 using testing::SourceWhoseNextRollIs;
-using Operation = void (*)(Generator&);
-
-struct Drawn {
-  std::vector<std::string> lines;
-  std::uint32_t seedAfter;
-};
-
-Drawn Draw(RandomSource random, Operation op) {
-  Generator g(random, ",");
-  op(g);
-  return {g.TakeLines(), random.Seed()};
-}
 
 // `router` on a source whose roll of `die` is `outcome` does what `expected` does after it.
 void ExpectRoute(Operation router, int die, int outcome, Operation expected) {
   const RandomSource start = SourceWhoseNextRollIs(die, outcome);
-  const Drawn routed = Draw(start, router);
-  const Drawn direct = Draw(Advanced(start, 1), expected);
+  const Outcome routed = RunFrom(start, router);
+  const Outcome direct = RunFrom(Advanced(start, 1), expected);
   EXPECT_EQ(routed.lines, direct.lines) << "outcome " << outcome;
-  EXPECT_EQ(routed.seedAfter, direct.seedAfter) << "outcome " << outcome;
+  EXPECT_EQ(routed.after.Seed(), direct.after.Seed()) << "outcome " << outcome;
 }
 
 TEST(MagicSelection, AnyMagicItemRanges) {
@@ -73,15 +64,15 @@ TEST(MagicSelection, FamilyEntryPoints) {
 TEST(MagicSelection, FirstItemFromTheFormSeed) {
   // Category 32 (scrolls), family 83 (the first scroll table), then the table's rolls.
   const RandomSource start(14737260);
-  const Drawn routed = Draw(start, AnyMagicItem);
-  const Drawn direct = Draw(Advanced(start, 2), items::Scrolls1);
+  const Outcome routed = RunFrom(start, AnyMagicItem);
+  const Outcome direct = RunFrom(Advanced(start, 2), items::Scrolls1);
   EXPECT_EQ(routed.lines, direct.lines);
   RandomSource probe = start;
   EXPECT_EQ(probe.Roll(100), 32);
   EXPECT_EQ(probe.Roll(100), 83);
   RandomSource noWeapons = start;
   EXPECT_EQ(noWeapons.Roll(75), 24);  // NoWeapons first: scrolls too
-  EXPECT_EQ(Draw(start, NoWeapons).lines, Draw(Advanced(start, 1), Scrolls).lines);
+  EXPECT_EQ(RunFrom(start, NoWeapons).lines, RunFrom(Advanced(start, 1), Scrolls).lines);
 }
 
 TEST(MagicSelection, ItemsFollowOneAnother) {
@@ -93,7 +84,7 @@ TEST(MagicSelection, ItemsFollowOneAnother) {
   const std::size_t firstLines = g.Lines().size();
   const RandomSource afterFirst = random;
   AnyMagicItem(g);
-  const Drawn second = Draw(afterFirst, AnyMagicItem);
+  const Outcome second = RunFrom(afterFirst, AnyMagicItem);
   EXPECT_EQ(
       std::vector<std::string>(g.Lines().begin() + static_cast<long>(firstLines), g.Lines().end()),
       second.lines);

@@ -3,77 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "generator/generator.h"
-#include "generator/random_source.h"
 #include "items/armour.h"
 #include "items/table.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
-// One roll a test wants: Roll(n) giving `result`.
-struct Want {
-  int n;
-  int result;
-};
-
-// The first seed from which the next rolls give the wanted results, in order.
-std::uint32_t SeedGiving(std::initializer_list<Want> wants) {
-  for (std::uint32_t seed = 0; seed < 50'000'000u; ++seed) {
-    RandomSource random(seed);
-    bool all = true;
-    for (const Want& want : wants) {
-      if (random.Roll(want.n) != want.result) {
-        all = false;
-        break;
-      }
-    }
-    if (all) {
-      return seed;
-    }
-  }
-  ADD_FAILURE() << "no seed gives the wanted rolls";
-  return 0;
-}
-
-struct Outcome {
-  std::string line;
-  int draws;  // values taken from the random source
-};
-
-// Runs a table operation from `seed`; it must add exactly one line. The draws are counted by
-// advancing a fresh source with the same seed until it stands where the operation left the
-// real one.
-Outcome RunFrom(std::uint32_t seed, void (*operation)(Generator&)) {
-  RandomSource random(seed);
-  Generator g(random, ",");
-  operation(g);
-  RandomSource probe(seed);
-  int draws = 0;
-  while (probe.Seed() != random.Seed() && draws < 100) {
-    probe.Roll(1);
-    ++draws;
-  }
-  EXPECT_EQ(g.Lines().size(), 1u);
-  return {g.Lines().empty() ? std::string() : g.Lines().front(), draws};
-}
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : ArmourTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  ADD_FAILURE() << "no table " << name;
-  return *ArmourTables().front();
-}
+using testing::LineOutcome;
+using testing::RunOneLineFrom;
+using testing::SeedGiving;
+using testing::TableNamed;
 
 // The value in gold pieces of a line ending in " (" + value + " gp)".
 long ValueOf(std::string_view line) {
@@ -94,29 +40,30 @@ TEST(Armour, EveryCallDrawsOneValueAndAddsOneLine) {
   };
   for (const Operation& op : {Operation{"Armour1", Armour1}, Operation{"Armour2", Armour2}}) {
     for (int d : {1, 39, 74, 97, 100}) {
-      const Outcome piece = RunFrom(SeedGiving({{100, d - 1}}), op.run);
-      EXPECT_EQ(piece.line, Pick(Named(op.table), d).text) << op.table << " " << d;
+      const LineOutcome piece = RunOneLineFrom(SeedGiving({{100, d - 1}}), op.run);
+      EXPECT_EQ(piece.line, Pick(TableNamed(op.table), d).text) << op.table << " " << d;
       EXPECT_EQ(piece.draws, 1);
     }
   }
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 99}}), Armour1).line, "Shield -1 Missile Attractor (750 gp)");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 99}}), Armour1).line,
+            "Shield -1 Missile Attractor (750 gp)");
 }
 
 TEST(Armour, QuotedRowsReadExactly) {
-  EXPECT_EQ(Pick(Named("Armour1"), 5).text, "Chain Mail +1 (3,500 gp)");
-  EXPECT_EQ(Pick(Named("Armour1"), 12).text, "Leather Armor +1 (2,000 gp)");
-  EXPECT_EQ(Pick(Named("Armour1"), 39).text, "Plate Mail of Etherealness (30,000 gp)");
-  EXPECT_EQ(Pick(Named("Armour1"), 97).text, "Shield Large +1, +4 vs. missiles (4,000 gp)");
-  EXPECT_EQ(Pick(Named("Armour1"), 98).text, "Shield -1 Missile Attractor (750 gp)");
-  EXPECT_EQ(Pick(Named("Armour2"), 1).text, "Anything Armour (45,000 gp)");
-  EXPECT_EQ(Pick(Named("Armour2"), 31).text, "Elfin Chain Mail +1 (7,500 gp)");
-  EXPECT_EQ(Pick(Named("Armour2"), 74).text, "Field Plate Mail +5 (120,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour1"), 5).text, "Chain Mail +1 (3,500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour1"), 12).text, "Leather Armor +1 (2,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour1"), 39).text, "Plate Mail of Etherealness (30,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour1"), 97).text, "Shield Large +1, +4 vs. missiles (4,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour1"), 98).text, "Shield -1 Missile Attractor (750 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour2"), 1).text, "Anything Armour (45,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour2"), 31).text, "Elfin Chain Mail +1 (7,500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Armour2"), 74).text, "Field Plate Mail +5 (120,000 gp)");
 }
 
 TEST(Armour, LinesCarryOnePlusAndAValue) {
   long largest = 0;
   for (std::string_view name : {"Armour1", "Armour2"}) {
-    const Table& table = Named(name);
+    const Table& table = TableNamed(name);
     for (const Row& row : table.rows) {
       const std::string_view line = row.text;
       SCOPED_TRACE(std::string(line));
@@ -153,7 +100,7 @@ TEST(Armour, LinesCarryOnePlusAndAValue) {
 // The players see each piece by its kind alone: no plus, minus or price is left.
 TEST(Armour, PlayersSeeNoEnchantmentOrPrice) {
   for (std::string_view name : {"Armour1", "Armour2"}) {
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       std::vector<std::string> dm{std::string(row.text)};
       const std::vector<std::string> players = playersview::ParsePlayers(dm);
       ASSERT_EQ(players.size(), 1u);

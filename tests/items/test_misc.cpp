@@ -4,80 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <initializer_list>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
-#include "generator/random_source.h"
 #include "items/misc.h"
-#include "items/misc_further.h"
 #include "items/table.h"
 #include "playersview/players_view.h"
 #include "playersview/rewrite_tables.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
-// One roll a test wants: Roll(n) giving `result`.
-struct Want {
-  int n;
-  int result;
-};
-
-// The first seed from which the next rolls give the wanted results, in order.
-std::uint32_t SeedGiving(std::initializer_list<Want> wants) {
-  for (std::uint32_t seed = 0; seed < 50'000'000u; ++seed) {
-    RandomSource random(seed);
-    bool all = true;
-    for (const Want& want : wants) {
-      if (random.Roll(want.n) != want.result) {
-        all = false;
-        break;
-      }
-    }
-    if (all) {
-      return seed;
-    }
-  }
-  ADD_FAILURE() << "no seed gives the wanted rolls";
-  return 0;
-}
-
-struct Outcome {
-  std::vector<std::string> lines;
-  int draws;  // values taken from the random source
-};
-
-// Runs a table operation from `seed`. The draws are counted by advancing a fresh source with the
-// same seed until it stands where the operation left the real one.
-Outcome RunFrom(std::uint32_t seed, void (*operation)(Generator&)) {
-  RandomSource random(seed);
-  Generator g(random, ",");
-  operation(g);
-  RandomSource probe(seed);
-  int draws = 0;
-  while (probe.Seed() != random.Seed() && draws < 100) {
-    probe.Roll(1);
-    ++draws;
-  }
-  return {g.Lines(), draws};
-}
-
-const Table& Named(std::string_view name) {
-  for (auto family : {MiscTables(), MiscFurtherTables()}) {
-    for (const Table* table : family) {
-      if (table->name == name) {
-        return *table;
-      }
-    }
-  }
-  ADD_FAILURE() << "no table " << name;
-  return *MiscTables().front();
-}
+using testing::Outcome;
+using testing::RunFrom;
+using testing::SeedGiving;
+using testing::TableNamed;
 
 // Every line a row can give: each sub-table text after a variant's prefix, the least and the
 // greatest count of a number row, each bead of a list row on its own.
@@ -144,7 +88,7 @@ TEST(Misc, QuotedRowsReadExactly) {
       {"MiscSpecial", 99, "Throne of the Gods"},
   };
   for (const Quoted& q : quoted) {
-    EXPECT_EQ(Pick(Named(q.table), q.d).text, q.text) << q.table << " " << q.d;
+    EXPECT_EQ(Pick(TableNamed(q.table), q.d).text, q.text) << q.table << " " << q.d;
   }
 }
 
@@ -174,7 +118,7 @@ TEST(Misc, BracersGiveArmourClassTwoToEight) {
   EXPECT_EQ(e86.lines, std::vector<std::string>{"Bracers of Defense AC 2"});
 
   std::set<std::string> classes;
-  for (const std::string& line : RowLines(Pick(Named("Misc1"), 60))) {
+  for (const std::string& line : RowLines(Pick(TableNamed("Misc1"), 60))) {
     classes.insert(line.substr(std::string("Bracers of Defense AC ").size()));
   }
   EXPECT_EQ(classes, (std::set<std::string>{"2", "3", "4", "5", "6", "7", "8"}));
@@ -189,7 +133,7 @@ TEST(Misc, CloakOfProtectionRunsFromPlusOneToPlusFive) {
   Outcome e36 = RunFrom(SeedGiving({{100, 40}, {100, 35}}), Misc2);
   EXPECT_EQ(e36.lines, std::vector<std::string>{"Cloak of Protection +2"});
 
-  const Table& plus = *Pick(Named("Misc2"), 33).sub;
+  const Table& plus = *Pick(TableNamed("Misc2"), 33).sub;
   int ones = 0;
   for (int e = 1; e <= plus.die; ++e) {
     ones += Pick(plus, e).text == "1" ? 1 : 0;
@@ -231,7 +175,7 @@ TEST(Misc, FurtherRollsOfMisc3) {
   Outcome bandore = RunFrom(SeedGiving({{100, 72}, {20, 4}}), Misc3);
   EXPECT_EQ(bandore.lines, std::vector<std::string>{"Instrument of the Bards (Fachlucan Bandore)"});
 
-  const Table& ioun = *Pick(Named("Misc3"), 72).sub;
+  const Table& ioun = *Pick(TableNamed("Misc3"), 72).sub;
   EXPECT_EQ(Pick(ioun, 1).text, "(Pale Blue)");
   EXPECT_EQ(Pick(ioun, 14).text, "(Dusty Rose)");
   std::set<std::string_view> colours;
@@ -254,7 +198,7 @@ TEST(MiscFamily, LinesKeepTheirForm) {
   for (std::string_view name : kMainTables) {
     const bool firstHalf =
         name == "Misc1" || name == "Misc2" || name == "Misc3" || name == "MiscSpecial";
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       for (const std::string& line : RowLines(row)) {
         SCOPED_TRACE(line);
         const bool valued = line.ends_with(" gp)");
@@ -279,7 +223,7 @@ TEST(MiscFamily, LinesKeepTheirForm) {
 // own name (before " of ", " vs. " or a bracket), never in what follows it.
 TEST(MiscFamily, PlayersViewKeysStandOnlyInTheItemsName) {
   for (std::string_view name : kMainTables) {
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       for (const std::string& line : RowLines(row)) {
         std::size_t head = line.size();
         for (std::string_view end : {" of ", " vs. ", " ("}) {
@@ -380,7 +324,7 @@ TEST(MiscFamily, PlayersSeeTheOutwardFormOfRecognisedItems) {
       {"Misc7", 93, "Bag"},
   };
   for (const Recognised& r : recognised) {
-    for (std::string line : RowLines(Pick(Named(r.table), r.d))) {
+    for (std::string line : RowLines(Pick(TableNamed(r.table), r.d))) {
       SCOPED_TRACE(line);
       playersview::ParseSubs(line);
       EXPECT_EQ(line, r.outward) << r.table << " " << r.d;

@@ -2,79 +2,21 @@
 // the rows completed by further rolls, the prayer-bead list above all.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "generator/generator.h"
-#include "generator/random_source.h"
 #include "items/misc_further.h"
 #include "items/table.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
-// One roll a test wants: Roll(n) giving `result`.
-struct Want {
-  int n;
-  int result;
-};
-
-// The first seed from which the next rolls give the wanted results, in order.
-std::uint32_t SeedGiving(std::initializer_list<Want> wants) {
-  for (std::uint32_t seed = 0; seed < 50'000'000u; ++seed) {
-    RandomSource random(seed);
-    bool all = true;
-    for (const Want& want : wants) {
-      if (random.Roll(want.n) != want.result) {
-        all = false;
-        break;
-      }
-    }
-    if (all) {
-      return seed;
-    }
-  }
-  ADD_FAILURE() << "no seed gives the wanted rolls";
-  return 0;
-}
-
-struct Outcome {
-  std::vector<std::string> lines;
-  int draws;  // values taken from the random source
-};
-
-// Runs a table operation from `seed`. The draws are counted by advancing a fresh source with the
-// same seed until it stands where the operation left the real one.
-Outcome RunFrom(std::uint32_t seed, void (*operation)(Generator&)) {
-  RandomSource random(seed);
-  Generator g(random, ",");
-  operation(g);
-  RandomSource probe(seed);
-  int draws = 0;
-  while (probe.Seed() != random.Seed() && draws < 100) {
-    probe.Roll(1);
-    ++draws;
-  }
-  return {g.Lines(), draws};
-}
-
-std::string OnlyLine(const Outcome& outcome) {
-  EXPECT_EQ(outcome.lines.size(), 1u);
-  return outcome.lines.empty() ? std::string() : outcome.lines.front();
-}
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : MiscFurtherTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  ADD_FAILURE() << "no table " << name;
-  return *MiscFurtherTables().front();
-}
+using testing::OnlyLine;
+using testing::Outcome;
+using testing::RunFrom;
+using testing::SeedGiving;
+using testing::TableNamed;
 
 std::size_t Occurrences(const std::string& text, std::string_view part) {
   std::size_t count = 0;
@@ -108,7 +50,7 @@ TEST(MiscFurther, QuotedRowsReadExactly) {
       {"Misc7", 72, "Sovereign Glue (750 gp)"},
   };
   for (const Quoted& q : quoted) {
-    EXPECT_EQ(Pick(Named(q.table), q.d).text, q.text) << q.table << " " << q.d;
+    EXPECT_EQ(Pick(TableNamed(q.table), q.d).text, q.text) << q.table << " " << q.d;
   }
 }
 
@@ -129,7 +71,7 @@ TEST(MiscFurther, PrayerBeadsCountFirstThenOneRollPerBead) {
       "Necklace of Prayer Beads (Bead of Atonement, Bead of Blessing, Bead of "))
       << OnlyLine(ordered);
   EXPECT_EQ(ordered.draws, 6);
-  const Table& bead = *Pick(Named("Misc4"), 28).sub;
+  const Table& bead = *Pick(TableNamed("Misc4"), 28).sub;
   EXPECT_EQ(Pick(bead, 17).text, "Bead of Karma, ");
   for (const Row& row : bead.rows) {
     EXPECT_TRUE(row.text.starts_with("Bead of ") && row.text.ends_with(", ")) << row.text;
@@ -167,7 +109,7 @@ TEST(MiscFurther, VariantRowsOfMisc4) {
             "Pearl of Power - Level First");
   EXPECT_EQ(OnlyLine(RunFrom(SeedGiving({{100, 45}, {100, 47}}), Misc4)),
             "Pearl of Power - Level Third");
-  const Table& level = *Pick(Named("Misc4"), 45).sub;
+  const Table& level = *Pick(TableNamed("Misc4"), 45).sub;
   for (int e = 1; e <= level.die; ++e) {
     EXPECT_EQ(Pick(level, e).text == "Ninth", e == 99) << e;
     EXPECT_EQ(Pick(level, e).text == "Fourth and Fifth", e == 100) << e;
@@ -183,10 +125,10 @@ TEST(MiscFurther, VariantRowsOfMisc4) {
 TEST(MiscFurther, Misc5NeverRollsFurther) {
   for (int d = 1; d <= 100; d += 9) {
     const Outcome item = RunFrom(SeedGiving({{100, d - 1}}), Misc5);
-    EXPECT_EQ(OnlyLine(item), Pick(Named("Misc5"), d).text);
+    EXPECT_EQ(OnlyLine(item), Pick(TableNamed("Misc5"), d).text);
     EXPECT_EQ(item.draws, 1) << d;
   }
-  for (const Row& row : Named("Misc5").rows) {
+  for (const Row& row : TableNamed("Misc5").rows) {
     EXPECT_EQ(row.kind, RowKind::Fixed) << row.text;
   }
 }

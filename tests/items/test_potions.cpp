@@ -3,29 +3,22 @@
 #include <gtest/gtest.h>
 
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "../generator/roll_helpers.h"
-#include "generator/generator.h"
 #include "items/potions.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
+using testing::Advanced;
+using testing::Outcome;
+using testing::RunFrom;
 using testing::SourceWhoseNextRollIs;
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : PotionTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  throw std::logic_error("no potion table " + std::string(name));
-}
+using testing::TableNamed;
 
 // The text inside the last brackets when the line ends in " gp)", else empty.
 std::string Value(std::string_view line) {
@@ -36,13 +29,13 @@ std::string Value(std::string_view line) {
 }
 
 TEST(Potions, QuotedRows) {
-  EXPECT_EQ(Pick(Named("Potions1"), 1).text, "Potion of Animal Control (400 gp)");
-  EXPECT_EQ(Pick(Named("Potions1"), 66).text, "Oil of Etherealness (1,500 gp)");
-  EXPECT_EQ(Pick(Named("Potions1"), 84).text, "Potion of Poison");
-  EXPECT_EQ(Pick(Named("Potions1.A"), 2).text, "Potion of White Dragon Control");
-  EXPECT_EQ(Pick(Named("Potions1.D"), 11).text, "Potion of Human Control (Humans) (900 gp)");
-  EXPECT_EQ(Pick(Named("Potions1.D"), 16).text, "Potion of Human Control (Humans) (900 gp)");
-  EXPECT_EQ(Pick(Named("Potions2"), 16).text, "Elixir of Madness");
+  EXPECT_EQ(Pick(TableNamed("Potions1"), 1).text, "Potion of Animal Control (400 gp)");
+  EXPECT_EQ(Pick(TableNamed("Potions1"), 66).text, "Oil of Etherealness (1,500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Potions1"), 84).text, "Potion of Poison");
+  EXPECT_EQ(Pick(TableNamed("Potions1.A"), 2).text, "Potion of White Dragon Control");
+  EXPECT_EQ(Pick(TableNamed("Potions1.D"), 11).text, "Potion of Human Control (Humans) (900 gp)");
+  EXPECT_EQ(Pick(TableNamed("Potions1.D"), 16).text, "Potion of Human Control (Humans) (900 gp)");
+  EXPECT_EQ(Pick(TableNamed("Potions2"), 16).text, "Elixir of Madness");
 }
 
 TEST(Potions, SubTablesHaveTheirDiceAndRanges) {
@@ -53,17 +46,18 @@ TEST(Potions, SubTablesHaveTheirDiceAndRanges) {
     }
     return result;
   };
-  EXPECT_EQ(his(Named("Potions1.A")), (std::vector{2, 4, 7, 9, 10, 12, 14, 15, 16, 17, 19, 20}));
-  EXPECT_EQ(his(Named("Potions1.B")), (std::vector{6, 10, 14, 17, 19, 20}));
-  EXPECT_EQ(his(Named("Potions1.C")), (std::vector{6, 10, 14, 17, 19, 20}));
-  EXPECT_EQ(his(Named("Potions1.D")), (std::vector{2, 4, 6, 8, 10, 16, 19, 20}));
-  EXPECT_EQ(Named("Potions1.E").die, 10);
-  EXPECT_EQ(Named("Potions1.E").rows.size(), 10u);
+  EXPECT_EQ(his(TableNamed("Potions1.A")),
+            (std::vector{2, 4, 7, 9, 10, 12, 14, 15, 16, 17, 19, 20}));
+  EXPECT_EQ(his(TableNamed("Potions1.B")), (std::vector{6, 10, 14, 17, 19, 20}));
+  EXPECT_EQ(his(TableNamed("Potions1.C")), (std::vector{6, 10, 14, 17, 19, 20}));
+  EXPECT_EQ(his(TableNamed("Potions1.D")), (std::vector{2, 4, 6, 8, 10, 16, 19, 20}));
+  EXPECT_EQ(TableNamed("Potions1.E").die, 10);
+  EXPECT_EQ(TableNamed("Potions1.E").rows.size(), 10u);
   // Giant strength names the same giants, in the same order, as giant control.
-  for (std::size_t i = 0; i < Named("Potions1.B").rows.size(); ++i) {
-    std::string control(Named("Potions1.B").rows[i].text);
+  for (std::size_t i = 0; i < TableNamed("Potions1.B").rows.size(); ++i) {
+    std::string control(TableNamed("Potions1.B").rows[i].text);
     control.replace(control.rfind("Control"), 7, "Strength");
-    EXPECT_EQ(control, Named("Potions1.C").rows[i].text);
+    EXPECT_EQ(control, TableNamed("Potions1.C").rows[i].text);
   }
 }
 
@@ -139,8 +133,8 @@ void ExpectMainTable(const Table& table, std::span<const Expected> expected) {
 }
 
 TEST(Potions, MainTablesHaveTheirKindsAndValues) {
-  ExpectMainTable(Named("Potions1"), kPotions1);
-  ExpectMainTable(Named("Potions2"), kPotions2);
+  ExpectMainTable(TableNamed("Potions1"), kPotions1);
+  ExpectMainTable(TableNamed("Potions2"), kPotions2);
 }
 
 TEST(Potions, EveryLineKeepsTheShapeThePlayersViewReads) {
@@ -164,27 +158,22 @@ TEST(Potions, EveryLineKeepsTheShapeThePlayersViewReads) {
 
 TEST(Potions, OneLineFromOneOrTwoDrawnValues) {
   for (int d = 1; d <= 100; ++d) {
-    const Row& row = Pick(Named("Potions1"), d);
-    RandomSource random = SourceWhoseNextRollIs(100, d - 1);
-    RandomSource expectedEnd = random;
-    expectedEnd.Roll(100);
+    const Row& row = Pick(TableNamed("Potions1"), d);
+    const RandomSource start = SourceWhoseNextRollIs(100, d - 1);
+    RandomSource expectedEnd = Advanced(start, 1);
     std::string expectedLine(row.text);
     if (row.kind == RowKind::Variant) {
       expectedLine = Pick(*row.sub, expectedEnd.Roll(row.sub->die) + 1).text;
     }
-    Generator g(random, ",");
-    Potions1(g);
-    EXPECT_EQ(g.Lines(), std::vector<std::string>{expectedLine}) << "d = " << d;
-    EXPECT_EQ(random.Seed(), expectedEnd.Seed()) << "d = " << d;
+    const Outcome run = RunFrom(start, Potions1);
+    EXPECT_EQ(run.lines, std::vector<std::string>{expectedLine}) << "d = " << d;
+    EXPECT_EQ(run.after.Seed(), expectedEnd.Seed()) << "d = " << d;
   }
   for (int d = 1; d <= 100; ++d) {
-    RandomSource random = SourceWhoseNextRollIs(100, d - 1);
-    RandomSource expectedEnd = random;
-    expectedEnd.Roll(100);
-    Generator g(random, ",");
-    Potions2(g);
-    EXPECT_EQ(g.Lines(), std::vector<std::string>{std::string(Pick(Named("Potions2"), d).text)});
-    EXPECT_EQ(random.Seed(), expectedEnd.Seed()) << "d = " << d;
+    const Outcome run = RunFrom(SourceWhoseNextRollIs(100, d - 1), Potions2);
+    EXPECT_EQ(run.lines,
+              std::vector<std::string>{std::string(Pick(TableNamed("Potions2"), d).text)});
+    EXPECT_EQ(run.draws, 1) << "d = " << d;
   }
 }
 

@@ -3,35 +3,29 @@
 #include <gtest/gtest.h>
 
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "../generator/roll_helpers.h"
 #include "generator/generator.h"
 #include "items/rings.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
+using testing::Advanced;
+using testing::Outcome;
+using testing::RunFrom;
 using testing::SourceWhoseNextRollIs;
+using testing::TableNamed;
 
 const std::pair<void (*)(Generator&), std::string_view> kOperations[] = {{Rings1, "Rings1"},
                                                                          {Rings2, "Rings2"}};
 
-const Table& Named(std::string_view name) {
-  for (const Table* table : RingTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  throw std::logic_error("no ring table " + std::string(name));
-}
-
 TEST(Rings, ProtectionSubTableIsExactlyTheSevenTexts) {
-  const Table& protection = Named("Rings1.Protection");
+  const Table& protection = TableNamed("Rings1.Protection");
   const std::vector<std::pair<int, std::string_view>> expected = {
       {70, "Ring of Protection +1"},
       {82, "Ring of Protection +2"},
@@ -45,7 +39,7 @@ TEST(Rings, ProtectionSubTableIsExactlyTheSevenTexts) {
     EXPECT_EQ(protection.rows[i].hi, expected[i].first);
     EXPECT_EQ(protection.rows[i].text, expected[i].second);
   }
-  const Row& row = Pick(Named("Rings1"), 45);
+  const Row& row = Pick(TableNamed("Rings1"), 45);
   EXPECT_EQ(row.kind, RowKind::Variant);
   EXPECT_EQ(row.lo, 45);
   EXPECT_EQ(row.hi, 60);
@@ -53,8 +47,8 @@ TEST(Rings, ProtectionSubTableIsExactlyTheSevenTexts) {
 }
 
 TEST(Rings, QuotedRowsAndValues) {
-  EXPECT_EQ(Pick(Named("Rings1"), 1).text, "Ring of Contrariness (1,000 gp)");
-  EXPECT_EQ(Pick(Named("Rings2"), 68).text, "Ring of the Ram (7,500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Rings1"), 1).text, "Ring of Contrariness (1,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Rings2"), 68).text, "Ring of the Ram (7,500 gp)");
 
   // The value of each row, by its first d (the protection row carries none).
   const std::vector<std::pair<int, std::string_view>> rings1 = {
@@ -68,7 +62,7 @@ TEST(Rings, QuotedRowsAndValues) {
       {32, "3,000"}, {41, "7,500"}, {50, "5,000"}, {59, "5,000"}, {68, "7,500"},
       {71, "5,000"}, {80, "3,500"}, {93, "5,000"}};
   for (const auto& [table, values] :
-       {std::pair{&Named("Rings1"), rings1}, std::pair{&Named("Rings2"), rings2}}) {
+       {std::pair{&TableNamed("Rings1"), rings1}, std::pair{&TableNamed("Rings2"), rings2}}) {
     ASSERT_EQ(table->rows.size(), values.size()) << table->name;
     for (std::size_t i = 0; i < values.size(); ++i) {
       const Row& row = table->rows[i];
@@ -99,24 +93,22 @@ TEST(Rings, EveryLineIsARingToThePlayers) {
       EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{outward});
     }
   }
-  EXPECT_EQ(Pick(Named("Rings1"), 16).text, "Ring of Feather Falling (5,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Rings1"), 16).text, "Ring of Feather Falling (5,000 gp)");
 }
 
 TEST(Rings, OneLineFromOneOrTwoDrawnValues) {
   for (int d = 1; d <= 100; ++d) {
     for (const auto& [operation, name] : kOperations) {
-      const Row& row = Pick(Named(name), d);
-      RandomSource random = SourceWhoseNextRollIs(100, d - 1);
-      RandomSource expectedEnd = random;
-      expectedEnd.Roll(100);
+      const Row& row = Pick(TableNamed(name), d);
+      const RandomSource start = SourceWhoseNextRollIs(100, d - 1);
+      RandomSource expectedEnd = Advanced(start, 1);
       std::string expectedLine(row.text);
       if (row.kind == RowKind::Variant) {
         expectedLine = Pick(*row.sub, expectedEnd.Roll(100) + 1).text;
       }
-      Generator g(random, ",");
-      operation(g);
-      EXPECT_EQ(g.Lines(), std::vector<std::string>{expectedLine}) << name << " d = " << d;
-      EXPECT_EQ(random.Seed(), expectedEnd.Seed()) << name << " d = " << d;
+      const Outcome run = RunFrom(start, operation);
+      EXPECT_EQ(run.lines, std::vector<std::string>{expectedLine}) << name << " d = " << d;
+      EXPECT_EQ(run.after.Seed(), expectedEnd.Seed()) << name << " d = " << d;
     }
   }
 }

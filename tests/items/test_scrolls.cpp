@@ -4,30 +4,23 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "../generator/roll_helpers.h"
 #include "generator/generator.h"
 #include "items/scrolls.h"
 #include "items/spell_lists.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
+using testing::Outcome;
+using testing::RunFrom;
 using testing::SourceWhoseNextRollIs;
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : ScrollTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  throw std::logic_error("no scroll table " + std::string(name));
-}
+using testing::TableNamed;
 
 std::string Name(std::string_view spellClass, int level, std::size_t position) {
   return std::string(SpellList(spellClass, level)[position]);
@@ -72,7 +65,7 @@ TEST(Scrolls, SpellRowsOfTheFirstTable) {
       {43, 46, 5, 6, 1, false}, {47, 49, 5, 8, 1, true},  {50, 52, 6, 6, 1, false},
       {53, 54, 6, 7, 2, true},  {55, 57, 7, 8, 1, false}, {58, 59, 7, 8, 2, false},
       {60, 60, 7, 7, 3, true}};
-  const Table& table = Named("Scrolls1");
+  const Table& table = TableNamed("Scrolls1");
   for (std::size_t i = 0; i < std::size(kSpellRows); ++i) {
     const Row& row = table.rows[i];
     const Expected& e = kSpellRows[i];
@@ -96,10 +89,10 @@ TEST(Scrolls, ProtectionAndCursedRows) {
       {23, "2,000 gp)"}, {28, "2,000 gp)"}, {33, "1,500 gp)"}, {38, "1,500 gp)"}, {43, "1,000 gp)"},
       {49, "1,000 gp)"}, {55, "2,000 gp)"}, {60, "1,500 gp)"}, {65, "1,000 gp)"}, {71, "1,000 gp)"},
       {77, "1,000 gp)"}, {83, "1,000 gp)"}, {89, "1,000 gp)"}, {95, "1,000 gp)"}};
-  EXPECT_EQ(Named("Scrolls1").rows.size(), 25u);
-  EXPECT_EQ(Named("Scrolls2").rows.size(), 19u);
-  for (const auto& [table, rows] :
-       {std::pair{&Named("Scrolls1"), scrolls1}, std::pair{&Named("Scrolls2"), scrolls2}}) {
+  EXPECT_EQ(TableNamed("Scrolls1").rows.size(), 25u);
+  EXPECT_EQ(TableNamed("Scrolls2").rows.size(), 19u);
+  for (const auto& [table, rows] : {std::pair{&TableNamed("Scrolls1"), scrolls1},
+                                    std::pair{&TableNamed("Scrolls2"), scrolls2}}) {
     for (const auto& [lo, ending] : rows) {
       const Row& row = Pick(*table, lo);
       const std::string line(row.text);
@@ -111,12 +104,12 @@ TEST(Scrolls, ProtectionAndCursedRows) {
       EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{"Scroll"});
     }
   }
-  EXPECT_EQ(Pick(Named("Scrolls1"), 87).text, "Scroll of Protection (Petrification 2,000gp)");
-  EXPECT_EQ(Pick(Named("Scrolls1"), 97).text, "Scroll of Protection (Undead 1,500 gp)");
-  EXPECT_EQ(Pick(Named("Scrolls2"), 2).text, "Scroll of Protection (Acid 2,500gp)");
-  EXPECT_EQ(Pick(Named("Scrolls2"), 7).text,
+  EXPECT_EQ(Pick(TableNamed("Scrolls1"), 87).text, "Scroll of Protection (Petrification 2,000gp)");
+  EXPECT_EQ(Pick(TableNamed("Scrolls1"), 97).text, "Scroll of Protection (Undead 1,500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Scrolls2"), 2).text, "Scroll of Protection (Acid 2,500gp)");
+  EXPECT_EQ(Pick(TableNamed("Scrolls2"), 7).text,
             "Scroll of Protection (Breath Weapons, Dragon 2,000 gp)");
-  const Row& cursed = Pick(Named("Scrolls1"), 98);
+  const Row& cursed = Pick(TableNamed("Scrolls1"), 98);
   EXPECT_EQ(cursed.lo, 98);
   EXPECT_EQ(cursed.text, "Scroll (Cursed)");
   EXPECT_EQ(playersview::ParsePlayers({"Scroll (Cursed)"}), std::vector<std::string>{"Scroll "});
@@ -131,16 +124,6 @@ std::string_view ExpectedClass(RandomSource probe) {
   return probe.Roll(100) + 1 < 11 ? "Illusionist" : "Magic User";
 }
 
-int DrawsBetween(RandomSource from, std::uint32_t to) {
-  for (int draws = 0; draws <= 40; ++draws) {
-    if (from.Seed() == to) {
-      return draws;
-    }
-    from.Roll(1);
-  }
-  return -1;
-}
-
 TEST(Scrolls, EveryScrollOverManySeeds) {
   bool priestlyLevelAboveSeven = false;
   int lowestRow60Priestly = 99;
@@ -149,23 +132,21 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
     const RandomSource start(seed * 2654435761u);
     RandomSource probe = start;
     const int d = probe.Roll(100) + 1;
-    const Row& row = Pick(Named("Scrolls1"), d);
+    const Row& row = Pick(TableNamed("Scrolls1"), d);
     const std::string_view spellClass = ExpectedClass(start);
     const bool priestly = spellClass == "Clerical" || spellClass == "Druidical";
 
-    RandomSource random = start;
-    Generator g(random, ",");
-    Scrolls1(g);
-    const std::vector<std::string>& lines = g.Lines();
+    const Outcome run = RunFrom(start, Scrolls1);
+    const std::vector<std::string>& lines = run.lines;
     ASSERT_FALSE(lines.empty()) << "d = " << d;
     SCOPED_TRACE("d = " + std::to_string(d) + ", first line " + lines.front());
     if (row.kind != RowKind::Spells) {
       EXPECT_EQ(lines, std::vector<std::string>{std::string(row.text)});
-      EXPECT_EQ(DrawsBetween(start, random.Seed()), 3);
+      EXPECT_EQ(run.draws, 3);
       continue;
     }
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(row.count));
-    EXPECT_EQ(DrawsBetween(start, random.Seed()), 3 + 2 * row.count);
+    EXPECT_EQ(run.draws, 3 + 2 * row.count);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       const std::string lead = i == 0 ? "Scroll with 1 Level " : " plus 1 Level ";
       ASSERT_TRUE(lines[i].starts_with(lead)) << lines[i];
@@ -202,13 +183,10 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
 
 TEST(Scrolls, SecondTableDrawsOneValue) {
   for (int d = 1; d <= 100; ++d) {
-    RandomSource random = SourceWhoseNextRollIs(100, d - 1);
-    RandomSource expectedEnd = random;
-    expectedEnd.Roll(100);
-    Generator g(random, ",");
-    Scrolls2(g);
-    EXPECT_EQ(g.Lines(), std::vector<std::string>{std::string(Pick(Named("Scrolls2"), d).text)});
-    EXPECT_EQ(random.Seed(), expectedEnd.Seed()) << "d = " << d;
+    const Outcome run = RunFrom(SourceWhoseNextRollIs(100, d - 1), Scrolls2);
+    EXPECT_EQ(run.lines,
+              std::vector<std::string>{std::string(Pick(TableNamed("Scrolls2"), d).text)});
+    EXPECT_EQ(run.draws, 1) << "d = " << d;
   }
 }
 

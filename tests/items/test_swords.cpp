@@ -3,78 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
-#include "generator/random_source.h"
 #include "items/swords.h"
 #include "items/table.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
-// One roll a test wants: Roll(n) giving `result`.
-struct Want {
-  int n;
-  int result;
-};
-
-// The first seed from which the next rolls give the wanted results, in order.
-std::uint32_t SeedGiving(std::initializer_list<Want> wants) {
-  for (std::uint32_t seed = 0; seed < 50'000'000u; ++seed) {
-    RandomSource random(seed);
-    bool all = true;
-    for (const Want& want : wants) {
-      if (random.Roll(want.n) != want.result) {
-        all = false;
-        break;
-      }
-    }
-    if (all) {
-      return seed;
-    }
-  }
-  ADD_FAILURE() << "no seed gives the wanted rolls";
-  return 0;
-}
-
-struct Outcome {
-  std::string line;
-  int draws;  // values taken from the random source
-};
-
-// Runs a table operation from `seed`; it must add exactly one line. The draws are counted by
-// advancing a fresh source with the same seed until it stands where the operation left the
-// real one.
-Outcome RunFrom(std::uint32_t seed, void (*operation)(Generator&)) {
-  RandomSource random(seed);
-  Generator g(random, ",");
-  operation(g);
-  RandomSource probe(seed);
-  int draws = 0;
-  while (probe.Seed() != random.Seed() && draws < 100) {
-    probe.Roll(1);
-    ++draws;
-  }
-  EXPECT_EQ(g.Lines().size(), 1u);
-  return {g.Lines().empty() ? std::string() : g.Lines().front(), draws};
-}
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : SwordTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  ADD_FAILURE() << "no table " << name;
-  return *SwordTables().front();
-}
+using testing::LineOutcome;
+using testing::RunOneLineFrom;
+using testing::SeedGiving;
+using testing::TableNamed;
 
 // The highest "+N" in a text, 0 when it has none.
 int HighestPlus(std::string_view text) {
@@ -88,20 +33,20 @@ int HighestPlus(std::string_view text) {
 }
 
 TEST(Swords, TypeRollFirstThenTableRoll) {
-  const Outcome great = RunFrom(SeedGiving({{100, 99}, {100, 97}}), Swords2);
+  const LineOutcome great = RunOneLineFrom(SeedGiving({{100, 99}, {100, 97}}), Swords2);
   EXPECT_EQ(great.line, "Greatsword Vorpal Weapon (50,000 gp)");
   EXPECT_EQ(great.draws, 2);
 
-  const Outcome plain = RunFrom(SeedGiving({{100, 0}, {100, 0}}), Swords1);
+  const LineOutcome plain = RunOneLineFrom(SeedGiving({{100, 0}, {100, 0}}), Swords1);
   EXPECT_EQ(plain.line, "Longsword +1 (2,000 gp)");
   EXPECT_EQ(plain.draws, 2);
 
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 0}, {100, 15}}), Swords2).line,
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 0}, {100, 15}}), Swords2).line,
             "Longsword, Anything (35,000 gp)");
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 94}, {100, 99}}), Swords1).line,
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 94}, {100, 99}}), Swords1).line,
             "Bastardsword Cursed Beserking");
 
-  const Table& blade = Named("Swords.Type");
+  const Table& blade = TableNamed("Swords.Type");
   const std::map<int, std::string_view> bounds = {{1, "Long"},     {69, "Long"},    {70, "Broad"},
                                                   {89, "Broad"},   {90, "Short"},   {94, "Short"},
                                                   {95, "Bastard"}, {99, "Bastard"}, {100, "Great"}};
@@ -112,20 +57,20 @@ TEST(Swords, TypeRollFirstThenTableRoll) {
 
 TEST(Swords, WholeRowsIgnoreTheTypeButStillRollIt) {
   for (int type : {0, 99}) {
-    const Outcome sun = RunFrom(SeedGiving({{100, type}, {100, 0}}), Swords2);
+    const LineOutcome sun = RunOneLineFrom(SeedGiving({{100, type}, {100, 0}}), Swords2);
     EXPECT_EQ(sun.line, "Bastardsword Sun Blade (20,000 gp)");
     EXPECT_EQ(sun.draws, 2);
-    const Outcome word = RunFrom(SeedGiving({{100, type}, {100, 31}}), Swords2);
+    const LineOutcome word = RunOneLineFrom(SeedGiving({{100, type}, {100, 31}}), Swords2);
     EXPECT_EQ(word.line, "Broadsword 'Final Word' (50,000 gp)");
     EXPECT_EQ(word.draws, 2);
-    const Outcome quick = RunFrom(SeedGiving({{100, type}, {100, 66}}), Swords1);
+    const LineOutcome quick = RunOneLineFrom(SeedGiving({{100, type}, {100, 66}}), Swords1);
     EXPECT_EQ(quick.line, "Shortsword of Quickness +2 (8,000 gp)");
     EXPECT_EQ(quick.draws, 2);
   }
 }
 
 TEST(Swords, QuotedRowsReadExactly) {
-  const Table& one = Named("Swords1");
+  const Table& one = TableNamed("Swords1");
   EXPECT_EQ(Pick(one, 25).text, "sword +1 (2,000 gp)");
   EXPECT_EQ(Pick(one, 41).text, "sword +1, +4 vs. reptiles (4,000 gp)");
   EXPECT_EQ(Pick(one, 46).text, "sword +1, Flame Tongue (4,500 gp)");
@@ -134,7 +79,7 @@ TEST(Swords, QuotedRowsReadExactly) {
   EXPECT_EQ(Pick(one, 89).text, "sword +1 Cursed");
   EXPECT_EQ(Pick(one, 98).text, "sword -2 Cursed");
   EXPECT_EQ(Pick(one, 100).text, "sword Cursed Beserking");
-  const Table& two = Named("Swords2");
+  const Table& two = TableNamed("Swords2");
   EXPECT_EQ(Pick(two, 61).text, "sword +5, Defender (18,000 gp)");
   EXPECT_EQ(Pick(two, 97).text, "sword of Sharpness (35,000 gp)");
 }
@@ -150,7 +95,7 @@ TEST(Swords, MarkedWordsStandOnlyInTheirRows) {
       {"Final Word", {"Swords2 17"}}};
   std::map<std::string_view, std::vector<std::string>> found;
   for (std::string_view name : {"Swords1", "Swords2"}) {
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       if (row.kind == RowKind::Typed) {
         EXPECT_TRUE(row.text.starts_with("sword")) << row.text;
       } else {
@@ -170,14 +115,14 @@ TEST(Swords, MarkedWordsStandOnlyInTheirRows) {
 
 TEST(Swords, CursedSwordsHaveNoValueAndPlusesStayInRange) {
   int highest1 = 0;
-  for (const Row& row : Named("Swords1").rows) {
+  for (const Row& row : TableNamed("Swords1").rows) {
     highest1 = std::max(highest1, HighestPlus(row.text));
     const bool cursed = row.text.find("Cursed") != std::string_view::npos;
     EXPECT_EQ(row.text.ends_with(" gp)"), !cursed) << row.text;
   }
   EXPECT_EQ(highest1, 5);
   int highest2 = 0;
-  for (const Row& row : Named("Swords2").rows) {
+  for (const Row& row : TableNamed("Swords2").rows) {
     highest2 = std::max(highest2, HighestPlus(row.text));
     EXPECT_TRUE(row.text.ends_with(" gp)")) << row.text;
   }
@@ -187,7 +132,7 @@ TEST(Swords, CursedSwordsHaveNoValueAndPlusesStayInRange) {
 // Whatever the blade, the players see a plain sword: no plus, curse, quality or price.
 TEST(Swords, PlayersSeeAPlainSword) {
   for (std::string_view name : {"Swords1", "Swords2"}) {
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       std::string dm(row.text);
       if (row.kind == RowKind::Typed) {
         dm = "Great" + dm;

@@ -3,32 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "../generator/roll_helpers.h"
 #include "generator/generator.h"
 #include "items/wands.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
+using testing::Outcome;
+using testing::RunFrom;
 using testing::SourceWhoseNextRollIs;
+using testing::TableNamed;
 
 const std::pair<void (*)(Generator&), std::string_view> kOperations[] = {{Wands1, "Wands1"},
                                                                          {Wands2, "Wands2"}};
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : WandTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  throw std::logic_error("no wand table " + std::string(name));
-}
 
 struct Expected {
   int lo;
@@ -72,16 +65,16 @@ constexpr Expected kWands2[] = {
     {83, "Wand", "40,000"}, {87, "Wand", "20,000"}, {91, "Wand", "25,000"}, {93, "Wand", "10,000"}};
 
 TEST(Wands, QuotedRows) {
-  EXPECT_EQ(Pick(Named("Wands1"), 1).text, "Rod of Absorption (40,000 gp)");
-  EXPECT_EQ(Pick(Named("Wands1"), 85).text, "Staff of Swarming Insects (500 gp)");
-  EXPECT_EQ(Pick(Named("Wands2"), 12).text, "Wand of Earth & Stone (10,000 gp)");
-  EXPECT_EQ(Pick(Named("Wands2"), 100).text, "Wand of Wonder (10,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Wands1"), 1).text, "Rod of Absorption (40,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Wands1"), 85).text, "Staff of Swarming Insects (500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Wands2"), 12).text, "Wand of Earth & Stone (10,000 gp)");
+  EXPECT_EQ(Pick(TableNamed("Wands2"), 100).text, "Wand of Wonder (10,000 gp)");
 }
 
 TEST(Wands, KindsValuesAndPlayersView) {
   for (const auto& [table, expected] :
-       {std::pair{&Named("Wands1"), std::span<const Expected>(kWands1)},
-        std::pair{&Named("Wands2"), std::span<const Expected>(kWands2)}}) {
+       {std::pair{&TableNamed("Wands1"), std::span<const Expected>(kWands1)},
+        std::pair{&TableNamed("Wands2"), std::span<const Expected>(kWands2)}}) {
     ASSERT_EQ(table->rows.size(), expected.size()) << table->name;
     for (std::size_t i = 0; i < expected.size(); ++i) {
       const Row& row = table->rows[i];
@@ -113,13 +106,9 @@ TEST(Wands, KindsValuesAndPlayersView) {
 TEST(Wands, OneLineFromOneDrawnValue) {
   for (int d = 1; d <= 100; ++d) {
     for (const auto& [operation, name] : kOperations) {
-      RandomSource random = SourceWhoseNextRollIs(100, d - 1);
-      RandomSource expectedEnd = random;
-      expectedEnd.Roll(100);
-      Generator g(random, ",");
-      operation(g);
-      EXPECT_EQ(g.Lines(), std::vector<std::string>{std::string(Pick(Named(name), d).text)});
-      EXPECT_EQ(random.Seed(), expectedEnd.Seed()) << name << " d = " << d;
+      const Outcome run = RunFrom(SourceWhoseNextRollIs(100, d - 1), operation);
+      EXPECT_EQ(run.lines, std::vector<std::string>{std::string(Pick(TableNamed(name), d).text)});
+      EXPECT_EQ(run.draws, 1) << name << " d = " << d;
     }
   }
 }

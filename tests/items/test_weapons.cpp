@@ -3,116 +3,62 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
-#include "generator/random_source.h"
 #include "items/table.h"
 #include "items/weapons.h"
 #include "playersview/players_view.h"
+#include "support/engine_test_support.h"
 
 namespace vorneth::items {
 namespace {
 
-// One roll a test wants: Roll(n) giving `result`.
-struct Want {
-  int n;
-  int result;
-};
-
-// The first seed from which the next rolls give the wanted results, in order.
-std::uint32_t SeedGiving(std::initializer_list<Want> wants) {
-  for (std::uint32_t seed = 0; seed < 50'000'000u; ++seed) {
-    RandomSource random(seed);
-    bool all = true;
-    for (const Want& want : wants) {
-      if (random.Roll(want.n) != want.result) {
-        all = false;
-        break;
-      }
-    }
-    if (all) {
-      return seed;
-    }
-  }
-  ADD_FAILURE() << "no seed gives the wanted rolls";
-  return 0;
-}
-
-struct Outcome {
-  std::string line;
-  int draws;  // values taken from the random source
-};
-
-// Runs a table operation from `seed`; it must add exactly one line. The draws are counted by
-// advancing a fresh source with the same seed until it stands where the operation left the
-// real one.
-Outcome RunFrom(std::uint32_t seed, void (*operation)(Generator&)) {
-  RandomSource random(seed);
-  Generator g(random, ",");
-  operation(g);
-  RandomSource probe(seed);
-  int draws = 0;
-  while (probe.Seed() != random.Seed() && draws < 100) {
-    probe.Roll(1);
-    ++draws;
-  }
-  EXPECT_EQ(g.Lines().size(), 1u);
-  return {g.Lines().empty() ? std::string() : g.Lines().front(), draws};
-}
-
-const Table& Named(std::string_view name) {
-  for (const Table* table : WeaponTables()) {
-    if (table->name == name) {
-      return *table;
-    }
-  }
-  ADD_FAILURE() << "no table " << name;
-  return *WeaponTables().front();
-}
+using testing::LineOutcome;
+using testing::RunOneLineFrom;
+using testing::SeedGiving;
+using testing::TableNamed;
 
 TEST(Weapons, FixedRowsDrawOneValue) {
-  const Outcome axe = RunFrom(SeedGiving({{100, 15}}), Weapons1);
+  const LineOutcome axe = RunOneLineFrom(SeedGiving({{100, 15}}), Weapons1);
   EXPECT_EQ(axe.line, "Axe +1 (1,750 gp)");
   EXPECT_EQ(axe.draws, 1);
-  const Outcome trident = RunFrom(SeedGiving({{100, 99}}), Weapons1);
+  const LineOutcome trident = RunOneLineFrom(SeedGiving({{100, 99}}), Weapons1);
   EXPECT_EQ(trident.line, "Trident (Military Fork) +3 (12,500 gp)");
   EXPECT_EQ(trident.draws, 1);
-  const Outcome knife = RunFrom(SeedGiving({{100, 70}}), Weapons2);
+  const LineOutcome knife = RunOneLineFrom(SeedGiving({{100, 70}}), Weapons2);
   EXPECT_EQ(knife.line, "Knife +1 (350 gp)");
   EXPECT_EQ(knife.draws, 1);
 }
 
 TEST(Weapons, QuotedRowsReadExactly) {
-  const Table& one = Named("Weapons1");
+  const Table& one = TableNamed("Weapons1");
   EXPECT_EQ(Pick(one, 39).text, "Dagger +1, +2 vs. creatures smaller than man size (750 gp)");
   EXPECT_EQ(Pick(one, 64).text, "Hammer of Thunderbolts (25,000 gp)");
   EXPECT_EQ(Pick(one, 98).text, "Spear Cursed Backbiter (1,000 gp)");
-  EXPECT_EQ(Pick(Named("Weapons2"), 44).text, "Dagger +2, Longtooth (2,500 gp)");
+  EXPECT_EQ(Pick(TableNamed("Weapons2"), 44).text, "Dagger +2, Longtooth (2,500 gp)");
 }
 
 TEST(Weapons, MissileBundlesCountTheirMissiles) {
-  const Outcome fewest = RunFrom(SeedGiving({{100, 0}, {23, 0}}), Weapons1);
+  const LineOutcome fewest = RunOneLineFrom(SeedGiving({{100, 0}, {23, 0}}), Weapons1);
   EXPECT_EQ(fewest.line, "2 Arrows +1");
   EXPECT_EQ(fewest.draws, 2);
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 7}, {23, 22}}), Weapons1).line, "24 Arrows +1");
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 31}, {19, 18}}), Weapons1).line, "20 Bolts +2");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 7}, {23, 22}}), Weapons1).line, "24 Arrows +1");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 31}, {19, 18}}), Weapons1).line, "20 Bolts +2");
 
-  const Outcome most = RunFrom(SeedGiving({{100, 19}, {30, 29}}), Weapons2);
+  const LineOutcome most = RunOneLineFrom(SeedGiving({{100, 19}, {30, 29}}), Weapons2);
   EXPECT_EQ(most.line, "35 Bolts +1");
   EXPECT_EQ(most.draws, 2);
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 56}, {2, 0}}), Weapons2).line, "1 Darts of Homing");
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 34}, {4, 3}}), Weapons2).line, "4 Sling Bullets of Impact");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 56}, {2, 0}}), Weapons2).line, "1 Darts of Homing");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 34}, {4, 3}}), Weapons2).line,
+            "4 Sling Bullets of Impact");
 
   // Over all bundles: Weapons1 never gives fewer than 2, and 35 bolts +1 is the largest.
   int fewest1 = 100;
   int largest = 0;
   for (std::string_view name : {"Weapons1", "Weapons2"}) {
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       if (row.kind != RowKind::Count) {
         continue;
       }
@@ -128,19 +74,21 @@ TEST(Weapons, MissileBundlesCountTheirMissiles) {
 }
 
 TEST(Weapons, PlusRowsHaveOneBlankBeforeThePlus) {
-  const Outcome hurling = RunFrom(SeedGiving({{100, 3}, {20, 10}}), Weapons2);
+  const LineOutcome hurling = RunOneLineFrom(SeedGiving({{100, 3}, {20, 10}}), Weapons2);
   EXPECT_EQ(hurling.line, "Axe of Hurling +3");
   EXPECT_EQ(hurling.draws, 2);
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 46}, {100, 99}}), Weapons2).line, "Dagger of Throwing +4");
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 62}, {100, 35}}), Weapons2).line,
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 46}, {100, 99}}), Weapons2).line,
+            "Dagger of Throwing +4");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 62}, {100, 35}}), Weapons2).line,
             "Hornblade Dagger-sized +1");
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 78}, {10, 4}}), Weapons2).line, "Knife, Buckle +2");
-  EXPECT_EQ(RunFrom(SeedGiving({{100, 88}, {20, 19}}), Weapons2).line, "Quarterstaff, Magic +5");
-  const Outcome speed = RunFrom(SeedGiving({{100, 94}, {100, 0}}), Weapons2);
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 78}, {10, 4}}), Weapons2).line, "Knife, Buckle +2");
+  EXPECT_EQ(RunOneLineFrom(SeedGiving({{100, 88}, {20, 19}}), Weapons2).line,
+            "Quarterstaff, Magic +5");
+  const LineOutcome speed = RunOneLineFrom(SeedGiving({{100, 94}, {100, 0}}), Weapons2);
   EXPECT_EQ(speed.line, "Scimitar of Speed +1");
   EXPECT_EQ(speed.draws, 2);
 
-  for (const Row& row : Named("Weapons2").rows) {
+  for (const Row& row : TableNamed("Weapons2").rows) {
     if (row.kind != RowKind::Variant) {
       continue;
     }
@@ -156,7 +104,7 @@ TEST(Weapons, PlusRowsHaveOneBlankBeforeThePlus) {
 // Players see a weapon or a bundle by its kind: no plus, curse or price is left.
 TEST(Weapons, PlayersSeeNoEnchantmentOrPrice) {
   for (std::string_view name : {"Weapons1", "Weapons2"}) {
-    for (const Row& row : Named(name).rows) {
+    for (const Row& row : TableNamed(name).rows) {
       std::string dm(row.text);
       if (row.kind == RowKind::Count) {
         dm = std::to_string(row.base) + std::string(row.suffix);
