@@ -8,10 +8,12 @@
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <optional>
 #include <utility>
 
 #include "app/form_font.h"
 #include "generator/assembly.h"
+#include "platform/report_actions.h"
 
 namespace {
 
@@ -149,8 +151,21 @@ void THordeScr::butExitClick() {
   close();
 }
 
-void THordeScr::saveList(const Lines& /*lines*/, const QString& /*heading*/) {}
+void THordeScr::saveList(const Lines& lines, vorneth::platform::ListKind kind) {
+  // The title as it stands in the request form's field now, untrimmed.
+  vorneth::platform::SaveList(this, QString::fromStdString(requestSource_().Title), kind, lines);
+}
 
-void THordeScr::printList(const Lines& /*lines*/, const QString& /*heading*/) {}
+void THordeScr::printList(const Lines& lines, vorneth::platform::ListKind kind) {
+  vorneth::platform::PrintList(this, windowTitle(), kind, lines);
+}
 
-void THordeScr::editShownList() {}
+void THordeScr::editShownList() {
+  // The edited text replaces the shown stored list and the visible list; the other list stays,
+  // and the players list is not derived again from an edited DM list.
+  Lines& shown = DMListShown ? lstDMs : lstPlayers;
+  if (std::optional<Lines> edited = vorneth::platform::EditList(this, shown)) {
+    shown = std::move(*edited);
+    showList(shown, DMListShown);
+  }
+}

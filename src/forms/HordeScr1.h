@@ -9,6 +9,7 @@
 #include "app/thousands_separator.h"
 #include "generator/hoard_request.h"
 #include "generator/random_source.h"
+#include "platform/list_kind.h"
 
 class QListView;
 class QMenuBar;
@@ -42,11 +43,11 @@ class THordeScr : public QDialog {
   void butPlayerClick();
   void butExitClick();
 
-  // Saving, printing and editing are wired to the platform layer separately.
-  void SaveDMsList1Click() { saveList(lstDMs, QStringLiteral("DM's List")); }
-  void SavePlayersList1Click() { saveList(lstPlayers, QStringLiteral("Player's List")); }
-  void PrintDMsList1Click() { printList(lstDMs, QStringLiteral("DM's List")); }
-  void PrintPlayersList1Click() { printList(lstPlayers, QStringLiteral("Player's List")); }
+  // Saving and printing either stored list; editing the list shown.
+  void SaveDMsList1Click() { saveList(lstDMs, vorneth::platform::ListKind::DM); }
+  void SavePlayersList1Click() { saveList(lstPlayers, vorneth::platform::ListKind::Players); }
+  void PrintDMsList1Click() { printList(lstDMs, vorneth::platform::ListKind::DM); }
+  void PrintPlayersList1Click() { printList(lstPlayers, vorneth::platform::ListKind::Players); }
   void Edit1Click() { editShownList(); }
 
  protected:
@@ -57,8 +58,8 @@ class THordeScr : public QDialog {
   void buildMenu(QMenuBar* menu);
   void showList(const Lines& lines, bool dmList);
 
-  void saveList(const Lines& lines, const QString& heading);
-  void printList(const Lines& lines, const QString& heading);
+  void saveList(const Lines& lines, vorneth::platform::ListKind kind);
+  void printList(const Lines& lines, vorneth::platform::ListKind kind);
   void editShownList();
 
   vorneth::RandomSource& random_;

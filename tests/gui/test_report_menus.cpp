@@ -1,0 +1,156 @@
+// The report form's File and Edit menus on a generated hoard: saving either list with the
+// request form's title, editing the shown list in a real (scripted) editor process, and printing
+// without a printer.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui_test_support.h"
+#include "platform/editor_process.h"
+#include "platform/messages.h"
+#include "platform/save_dialog.h"
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class ReportMenusTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Forms> forms_;
+  QTemporaryDir dir_;
+  QString oldCwd_;
+  QStringList messages_;
+
+  // A script standing in for the editor: it replaces the file with `content`.
+  void useEditorWriting(const QByteArray& content) {
+    const QString script = dir_.filePath(QStringLiteral("editor.sh"));
+    const QString payload = dir_.filePath(QStringLiteral("payload"));
+    QFile p(payload);
+    QVERIFY(p.open(QIODevice::WriteOnly));
+    p.write(content);
+    p.close();
+    QFile s(script);
+    QVERIFY(s.open(QIODevice::WriteOnly));
+    s.write("#!/bin/sh\ncat '" + payload.toUtf8() + "' > \"$1\"\n");
+    s.close();
+    s.setPermissions(s.permissions() | QFileDevice::ExeOwner);
+    vorneth::platform::SetEditorCommand(vorneth::platform::EditorCommand{script, {}});
+  }
+
+  // Generates the hoard the request form describes, with the report form left open.
+  void generate() {
+    forms_->report.show();
+    QCOMPARE(forms_->report.dmListShown(), true);
+  }
+
+  QStringList dm() const {
+    QStringList out;
+    for (const auto& line : forms_->report.dmLines()) {
+      out.append(QString::fromStdString(line));
+    }
+    return out;
+  }
+  QStringList players() const {
+    QStringList out;
+    for (const auto& line : forms_->report.playerLines()) {
+      out.append(QString::fromStdString(line));
+    }
+    return out;
+  }
+
+ private slots:
+  void initTestCase() {
+    QVERIFY(dir_.isValid());
+    oldCwd_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());  // the editor's file goes to the current folder
+    vorneth::platform::SetMessageSink([this](const QString& text) { messages_.append(text); });
+  }
+  void cleanupTestCase() {
+    QDir::setCurrent(oldCwd_);
+    vorneth::platform::SetMessageSink({});
+    vorneth::platform::SetEditorCommand(std::nullopt);
+  }
+  void init() {
+    messages_.clear();
+    forms_ = std::make_unique<Forms>();
+    forms_->intro.show();
+    forms_->box("edTypeA")->setText(QStringLiteral("2"));
+    forms_->box("edCustMagic")->setText(QStringLiteral("4"));
+  }
+  void cleanup() { forms_.reset(); }
+
+  void savingUsesTheTitleAsTypedAndTheChosenList() {
+    forms_->intro.findChild<QLineEdit*>(QStringLiteral("edTitle"))
+        ->setText(QStringLiteral(" Crypt "));
+    generate();
+    const QString path = dir_.filePath(QStringLiteral("players.txt"));
+    vorneth::platform::SetNextSaveFileName(path);
+    forms_->report.SavePlayersList1Click();
+    QByteArray expected = " Crypt \r\n\r\nPlayer's List\r\n\r\n";
+    for (const QString& line : players()) {
+      expected += line.toUtf8() + "\r\n";
+    }
+    QCOMPARE(ReadAll(path), expected);
+
+    vorneth::platform::SetNextSaveFileName(dir_.filePath(QStringLiteral("dm.txt")));
+    forms_->report.SaveDMsList1Click();
+    QVERIFY(ReadAll(dir_.filePath(QStringLiteral("dm.txt")))
+                .startsWith(" Crypt \r\n\r\nDM's List\r\n\r\n"));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void editingTheDMListLeavesThePlayersListAlone() {
+    generate();
+    const QStringList playersBefore = players();
+    useEditorWriting("First line\r\nsecond line\nthird\rlast without break");
+    forms_->report.Edit1Click();
+    const QStringList edited{QStringLiteral("First line"), QStringLiteral("second line"),
+                             QStringLiteral("third"), QStringLiteral("last without break")};
+    QCOMPARE(dm(), edited);
+    QCOMPARE(forms_->report.visibleLines(), edited);
+    QCOMPARE(players(), playersBefore);
+    QVERIFY(forms_->report.dmListShown());
+  }
+
+  void editingThePlayersListChangesOnlyIt() {
+    generate();
+    const QStringList dmBefore = dm();
+    forms_->report.butPlayerClick();
+    useEditorWriting("");
+    forms_->report.Edit1Click();
+    QVERIFY(players().isEmpty());
+    QVERIFY(forms_->report.visibleLines().isEmpty());
+    QCOMPARE(dm(), dmBefore);
+    QVERIFY(!forms_->report.dmListShown());
+  }
+
+  void aMissingEditorChangesNothing() {
+    generate();
+    const QStringList dmBefore = dm();
+    vorneth::platform::SetEditorCommand(
+        vorneth::platform::EditorCommand{dir_.filePath(QStringLiteral("no-such-editor")), {}});
+    forms_->report.Edit1Click();
+    QCOMPARE(dm(), dmBefore);
+    QCOMPARE(forms_->report.visibleLines(), dmBefore);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_.front().contains(QStringLiteral("editor")));
+  }
+
+  void printingWithoutAPrinterSaysSo() {
+    generate();
+    forms_->report.PrintDMsList1Click();
+    QCOMPARE(messages_,
+             QStringList{QStringLiteral("There is no default printer currently selected")});
+  }
+};
+
+QTEST_MAIN(ReportMenusTest)
+#include "test_report_menus.moc"
