@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run cli test test-asan bench format format-check clean
+.PHONY: all deps build run test test-asan bench fuzz format format-check clean
 
 all: build
 
@@ -40,7 +40,17 @@ test-asan: deps
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNETH_BENCH=ON -DVORNETH_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
-	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in build-bench/bench/bench_* build-bench/bench/gui/bench_*; do \
+	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+# The players' view under libFuzzer with clang, for a bounded time.
+FUZZ_SECONDS ?= 20
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVORNETH_FUZZ=ON -DVORNETH_GUI=OFF -DVORNETH_TESTS=OFF
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_players_view
+	@mkdir -p build-fuzz/corpus
+	build-fuzz/fuzz/fuzz_players_view -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/players_view.dict \
+	  build-fuzz/corpus
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -49,4 +59,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-bench
+	rm -rf $(BUILD) $(ASAN_BUILD) build-bench build-fuzz
