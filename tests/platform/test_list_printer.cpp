@@ -40,7 +40,8 @@ class PdfPrintout : public ::testing::Test {
   void SetUp() override {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
         QStandardPaths::findExecutable("pdfinfo").isEmpty()) {
-      GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo) are not installed";
+      // scripts/install-deps installs them: a missing tool is a broken set-up, not a pass.
+      FAIL() << "poppler-utils (pdftotext, pdfinfo) are not installed";
     }
   }
 
