@@ -2,13 +2,14 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
+#include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include "platform/editor_process.h"
 #include "platform/list_printer.h"
 #include "platform/messages.h"
+#include "platform/private_folder.h"
 #include "platform/save_dialog.h"
 
 namespace vorneth::platform {
@@ -69,22 +70,51 @@ void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lin
 }
 
 std::optional<Lines> EditList(QWidget* parent, const Lines& lines) {
-  const QString name = QString::fromLatin1(kEditFileName);
-  QFile::remove(name);  // a missing file is fine; a file that stays makes the write below fail
-  if (!WriteOrComplain(parent, name, lines)) {
+  QString problem;
+  const std::optional<QString> folder = OpenPrivateFolder(&problem);
+  if (!folder) {
+    ShowErrorMessage(
+        parent, QStringLiteral("%1 (%2)").arg(CannotCreate(QLatin1String(kEditFileName)), problem));
     return std::nullopt;
   }
-  if (!RunEditorAndWait(parent, QDir::current().absoluteFilePath(name))) {
+  const QString path = QDir(*folder).filePath(QLatin1String(kEditFileName));
+  QString reason;
+  switch (WritePrivateFile(path, lines, &reason)) {
+    case WriteResult::Ok:
+      break;
+    case WriteResult::CannotCreate:
+      ShowErrorMessage(parent, QStringLiteral("%1 (%2)").arg(CannotCreate(path), reason));
+      return std::nullopt;
+    case WriteResult::CannotWrite:
+      ShowErrorMessage(parent, QStringLiteral("Cannot write file %1 (%2); the lists are unchanged")
+                                   .arg(QDir::toNativeSeparators(path), reason));
+      return std::nullopt;
+  }
+  if (!RunEditorAndWait(parent, path)) {
     ShowErrorMessage(parent,
                      QStringLiteral("No plain-text editor could be started. Install one of: "
                                     "gnome-text-editor, gedit, kate, featherpad, geany or xedit."));
     return std::nullopt;
   }
-  std::optional<Lines> edited = ReadTextFile(name);
-  if (!edited) {
-    ShowErrorMessage(parent, QStringLiteral("Cannot open file %1").arg(name));
+  ReadResult edited = ReadTextFile(path);
+  switch (edited.status) {
+    case ReadResult::Status::Ok:
+      return std::move(edited.lines);
+    case ReadResult::Status::CannotOpen:
+      ShowErrorMessage(parent,
+                       QStringLiteral("Cannot open file %1").arg(QDir::toNativeSeparators(path)));
+      break;
+    case ReadResult::Status::TooLarge:
+      ShowErrorMessage(
+          parent,
+          QStringLiteral("File %1 is too large to take back (more than %2 MiB "
+                         "or %3 lines); the lists are unchanged")
+              .arg(QDir::toNativeSeparators(path))
+              .arg(kMaxReadBytes / (1024 * 1024))
+              .arg(QLocale(QLocale::English).toString(static_cast<qulonglong>(kMaxReadLines))));
+      break;
   }
-  return edited;
+  return std::nullopt;
 }
 
 }  // namespace vorneth::platform

@@ -44,13 +44,15 @@ void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines&
 // a default printer it shows "There is no default printer currently selected".
 void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lines& lines);
 
-// The editor's file, in the current directory. It is left on disk afterwards.
+// The editor's file, in the user's private folder (see private_folder.h), so that no other user
+// can read it, plant a link in its place or swap it while the editor runs. It is left on disk
+// afterwards.
 inline constexpr char kEditFileName[] = "VNTemp.txt";
 
 // Writes the list to "VNTemp.txt", opens it in a plain-text editor, waits until the editor is
 // closed, and returns the file's lines. Returns nullopt, after showing why, when the file cannot
-// be written, no editor can be started, or the file cannot be read back; the caller then keeps
-// its lists as they are.
+// be written whole, no editor can be started, or the file cannot be read back or is too large;
+// the caller then keeps its lists as they are.
 std::optional<Lines> EditList(QWidget* parent, const Lines& lines);
 
 }  // namespace vorneth::platform

@@ -1,9 +1,61 @@
 #include "platform/text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+
+#include "platform/system_error.h"
 
 namespace vorneth::platform {
+
+namespace {
+
+QByteArray NativePath(const QString& path) {
+  return QFile::encodeName(path);
+}
+
+// True when `path` names a regular file (through any links) or nothing at all yet.
+bool IsRegularFileOrMissing(const QString& path) {
+  struct stat info {};
+  if (::stat(NativePath(path).constData(), &info) == 0) {
+    return S_ISREG(info.st_mode);
+  }
+  return errno == ENOENT;
+}
+
+// Makes a rename in `folder` survive a crash. Best effort: the new file is already complete.
+void SyncFolder(const QString& folder) {
+  const int fd = ::open(NativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
+
+// Writes all of `bytes` to `fd`, going on after short writes and interruptions.
+bool WriteAll(int fd, const QByteArray& bytes) {
+  const char* data = bytes.constData();
+  qsizetype left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+    if (written < 0 && errno == EINTR) {
+      continue;
+    }
+    if (written <= 0) {
+      return false;
+    }
+    data += written;
+    left -= written;
+  }
+  return true;
+}
+
+}  // namespace
 
 QByteArray EncodeLines(const Lines& lines) {
   QByteArray bytes;
@@ -19,11 +71,11 @@ QByteArray EncodeLines(const Lines& lines) {
   return bytes;
 }
 
-Lines DecodeLines(QByteArrayView bytes) {
+Lines DecodeLines(QByteArrayView bytes, std::size_t maxLines) {
   Lines lines;
   std::string current;
   bool pending = false;  // something (even an empty line's break) started a line not yet ended
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
+  for (qsizetype i = 0; i < bytes.size() && lines.size() <= maxLines; ++i) {
     const char c = bytes[i];
     if (c == '\0') {
       break;
@@ -47,6 +99,9 @@ Lines DecodeLines(QByteArrayView bytes) {
 }
 
 WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWriter& writer) {
+  if (!IsRegularFileOrMissing(path)) {
+    return WriteResult::CannotCreate;  // replacing a FIFO or device by a file would break it
+  }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     return WriteResult::CannotCreate;
@@ -54,24 +109,79 @@ WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWri
   const QByteArray bytes = EncodeLines(lines);
   const bool written =
       writer ? writer(file, bytes) : file.write(bytes) == static_cast<qint64>(bytes.size());
-  if (!written) {
+  // write() may only have filled Qt's buffer: the disk's answer comes from flush() and fsync().
+  // commit() must not run on a short file, because it renames whatever it has over the target.
+  if (!written || !file.flush() || ::fsync(file.handle()) != 0) {
     file.cancelWriting();
     file.commit();  // discards the temporary file; the old file stays as it was
     return WriteResult::CannotWrite;
   }
-  return file.commit() ? WriteResult::Ok : WriteResult::CannotWrite;
+  if (!file.commit()) {
+    return WriteResult::CannotWrite;
+  }
+  SyncFolder(QFileInfo(QFileInfo(path).canonicalFilePath()).path());
+  return WriteResult::Ok;
 }
 
-std::optional<Lines> ReadTextFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return std::nullopt;
+WriteResult WritePrivateFile(const QString& path, const Lines& lines, QString* reason) {
+  const QByteArray native = NativePath(path);
+  ::unlink(native.constData());  // a missing file is fine; one that stays makes O_EXCL fail
+  const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        S_IRUSR | S_IWUSR);
+  if (fd < 0) {
+    if (reason) {
+      *reason = SystemErrorText(errno);
+    }
+    return WriteResult::CannotCreate;
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    return std::nullopt;
+  const bool written = WriteAll(fd, EncodeLines(lines)) && ::fsync(fd) == 0;
+  const int writeError = errno;
+  if (::close(fd) != 0 || !written) {
+    if (reason) {
+      *reason = SystemErrorText(written ? errno : writeError);
+    }
+    ::unlink(native.constData());
+    return WriteResult::CannotWrite;
   }
-  return DecodeLines(bytes);
+  return WriteResult::Ok;
+}
+
+ReadResult ReadTextFile(const QString& path) {
+  ReadResult result;
+  // Non-blocking, so that a FIFO in the file's place cannot hang the program.
+  const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return result;
+  }
+  struct stat info {};
+  QByteArray bytes;
+  bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  while (read && bytes.size() <= kMaxReadBytes) {
+    char chunk[65536];
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got <= 0) {
+      read = got == 0;
+      break;
+    }
+    bytes.append(chunk, got);
+  }
+  ::close(fd);
+  if (!read) {
+    return result;
+  }
+  if (bytes.size() <= kMaxReadBytes) {
+    result.lines = DecodeLines(bytes, kMaxReadLines);
+  }
+  if (bytes.size() > kMaxReadBytes || result.lines.size() > kMaxReadLines) {
+    result.lines.clear();
+    result.status = ReadResult::Status::TooLarge;
+    return result;
+  }
+  result.status = ReadResult::Status::Ok;
+  return result;
 }
 
 }  // namespace vorneth::platform

@@ -3,8 +3,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <cstddef>
 #include <functional>
-#include <optional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,11 @@ using Lines = std::vector<std::string>;
 QByteArray EncodeLines(const Lines& lines);
 
 // Splits file bytes into lines. A line ends at CR LF, at a lone CR or at a lone LF; a last line
-// without a line end still counts; everything from the first NUL byte on is ignored.
-Lines DecodeLines(QByteArrayView bytes);
+// without a line end still counts; everything from the first NUL byte on is ignored. Stops as
+// soon as it holds more than `maxLines` lines, so a caller with a limit learns of the overflow
+// without holding every line.
+Lines DecodeLines(QByteArrayView bytes,
+                  std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
 // Writes `bytes` to the open temporary file; returns false when the write failed. Tests hand in
 // a writer that fails part-way; the program uses the plain one.
@@ -34,10 +38,32 @@ enum class WriteResult {
 };
 
 // Writes the whole file through a temporary file in the same folder that replaces `path` only
-// when everything was written, so a failed write never destroys the old file.
+// once every byte is on disk (written, flushed and synced), so a failed write never destroys the
+// old file. A link to a regular file writes that file; a target that is not a regular file (a
+// folder, FIFO, device, socket or link loop) is refused as CannotCreate and left alone.
 WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWriter& writer = {});
 
-// Reads a whole text file; nullopt when it cannot be opened or read.
-std::optional<Lines> ReadTextFile(const QString& path);
+// Writes a file of the user's own in a private folder: deletes whatever has the name, then
+// creates the file anew, exclusively, with mode 0600 and never through a link, and syncs it.
+// A file that could not be written whole is deleted again. On failure `reason` gets the
+// system's words for it.
+WriteResult WritePrivateFile(const QString& path, const Lines& lines, QString* reason = nullptr);
+
+// The most a file read back may hold: a runaway edit must not eat the memory.
+inline constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
+inline constexpr std::size_t kMaxReadLines = 100000;
+
+struct ReadResult {
+  enum class Status {
+    Ok,
+    CannotOpen,  // missing, unreadable, or not a regular file
+    TooLarge,    // more than kMaxReadBytes bytes or kMaxReadLines lines
+  };
+  Status status = Status::CannotOpen;
+  Lines lines;  // the file's lines when Ok, else empty
+};
+
+// Reads a whole regular text file of at most kMaxReadBytes bytes and kMaxReadLines lines.
+ReadResult ReadTextFile(const QString& path);
 
 }  // namespace vorneth::platform

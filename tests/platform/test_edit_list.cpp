@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -6,6 +8,7 @@
 #include <QWidget>
 
 #include "platform/editor_process.h"
+#include "platform/private_folder.h"
 #include "platform/report_actions.h"
 #include "platform/text_file.h"
 #include "platform_test_support.h"
@@ -13,20 +16,35 @@
 namespace vorneth::platform {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::MessageCapture;
 using testing::ReadBytes;
+using testing::ScopedEnv;
 using testing::ScopedTempCurrentDir;
+using testing::SmallTmpfs;
 using testing::WriteBytes;
+
+// The permission bits of a file or folder, not following a link.
+mode_t ModeOf(const QString& path) {
+  struct stat info {};
+  return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
 
 const QString kNoEditor = QStringLiteral(
     "No plain-text editor could be started. Install one of: gnome-text-editor, gedit, kate, "
     "featherpad, geany or xedit.");
 
-// Each test runs in a fresh current directory with a small shell script as the editor. The
-// script gets the file to edit as its last argument and first keeps a copy of what it was given.
+// Each test runs in a fresh current directory and a fresh runtime folder, with a small shell
+// script as the editor. The script gets the file to edit as its last argument and first keeps a
+// copy of what it was given in the current directory.
 class EditListTest : public ::testing::Test {
  protected:
   void TearDown() override { SetEditorCommand(std::nullopt); }
+
+  QString editFile() const { return runtime_.path() + "/vorneth/VNTemp.txt"; }
+  bool makePrivateFolder() const {
+    return ::mkdir(QFile::encodeName(runtime_.path() + "/vorneth").constData(), 0700) == 0;
+  }
 
   void UseEditorScript(const QByteArray& body, bool executable = true) {
     const QString script = dir_.path("editor.sh");
@@ -38,17 +56,94 @@ class EditListTest : public ::testing::Test {
   }
 
   ScopedTempCurrentDir dir_;
+  QTemporaryDir runtime_;
+  ScopedEnv runtimeEnv_{"XDG_RUNTIME_DIR", QFile::encodeName(runtime_.path())};
   MessageCapture messages_;
   const Lines dmList_{"3,000 Gold Pieces", "Plate Mail +2 ", "Potion of Flying"};
 };
 
-TEST_F(EditListTest, TheEditorGetsTheListAndItsSavedFileComesBack) {
-  ASSERT_TRUE(WriteBytes(dir_.path("VNTemp.txt"), "left over from last time\r\n"));
+TEST_F(EditListTest, TheEditorGetsTheListInAPrivateFileAndItsSavedFileComesBack) {
+  ASSERT_TRUE(makePrivateFolder());
+  ASSERT_TRUE(WriteBytes(editFile(), "left over from last time\r\n"));
   UseEditorScript("printf '3,000 Gold Pieces\\r\\nPlate Mail +2 \\r\\nRing\\r\\n' > \"$1\"");
   EXPECT_EQ(EditList(nullptr, dmList_), (Lines{"3,000 Gold Pieces", "Plate Mail +2 ", "Ring"}));
   EXPECT_EQ(ReadBytes(dir_.path("given.txt")), EncodeLines(dmList_));  // only the lines
-  EXPECT_TRUE(QFile::exists(dir_.path("VNTemp.txt")));                 // left on disk
+  EXPECT_TRUE(QFile::exists(editFile()));                              // left on disk
+  EXPECT_EQ(ModeOf(editFile()), 0600u);
+  EXPECT_FALSE(QFile::exists(dir_.path("VNTemp.txt")));  // the current folder is not used
   EXPECT_TRUE(messages_.messages().isEmpty());
+}
+
+TEST_F(EditListTest, ALinkPlantedAsTheEditFileIsReplacedNotWrittenThrough) {
+  ASSERT_TRUE(makePrivateFolder());
+  const QString victim = dir_.path("victim.txt");
+  ASSERT_TRUE(WriteBytes(victim, "mine\r\n"));
+  ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(), QFile::encodeName(editFile())), 0);
+  UseEditorScript("");
+  EXPECT_EQ(EditList(nullptr, dmList_), dmList_);
+  EXPECT_EQ(ReadBytes(victim), QByteArray("mine\r\n"));
+  EXPECT_FALSE(QFileInfo(editFile()).isSymLink());
+}
+
+TEST_F(EditListTest, AnEditFileThatCannotBeWrittenWholeNeverReachesTheEditor) {
+  UseEditorScript("");
+  SmallTmpfs disk;
+  std::optional<ScopedEnv> onFullDisk;
+  std::optional<FileSizeLimit> limit;
+  if (disk.mounted()) {
+    disk.fill();
+    onFullDisk.emplace("XDG_RUNTIME_DIR", QFile::encodeName(disk.path()));
+  } else {
+    limit.emplace(16);  // without root: a real write that the system cuts short
+  }
+  const QString file = PrivateFolderPath() + "/VNTemp.txt";
+  EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);
+  const QString reason = disk.mounted() ? "No space left on device" : "File too large";
+  EXPECT_EQ(messages_.messages(), QStringList{"Cannot write file " + file + " (" + reason +
+                                              "); the lists are unchanged"});
+  EXPECT_FALSE(QFile::exists(dir_.path("given.txt")));  // the editor never started
+  EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(EditListTest, ARunawayEditIsNotTakenBack) {
+  UseEditorScript("head -c 100001 /dev/zero | tr '\\0' '\\n' > \"$1\"");
+  EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);
+  EXPECT_EQ(messages_.messages(),
+            QStringList{"File " + editFile() +
+                        " is too large to take back (more than 16 MiB or 100,000 lines); the "
+                        "lists are unchanged"});
+}
+
+TEST_F(EditListTest, WithoutARuntimeFolderThePrivateFolderMustBeTheUsersOwn) {
+  QTemporaryDir temp;
+  const ScopedEnv noRuntime("XDG_RUNTIME_DIR", QByteArray());
+  const ScopedEnv tmp("TMPDIR", QFile::encodeName(temp.path()));
+  const QString folder = temp.filePath(QStringLiteral("vorneth-%1").arg(::geteuid()));
+  ASSERT_EQ(PrivateFolderPath(), folder);
+  UseEditorScript("");
+  EXPECT_EQ(EditList(nullptr, dmList_), dmList_);  // made when missing, closed to others
+  EXPECT_EQ(ModeOf(folder), 0700u);
+
+  // Planted by someone else: a link to a folder they can read, an open folder, another's folder.
+  const QString elsewhere = temp.filePath("elsewhere");
+  ASSERT_TRUE(QDir().mkpath(elsewhere));
+  const auto planted = [&](const std::function<void()>& plant, const QString& problem) {
+    QDir(folder).removeRecursively();
+    QFile::remove(folder);
+    plant();
+    messages_.clear();
+    EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);
+    EXPECT_EQ(messages_.messages(),
+              QStringList{"Cannot create file VNTemp.txt (" + folder + ": " + problem + ")"});
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+  };
+  planted([&] { QFile::link(elsewhere, folder); }, "it is a link");
+  planted([&] { QDir().mkpath(folder), ::chmod(QFile::encodeName(folder), 0777); },
+          "other users can use it");
+  if (::geteuid() == 0) {
+    planted([&] { QDir().mkpath(folder), ::chown(QFile::encodeName(folder), 65534, 65534); },
+            "it belongs to another user");
+  }
 }
 
 TEST_F(EditListTest, TheListTakesExactlyTheLinesTheEditorSaved) {
@@ -83,13 +178,13 @@ TEST_F(EditListTest, WithoutAnEditorTheUserIsToldAndNothingComesBack) {
 TEST_F(EditListTest, AnEditFileThatCannotBeWrittenOrReadBackIsReported) {
   UseEditorScript("rm \"$1\"");
   EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);
-  EXPECT_EQ(messages_.messages(), QStringList{QStringLiteral("Cannot open file VNTemp.txt")});
+  EXPECT_EQ(messages_.messages(), QStringList{"Cannot open file " + editFile()});
 
   // A folder of that name cannot be deleted nor replaced by the file: the editor never starts.
   QFile::remove(dir_.path("given.txt"));
-  ASSERT_TRUE(QDir(dir_.path(".")).mkpath("VNTemp.txt/inside"));
+  ASSERT_TRUE(QDir().mkpath(editFile() + "/inside"));
   EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);
-  EXPECT_EQ(messages_.messages().value(1), QStringLiteral("Cannot create file VNTemp.txt"));
+  EXPECT_EQ(messages_.messages().value(1), "Cannot create file " + editFile() + " (File exists)");
   EXPECT_FALSE(QFile::exists(dir_.path("given.txt")));
 }
 

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <cstring>
 
 #include "platform/text_file.h"
 #include "platform_test_support.h"
@@ -9,8 +15,21 @@
 namespace vorneth::platform {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadBytes;
+using testing::SmallTmpfs;
 using testing::WriteBytes;
+
+Lines ReadLines(const QString& path) {
+  ReadResult read = ReadTextFile(path);
+  EXPECT_EQ(read.status, ReadResult::Status::Ok) << path.toStdString();
+  return read.lines;
+}
+
+// A list whose file is `bytes` long or a little longer.
+Lines ListOfSize(qsizetype bytes) {
+  return Lines(static_cast<std::size_t>(bytes / 32 + 1), std::string(30, 'g'));
+}
 
 TEST(TextFile, EveryLineEndsWithCrLfAndNothingElseIsAdded) {
   EXPECT_EQ(EncodeLines({}), QByteArray());
@@ -57,7 +76,7 @@ TEST(TextFile, WritesAndReadsBackARealFile) {
   const Lines lines{"1,234 Gold Pieces", "", "Plate Mail ", "Potion"};
   ASSERT_EQ(WriteTextFile(path, lines), WriteResult::Ok);
   EXPECT_EQ(ReadBytes(path), EncodeLines(lines));  // no byte-order mark, CR LF endings
-  EXPECT_EQ(ReadTextFile(path), lines);
+  EXPECT_EQ(ReadLines(path), lines);
 
   ASSERT_EQ(WriteTextFile(path, {"replaced"}), WriteResult::Ok);
   EXPECT_EQ(ReadBytes(path), QByteArray("replaced\r\n"));
@@ -84,8 +103,88 @@ TEST(TextFile, AFileThatCannotBeCreatedOrReadIsReported) {
   const QString path = dir.filePath("no/such/folder/hoard.txt");
   EXPECT_EQ(WriteTextFile(path, {"x"}), WriteResult::CannotCreate);
   EXPECT_FALSE(QFile::exists(path));
-  EXPECT_EQ(ReadTextFile(path), std::nullopt);
-  EXPECT_EQ(ReadTextFile(dir.path()), std::nullopt);  // a folder is not a text file
+  EXPECT_EQ(ReadTextFile(path).status, ReadResult::Status::CannotOpen);
+  EXPECT_EQ(ReadTextFile(dir.path()).status, ReadResult::Status::CannotOpen);  // a folder
+  const QString fifo = dir.filePath("fifo");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_EQ(ReadTextFile(fifo).status, ReadResult::Status::CannotOpen);  // and it does not hang
+}
+
+// The disk fills while the new file is written: before the rename, every byte must be on disk.
+void ExpectFullDiskKeepsOldFile(const QString& folder, qsizetype listBytes) {
+  const QString path = folder + "/hoard.txt";
+  EXPECT_EQ(WriteTextFile(path, ListOfSize(listBytes)), WriteResult::CannotWrite) << listBytes;
+  EXPECT_EQ(ReadBytes(path).toStdString(), "OLD\r\n") << listBytes;
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+            (QStringList{"filler", "hoard.txt"}));  // no temporary file left behind
+}
+
+TEST(TextFile, OnAFullDiskTheOldFileStaysByteForByte) {
+  SmallTmpfs disk;
+  if (!disk.mounted()) {
+    GTEST_SKIP() << "mounting a small tmpfs needs root; the file size limit test covers the rest";
+  }
+  ASSERT_TRUE(WriteBytes(disk.path("hoard.txt"), "OLD\r\n"));
+  disk.fill();
+  for (const qsizetype size : {100, 15000, 40000}) {  // within Qt's write buffer, and beyond it
+    ExpectFullDiskKeepsOldFile(disk.path(), size);
+  }
+}
+
+TEST(TextFile, AWriteThatTheSystemCutsShortKeepsTheOldFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(WriteBytes(dir.filePath("hoard.txt"), "OLD\r\n"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("filler"), ""));
+  const FileSizeLimit limit(64);
+  for (const qsizetype size : {100, 15000, 40000}) {
+    ExpectFullDiskKeepsOldFile(dir.path(), size);
+  }
+}
+
+TEST(TextFile, ATargetThatIsNotARegularFileIsRefusedAndLeftAlone) {
+  QTemporaryDir dir;
+  const auto native = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
+  ASSERT_EQ(::mkfifo(native("fifo").constData(), 0600), 0);
+  ASSERT_EQ(::symlink("loop-b", native("loop-a").constData()), 0);
+  ASSERT_EQ(::symlink("loop-a", native("loop-b").constData()), 0);
+  const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, native("socket").constData(), sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  QStringList targets{"fifo", "loop-a", "socket"};
+  if (::mknod(native("null").constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+    targets << "null";  // making a device node needs root
+  }
+  for (const QString& name : targets) {
+    EXPECT_EQ(WriteTextFile(dir.filePath(name), {"hoard"}), WriteResult::CannotCreate)
+        << name.toStdString();
+  }
+  ::close(sock);
+  struct stat info {};
+  EXPECT_TRUE(::stat(native("fifo").constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+  EXPECT_TRUE(::lstat(native("loop-a").constData(), &info) == 0 && S_ISLNK(info.st_mode));
+  EXPECT_TRUE(::stat(native("socket").constData(), &info) == 0 && S_ISSOCK(info.st_mode));
+
+  // A link to a regular file writes that file and stays a link.
+  ASSERT_TRUE(WriteBytes(dir.filePath("real.txt"), "old\r\n"));
+  ASSERT_EQ(::symlink("real.txt", native("link.txt").constData()), 0);
+  EXPECT_EQ(WriteTextFile(dir.filePath("link.txt"), {"new"}), WriteResult::Ok);
+  EXPECT_EQ(ReadBytes(dir.filePath("real.txt")), QByteArray("new\r\n"));
+  EXPECT_TRUE(QFileInfo(dir.filePath("link.txt")).isSymLink());
+}
+
+TEST(TextFile, ReadingBackRefusesARunawayFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("big.txt");
+  ASSERT_TRUE(WriteBytes(path, QByteArray(static_cast<qsizetype>(kMaxReadLines), '\n')));
+  EXPECT_EQ(ReadTextFile(path).lines.size(), kMaxReadLines);  // at the limit: taken
+  ASSERT_TRUE(WriteBytes(path, QByteArray(static_cast<qsizetype>(kMaxReadLines) + 1, '\n')));
+  EXPECT_EQ(ReadTextFile(path).status, ReadResult::Status::TooLarge);
+  ASSERT_TRUE(WriteBytes(path, QByteArray(kMaxReadBytes, 'x') + "\r\n"));
+  EXPECT_EQ(ReadTextFile(path).status, ReadResult::Status::TooLarge);
+  ASSERT_TRUE(WriteBytes(path, QByteArray(kMaxReadBytes, 'x')));
+  EXPECT_EQ(ReadTextFile(path).lines.size(), 1u);
 }
 
 }  // namespace
