@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <optional>
 
 #include "app/bring_forward.h"
 #include "app/single_instance.h"
@@ -9,6 +10,7 @@
 #include "forms/HordeScr1.h"
 #include "forms/HordeSpl1.h"
 #include "generator/random_source.h"
+#include "platform/private_folder.h"
 
 namespace vorneth::app {
 
@@ -16,8 +18,14 @@ int RunVorneth(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorneth"));
 
-  SingleInstance instance(SingleInstance::defaultName());
-  if (!ClaimOrForward(instance)) {
+  // Without a private folder the program still runs, only without the one-instance rule.
+  QString problem;
+  const std::optional<QString> folder = platform::OpenPrivateFolder(&problem);
+  if (!folder) {
+    qWarning("Vorneth: not keeping to one instance per desktop: %s", qPrintable(problem));
+  }
+  SingleInstance instance(folder.value_or(QString()), DesktopName());
+  if (folder && instance.claim() == SingleInstance::Start::Forwarded) {
     return 0;  // the running instance has been asked to come forward
   }
 

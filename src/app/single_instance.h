@@ -1,31 +1,44 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 
 namespace vorneth::app {
 
-// One running instance per user. The first start listens on a local socket in Linux's abstract
-// namespace: no file is left behind when the process dies, and a second listen() under the same
-// name fails while the first lives. A later start connects to it instead and asks it to come
-// forward.
+// The desktop this process shows on, as a file name: the display of WAYLAND_DISPLAY or else
+// DISPLAY, with X's screen number dropped (":0.1" and ":0" are one desktop); "none" without
+// either.
+QString DesktopName();
+
+// One running instance per desktop. In the user's private folder, a lock file decides who is
+// first (the lock of a dead process is taken over); only the holder removes a stale socket and
+// listens. A later start that finds the lock held connects, asks the holder forward, and ends:
+// it never runs beside a living holder, hung or not. The folder is closed to other users, and
+// the server still accepts only peers of its own user.
 class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  explicit SingleInstance(QString name, QObject* parent = nullptr);
+  // `folder` is the user's private folder; `desktop` names the desktop (see DesktopName).
+  SingleInstance(const QString& folder, const QString& desktop, QObject* parent = nullptr);
 
-  // "Vornath" and the user id: one name per user of the machine.
-  static QString defaultName();
+  enum class Start {
+    First,      // holds the lock and listens: run
+    Forwarded,  // another instance holds the lock and has been asked forward: end
+    Alone,      // the lock or the socket cannot be used at all: run without the rule
+  };
+  // Decides this start. A held lock whose holder does not answer is retried for `waitMs`, in
+  // case the holder is still starting or has just ended, and counts as Forwarded after that.
+  Start claim(int waitMs = 3000);
 
-  // Tries to become the running instance. False when another process holds the name.
-  bool listen();
   bool isListening() const { return server_.isListening(); }
-  const QString& name() const { return name_; }
+  const QString& socketPath() const { return socketPath_; }
 
-  // Asks the instance listening under `name` to come forward. False when none answers.
-  static bool askRunningToComeForward(const QString& name, int timeoutMs = 2000);
+  // Asks the instance listening on `socketPath` to come forward. False when no instance of this
+  // user answers there.
+  static bool askRunningToComeForward(const QString& socketPath, int timeoutMs = 2000);
 
  signals:
   void comeForwardRequested();
@@ -33,14 +46,9 @@ class SingleInstance : public QObject {
  private:
   void acceptConnections();
 
-  QString name_;
+  QString socketPath_;
+  QLockFile lock_;
   QLocalServer server_;
 };
-
-// What a start does about the single-instance rule: becomes the running instance (true), or
-// has asked the running one to come forward and must end (false). When neither listening nor
-// asking works (the other instance ended in between), it tries once more to listen, and
-// otherwise runs on without the rule rather than show nothing at all.
-bool ClaimOrForward(SingleInstance& instance);
 
 }  // namespace vorneth::app
