@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 #include <optional>
 
 #include "app/bring_forward.h"
@@ -14,7 +15,26 @@
 
 namespace vorneth::app {
 
+namespace {
+
+// True when Qt can show a window: a display to connect to, or a platform chosen by hand (the
+// offscreen one of the tests, a VNC server ...).
+bool HasGraphicalSession() {
+  return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
 int RunVorneth(int argc, char** argv) {
+  if (!HasGraphicalSession()) {
+    std::fputs(
+        "vorneth: the desktop program needs a graphical session (neither DISPLAY nor "
+        "WAYLAND_DISPLAY is set); from a shell, use vorneth-cli instead (vorneth-cli --help)\n",
+        stderr);
+    return 1;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorneth"));
 

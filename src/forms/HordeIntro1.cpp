@@ -177,8 +177,10 @@ void THordeIntro::buildFormControls(QWidget* client) {
   butExit->setGeometry(284, 360, 75, 33);
   connect(butExit, &QPushButton::clicked, this, &THordeIntro::butExitClick);
 
-  // A focused button answers Enter itself; Enter anywhere else reaches keyPressEvent.
-  for (QPushButton* b : {butReseed, ButGenerate, butExit}) {
+  // A focused button answers Enter itself; Enter anywhere else reaches keyPressEvent. Outside a
+  // dialog an auto-default button drops its default frame for good when it loses the focus, so
+  // "Generate" stays a plain default button and keeps its frame.
+  for (QPushButton* b : {butReseed, butExit}) {
     b->setAutoDefault(true);
   }
 }
@@ -186,6 +188,7 @@ void THordeIntro::buildFormControls(QWidget* client) {
 void THordeIntro::buildMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
+  help->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
   QAction* helpItem = help->addAction(QStringLiteral("&Help"));
   helpItem->setObjectName(QStringLiteral("Help2"));
   connect(helpItem, &QAction::triggered, this, &THordeIntro::Help2Click);

@@ -85,15 +85,18 @@ THordeScr::THordeScr(vorneth::RandomSource& random, RequestSource requestSource,
 }
 
 void THordeScr::buildMenu(QMenuBar* menu) {
+  using vorneth::platform::ListKind;
   QMenu* file = menu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
-  connect(file->addAction(QStringLiteral("Save DMs List As")), &QAction::triggered, this,
+  file->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
+  const auto item = [file](const char* text) { return file->addAction(QString::fromLatin1(text)); };
+  connect(item(SaveItemText(ListKind::DM)), &QAction::triggered, this,
           &THordeScr::SaveDMsList1Click);
-  connect(file->addAction(QStringLiteral("Save Players List As")), &QAction::triggered, this,
+  connect(item(SaveItemText(ListKind::Players)), &QAction::triggered, this,
           &THordeScr::SavePlayersList1Click);
-  connect(file->addAction(QStringLiteral("Print DMs List")), &QAction::triggered, this,
+  connect(item(PrintItemText(ListKind::DM)), &QAction::triggered, this,
           &THordeScr::PrintDMsList1Click);
-  connect(file->addAction(QStringLiteral("Print Players List")), &QAction::triggered, this,
+  connect(item(PrintItemText(ListKind::Players)), &QAction::triggered, this,
           &THordeScr::PrintPlayersList1Click);
   // "Edit" has no items: choosing the menu bar entry itself acts.
   QAction* edit = menu->addAction(QStringLiteral("&Edit"));

@@ -86,6 +86,14 @@ std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths) {
   return found;
 }
 
+QStringList KnownEditorNames() {
+  QStringList names;
+  for (const KnownEditor& editor : kKnownEditors) {
+    names << ToQString(editor.program);
+  }
+  return names;
+}
+
 void SetEditorCommand(std::optional<EditorCommand> command) {
   FixedCommand() = std::move(command);
 }

@@ -20,6 +20,9 @@ struct EditorCommand {
 // empty). Terminal editors named by $VISUAL or $EDITOR are never used: there is no terminal.
 std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths = {});
 
+// The program names of the known GUI editors that can be waited for, in order of preference.
+QStringList KnownEditorNames();
+
 // Replaces the search with one fixed command (tests hand in a small script); nullopt restores
 // the search.
 void SetEditorCommand(std::optional<EditorCommand> command);

@@ -83,8 +83,9 @@ std::vector<PrintLine> PrintoutLines(const QString& caption, ListKind kind, cons
 bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
                  const QDateTime& now) {
   printer.setPageOrientation(QPageLayout::Portrait);
-  printer.setFullPage(true);
-  printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+  // The painter's origin is the printable area's top-left corner, and width() and height() are
+  // that area's: text that a printer cannot reach is never placed.
+  printer.setFullPage(false);
 
   QPainter painter;
   if (!painter.begin(&printer)) {
@@ -105,6 +106,12 @@ bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const
     }
   }
   return painter.end();
+}
+
+void UsePrintableArea(QPrinter& printer) {
+  printer.setPageOrientation(QPageLayout::Portrait);  // the driver's margins of that orientation
+  const QPageLayout layout = printer.pageLayout();
+  printer.setPageMargins(layout.minimumMargins(), layout.units());
 }
 
 }  // namespace vorneth::platform

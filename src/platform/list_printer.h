@@ -20,10 +20,14 @@ std::vector<PrintLine> PrintoutLines(const QString& caption, ListKind kind, cons
 inline constexpr int kFooterLeft = 10;
 inline constexpr int kFooterPointSize = 8;
 
-// Prints the list on `printer` in portrait, using the whole page, with the footer (dated `now`,
-// with the user's separators) on the last page. Returns false when the printer could not start
-// the job; nothing is printed then.
+// Prints the list on `printer` in portrait, within the page's margins (the printable area), with
+// the footer (dated `now`, with the user's separators) on the last page. Returns false when the
+// printer could not start the job; nothing is printed then.
 bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
                  const QDateTime& now);
+
+// Sets the page's margins to the least the printer's driver declares, so that the printable
+// area is all the printer can reach, with no margin of our own on top.
+void UsePrintableArea(QPrinter& printer);
 
 }  // namespace vorneth::platform

@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/desktop_editor.h"
 #include "platform/editor_process.h"
 #include "platform/list_printer.h"
 #include "platform/messages.h"
@@ -36,6 +37,13 @@ bool WriteOrComplain(QWidget* parent, const QString& name, const Lines& lines) {
   return false;
 }
 
+QString NoEditorMessage() {
+  QStringList editors = KnownEditorNames();
+  const QString last = editors.takeLast();
+  return QStringLiteral("No plain-text editor could be started. Install one of: %1 or %2.")
+      .arg(editors.join(QStringLiteral(", ")), last);
+}
+
 }  // namespace
 
 Lines SavedListLines(const QString& title, ListKind kind, const Lines& lines) {
@@ -51,7 +59,8 @@ Lines SavedListLines(const QString& title, ListKind kind, const Lines& lines) {
 
 void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines& lines) {
   const Lines file = SavedListLines(title, kind, lines);
-  if (const std::optional<QString> name = AskSaveFileName(parent)) {
+  if (const std::optional<QString> name =
+          AskSaveFileName(parent, QString::fromLatin1(SaveItemText(kind)))) {
     WriteOrComplain(parent, *name, file);
   }
 }
@@ -63,6 +72,7 @@ void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lin
     return;
   }
   QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+  UsePrintableArea(printer);
   if (!PrintListTo(printer, caption, kind, lines, QDateTime::currentDateTime())) {
     ShowErrorMessage(parent, QStringLiteral("The printer %1 could not start the print job")
                                  .arg(defaultPrinter.printerName()));
@@ -90,11 +100,16 @@ std::optional<Lines> EditList(QWidget* parent, const Lines& lines) {
                                    .arg(QDir::toNativeSeparators(path), reason));
       return std::nullopt;
   }
+  // An editor that can be waited for comes first; else the desktop's own editor, with a box
+  // that waits for the user instead.
   if (!RunEditorAndWait(parent, path)) {
-    ShowErrorMessage(parent,
-                     QStringLiteral("No plain-text editor could be started. Install one of: "
-                                    "gnome-text-editor, gedit, kate, featherpad, geany or xedit."));
-    return std::nullopt;
+    if (!OpenInDesktopEditor(path)) {
+      ShowErrorMessage(parent, NoEditorMessage());
+      return std::nullopt;
+    }
+    if (!AskTakeBack(parent, QLatin1String(kEditFileName), DefaultTextEditorName())) {
+      return std::nullopt;
+    }
   }
   ReadResult edited = ReadTextFile(path);
   switch (edited.status) {

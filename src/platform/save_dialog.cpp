@@ -8,6 +8,8 @@ namespace vorneth::platform {
 
 namespace {
 
+constexpr QSize kSaveDialogSize(760, 480);
+
 struct SaveDialogState {
   QString lastChosen;  // empty until a name has been chosen
   bool answerPending = false;
@@ -32,7 +34,8 @@ QString OfferedSaveFileName() {
   return State().lastChosen.isEmpty() ? QStringLiteral("Vornath") : State().lastChosen;
 }
 
-void ConfigureSaveDialog(QFileDialog& dialog) {
+void ConfigureSaveDialog(QFileDialog& dialog, const QString& title) {
+  dialog.setWindowTitle(title);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(QStringLiteral("Text Files (*.txt)"));
@@ -40,16 +43,17 @@ void ConfigureSaveDialog(QFileDialog& dialog) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setSizeGripEnabled(true);  // resizable; Qt's dialog has no read-only check box
   dialog.selectFile(OfferedSaveFileName());
+  dialog.resize(kSaveDialogSize);  // wide enough for the name, size, type and date columns
 }
 
-std::optional<QString> AskSaveFileName(QWidget* parent) {
+std::optional<QString> AskSaveFileName(QWidget* parent, const QString& title) {
   SaveDialogState& state = State();
   if (state.answerPending) {
     state.answerPending = false;
     return Remember(std::exchange(state.nextAnswer, std::nullopt));
   }
   QFileDialog dialog(parent);
-  ConfigureSaveDialog(dialog);
+  ConfigureSaveDialog(dialog, title);
   if (dialog.exec() != QDialog::Accepted) {
     return std::nullopt;
   }

@@ -8,14 +8,15 @@ class QWidget;
 
 namespace vorneth::platform {
 
-// The save dialog of both "Save ... List As" items: one filter "Text Files (*.txt)", default
-// suffix "txt" (added to a name typed without one), confirmation before an existing file is
-// replaced, first offering the name "Vornath" and afterwards the last name chosen while the
-// program runs. Returns the chosen file's path, or nullopt when the user cancels.
-std::optional<QString> AskSaveFileName(QWidget* parent);
+// The save dialog of both "Save ... List As" items, titled by the item: one filter "Text Files
+// (*.txt)", default suffix "txt" (added to a name typed without one), confirmation before an
+// existing file is replaced, first offering the name "Vornath" and afterwards the last name
+// chosen while the program runs. Returns the chosen file's path, or nullopt when the user
+// cancels.
+std::optional<QString> AskSaveFileName(QWidget* parent, const QString& title);
 
-// Gives `dialog` every setting of the save dialog, including the name it offers.
-void ConfigureSaveDialog(QFileDialog& dialog);
+// Gives `dialog` every setting of the save dialog, including its title and the name it offers.
+void ConfigureSaveDialog(QFileDialog& dialog, const QString& title);
 
 // The name the dialog offers next: "Vornath", or the last chosen path.
 QString OfferedSaveFileName();

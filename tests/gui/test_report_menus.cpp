@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #include "gui_test_support.h"
+#include "platform/desktop_editor.h"
 #include "platform/editor_process.h"
 #include "platform/messages.h"
 #include "platform/save_dialog.h"
@@ -70,7 +71,7 @@ class ReportMenusTest : public QObject {
   void initTestCase() {
     QVERIFY(dir_.isValid());
     oldCwd_ = QDir::currentPath();
-    QDir::setCurrent(dir_.path());  // the editor's file goes to the current folder
+    QDir::setCurrent(dir_.path());  // the editor script keeps its payload here
     vorneth::platform::SetMessageSink([this](const QString& text) { messages_.append(text); });
   }
   void cleanupTestCase() {
@@ -137,7 +138,9 @@ class ReportMenusTest : public QObject {
     const QStringList dmBefore = dm();
     vorneth::platform::SetEditorCommand(
         vorneth::platform::EditorCommand{dir_.filePath(QStringLiteral("no-such-editor")), {}});
+    vorneth::platform::SetDesktopOpener([](const QString&) { return false; });
     forms_->report.Edit1Click();
+    vorneth::platform::SetDesktopOpener({});
     QCOMPARE(dm(), dmBefore);
     QCOMPARE(forms_->report.visibleLines(), dmBefore);
     QCOMPARE(messages_.size(), 1);

@@ -2,10 +2,12 @@
 // keyboard: digits only with a beep for anything else, "0" for an emptied box, Enter generates.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QMenu>
 #include <QStyle>
 #include <QtTest>
 
 #include "app/count_box_filter.h"
+#include "app/form_font.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -153,6 +155,30 @@ class RequestFormTest : public QObject {
       QCOMPARE(closer.count(), 1);
     }
     QCOMPARE(beeps_, 0);
+  }
+
+  void generateStaysTheDefaultButtonAfterAReportAndAFocusChange() {
+    QPushButton* generate = forms_->introButton("ButGenerate");
+    {
+      ModalCloser closer;
+      QTest::mouseClick(generate, Qt::LeftButton);  // takes the focus, shows the report
+      QCOMPARE(closer.count(), 1);
+    }
+    forms_->introButton("butExit")->setFocus();
+    QVERIFY(generate->isDefault());
+    generate->setFocus();
+    ModalCloser closer;
+    QTest::keyClick(generate, Qt::Key_Return);  // Enter on the focused button still generates
+    QCOMPARE(closer.count(), 1);
+  }
+
+  void theMenusUseTheFormsFont() {
+    const QList<QMenu*> menus =
+        forms_->intro.findChildren<QMenu*>() + forms_->report.findChildren<QMenu*>();
+    QVERIFY(menus.size() >= 2);  // Help, File, and the menu bar's overflow menu
+    for (const QMenu* menu : menus) {
+      QVERIFY2(menu->font() == vorneth::app::FormFont(), qPrintable(menu->objectName()));
+    }
   }
 
   void theSeedBoxIsMaskedAndLocked() {

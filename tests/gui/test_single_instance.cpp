@@ -1,5 +1,6 @@
-// One running instance per desktop: in-process with two claims on one folder, against another
-// user, and with the real program started on two desktops, killed, and stopped.
+// Starting the program: one running instance per desktop, in-process with two claims on one
+// folder, against another user, and with the real program started on two desktops, killed and
+// stopped; and a start without a graphical session.
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -193,6 +194,22 @@ class SingleInstanceTest : public QObject {
     });
     forms.introButton("ButGenerate")->click();
     QCOMPARE(activeDuringReport, static_cast<QWidget*>(&forms.report));
+  }
+
+  void withoutAGraphicalSessionTheProgramSaysSoInOneLine() {
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+      env.remove(name);
+    }
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VORNETH_PATH), {});
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QByteArray err = program.readAllStandardError();
+    QCOMPARE(err.count('\n'), 1);
+    QVERIFY(err.contains("graphical session") && err.contains("vorneth-cli"));
   }
 
   void theRealProgramRunsOncePerDesktop() {

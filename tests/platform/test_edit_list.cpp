@@ -4,9 +4,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
+#include "platform/desktop_editor.h"
 #include "platform/editor_process.h"
 #include "platform/private_folder.h"
 #include "platform/report_actions.h"
@@ -39,7 +44,15 @@ const QString kNoEditor = QStringLiteral(
 // copy of what it was given in the current directory.
 class EditListTest : public ::testing::Test {
  protected:
-  void TearDown() override { SetEditorCommand(std::nullopt); }
+  // No test reaches the machine's own desktop: opening through it fails unless a test says.
+  void SetUp() override {
+    SetDesktopOpener([](const QString&) { return false; });
+  }
+  void TearDown() override {
+    SetEditorCommand(std::nullopt);
+    SetDesktopOpener({});
+    SetTakeBackAnswerer({});
+  }
 
   QString editFile() const { return runtime_.path() + "/vorneth/VNTemp.txt"; }
   bool makePrivateFolder() const {
@@ -173,6 +186,42 @@ TEST_F(EditListTest, WithoutAnEditorTheUserIsToldAndNothingComesBack) {
   UseEditorScript(": > \"$1\"", /*executable=*/false);
   EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);
   EXPECT_EQ(messages_.messages(), (QStringList{kNoEditor, kNoEditor}));
+}
+
+TEST_F(EditListTest, WithoutABlockingEditorTheDesktopsEditorIsUsedAndTheBoxTakesTheFileBack) {
+  SetEditorCommand(EditorCommand{dir_.path("no-such-editor"), {}});
+  // Stands in for an editor that hands the file to a window already open and returns at once:
+  // the user's save lands a moment later.
+  const QString editor = dir_.path("mousepad.sh");
+  ASSERT_TRUE(WriteBytes(editor,
+                         "#!/bin/sh\n(sleep 0.2; printf 'Ring of Invisibility\\r\\n' > \"$1\"; "
+                         ": > saved) >/dev/null 2>&1 &\n"));
+  QFile::setPermissions(editor, QFile::permissions(editor) | QFile::ExeOwner);
+  SetDesktopOpener([&](const QString& file) { return QProcess::execute(editor, {file}) == 0; });
+  // The desktop's default for plain text, as xdg-mime and the desktop entry tell it.
+  QTemporaryDir desktop;
+  ASSERT_TRUE(QDir(desktop.path()).mkpath("bin") && QDir(desktop.path()).mkpath("applications"));
+  ASSERT_TRUE(WriteBytes(desktop.filePath("bin/xdg-mime"), "#!/bin/sh\necho scribe.desktop\n"));
+  QFile::setPermissions(desktop.filePath("bin/xdg-mime"), QFile::ReadOwner | QFile::ExeOwner);
+  ASSERT_TRUE(WriteBytes(desktop.filePath("applications/scribe.desktop"),
+                         "[Desktop Entry]\nType=Application\nName=Scribe\nExec=scribe %f\n"));
+  const ScopedEnv path("PATH", QFile::encodeName(desktop.filePath("bin")) + ":" + qgetenv("PATH"));
+  const ScopedEnv data("XDG_DATA_HOME", QFile::encodeName(desktop.path()));
+
+  QString shown;
+  SetTakeBackAnswerer([&](QMessageBox& box) {
+    shown = box.text();
+    while (!QFile::exists(dir_.path("saved"))) {  // the user saves in the editor first
+      QThread::msleep(20);
+    }
+    box.defaultButton()->click();
+  });
+  EXPECT_EQ(EditList(nullptr, dmList_), Lines{"Ring of Invisibility"});
+  EXPECT_EQ(shown, "VNTemp.txt is open in Scribe. Save it there, then press Take Back.");
+
+  SetTakeBackAnswerer([](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); });
+  EXPECT_EQ(EditList(nullptr, dmList_), std::nullopt);  // Cancel: the lists stay
+  EXPECT_TRUE(messages_.messages().isEmpty());
 }
 
 TEST_F(EditListTest, AnEditFileThatCannotBeWrittenOrReadBackIsReported) {

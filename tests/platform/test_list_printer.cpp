@@ -45,11 +45,14 @@ class PdfPrintout : public ::testing::Test {
     }
   }
 
-  void Print(const QString& caption, ListKind kind, const Lines& lines) {
+  // Prints on A4 with the margins a driver declares for its printable area, in points.
+  void Print(const QString& caption, ListKind kind, const Lines& lines,
+             QMarginsF margins = QMarginsF()) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf_);
     printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(margins, QPageLayout::Point);
     ASSERT_TRUE(PrintListTo(printer, caption, kind, lines, kPrintTime));
   }
 
@@ -100,30 +103,40 @@ TEST_F(PdfPrintout, ShortListOnOnePageWithCaptionHeadingLinesAndFooter) {
   EXPECT_TRUE(trimmed.back().endsWith(dateTime.simplified())) << trimmed.back().toStdString();
 }
 
-TEST_F(PdfPrintout, TextStartsAtTheTopLeftAndTheFooterSitsAtTheBottom) {
-  Print(QStringLiteral("Top"), ListKind::Players, {"Nothing Found"});
-  // Word boxes in points on an A4 page (842 high); 10 device units are 0.6 points.
+TEST_F(PdfPrintout, EveryGlyphStaysInsideThePrintableArea) {
+  // A driver like a real printer's: 18 points left and right, 36 points top and bottom.
+  const QMarginsF margins(18, 36, 18, 36);
+  Lines lines(120, "Potion of Extra-Healing");
+  lines.push_back(std::string(400, 'W'));  // wider than the page: broken inside the area
+  Print(QStringLiteral("Top"), ListKind::Players, lines, margins);
+  // Word boxes in points on an A4 page of 595.28 by 841.89.
   const QString boxes = Run("pdftotext", {"-bbox", pdf_, "-"});
   const QRegularExpression word(
-      QStringLiteral("<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"[-\\d.]+\" "
+      QStringLiteral("<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" "
                      "yMax=\"([-\\d.]+)\">([^<]*)<"));
-  bool sawCaption = false;
-  bool sawFooter = false;
-  for (auto it = word.globalMatch(boxes); it.hasNext();) {
+  const QRectF area(margins.left(), margins.top(), 595.28 - margins.left() - margins.right(),
+                    841.89 - margins.top() - margins.bottom());
+  int words = 0;
+  double footerBottom = 0;
+  for (auto it = word.globalMatch(boxes); it.hasNext(); ++words) {
     const QRegularExpressionMatch m = it.next();
-    if (m.captured(4) == QStringLiteral("Top")) {
-      sawCaption = true;
-      EXPECT_LT(m.captured(1).toDouble(), 2.0);
-      EXPECT_LT(m.captured(2).toDouble(), 5.0);
+    const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                     QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    EXPECT_TRUE(area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(box))
+        << m.captured(5).toStdString() << " at " << box.left() << "," << box.top() << " "
+        << box.right() << "," << box.bottom();
+    if (words == 0) {  // the caption: at the printable area's top-left corner
+      EXPECT_EQ(m.captured(5), QStringLiteral("Top"));
+      EXPECT_LT(box.left(), area.left() + 2);
+      EXPECT_LT(box.top(), area.top() + 5);
     }
-    if (m.captured(4) == QStringLiteral("Printed")) {
-      sawFooter = true;
-      EXPECT_LT(m.captured(1).toDouble(), 3.0);
-      EXPECT_GT(m.captured(3).toDouble(), 830.0);
+    if (m.captured(5) == QStringLiteral("Printed")) {
+      footerBottom = box.bottom();
     }
   }
-  EXPECT_TRUE(sawCaption) << boxes.toStdString();
-  EXPECT_TRUE(sawFooter);
+  EXPECT_GT(words, 240);
+  EXPECT_GT(footerBottom, area.bottom() - 4);  // the footer sits at the area's foot
+  EXPECT_GE(Pages(), 2);
 }
 
 TEST_F(PdfPrintout, LongListBreaksAcrossPagesWithTheFooterOnceOnTheLastPage) {

@@ -89,9 +89,11 @@ TEST_F(SaveListTest, TheRealDialogOffersVornathAddsTxtAndRemembersTheName) {
     EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("txt"));
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(dialog->isSizeGripEnabled());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Players List As"));
+    EXPECT_GE(dialog->width(), 700);  // the name, size, type and date columns fit
     static_cast<QDialog*>(dialog)->accept();  // the user takes the proposed name
   });
-  const std::optional<QString> chosen = AskSaveFileName(nullptr);
+  const std::optional<QString> chosen = AskSaveFileName(nullptr, "Save Players List As");
   const QString expected = QDir(dir_.path(".")).absoluteFilePath("Vornath.txt");
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(QFileInfo(*chosen).absoluteFilePath(), expected);
@@ -115,7 +117,7 @@ TEST_F(SaveListTest, TheRealDialogOffersVornathAddsTxtAndRemembersTheName) {
         fileDialog);
     static_cast<QDialog*>(fileDialog)->accept();
   });
-  EXPECT_EQ(AskSaveFileName(nullptr), std::nullopt);
+  EXPECT_EQ(AskSaveFileName(nullptr, "Save DMs List As"), std::nullopt);
   EXPECT_TRUE(askedToReplace);
   EXPECT_EQ(ReadBytes(expected), QByteArray("old\r\n"));
 }
