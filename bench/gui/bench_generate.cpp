@@ -6,8 +6,7 @@
 #include <QLineEdit>
 #include <QListView>
 
-#include "forms/HordeIntro1.h"
-#include "forms/HordeScr1.h"
+#include "app/program.h"
 
 namespace {
 
@@ -22,19 +21,21 @@ void fillLargestRequest(THordeIntro& intro) {
   intro.findChild<QLineEdit*>(QStringLiteral("edCustJewelry"))->setText(QStringLiteral("9999"));
 }
 
-// Seeds as "Generate" does, shows the report form (whose showing assembles the hoard and fills
-// the visible list) and lets it lay out and paint, then hides it again.
+// Reads the request and seeds as "Generate" does, shows the report form (whose showing assembles
+// the hoard and fills the visible list) and lets it lay out and paint, then hides it again.
 void BM_GenerateLargestRequest(benchmark::State& state) {
-  vorneth::RandomSource random;
-  THordeIntro intro(random);
-  THordeScr report(random, [&intro] { return intro.request(); });
+  vorneth::app::Program program;
+  THordeIntro& intro = program.intro;
+  THordeScr& report = program.report;
   fillLargestRequest(intro);
   intro.show();
   QApplication::processEvents();
 
   std::size_t lines = 0;
   for (auto _ : state) {
-    random.SetSeed(vorneth::kDefaultSeed);
+    const vorneth::HoardRequest request = intro.request();
+    program.random.SetSeed(request.Seed);
+    report.setRequest(request);
     report.show();
     report.findChild<QListView*>(QStringLiteral("TreasList"))->viewport()->repaint();
     QApplication::processEvents();

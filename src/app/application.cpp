@@ -6,11 +6,8 @@
 #include <optional>
 
 #include "app/bring_forward.h"
+#include "app/program.h"
 #include "app/single_instance.h"
-#include "forms/HordeIntro1.h"
-#include "forms/HordeScr1.h"
-#include "forms/HordeSpl1.h"
-#include "generator/random_source.h"
 #include "platform/private_folder.h"
 
 namespace vorneth::app {
@@ -52,17 +49,11 @@ int RunVorneth(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/vorneth.png")));
   QApplication::setQuitOnLastWindowClosed(false);
 
-  vorneth::RandomSource random;
-  THordeIntro intro(random);
-  THordeScr report(
-      random, [&intro] { return intro.request(); }, &intro);
-  THordeSplash about(&intro);
-  intro.setForms(&report, &about);
+  Program program;
+  QObject::connect(&instance, &SingleInstance::comeForwardRequested, &program.intro,
+                   [&program] { BringForward(&program.intro); });
 
-  QObject::connect(&instance, &SingleInstance::comeForwardRequested, &intro,
-                   [&intro] { BringForward(&intro); });
-
-  intro.show();
+  program.intro.show();
   return QApplication::exec();
 }
 

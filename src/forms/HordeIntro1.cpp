@@ -150,7 +150,7 @@ void THordeIntro::buildFormControls(QWidget* client) {
   edTitle->setGeometry(8, 328, 353, kBoxHeight);
 
   label(QStringLiteral("Random Seed"), client, 264, 224)->setEnabled(false);
-  edRandSeed = new QLineEdit(QStringLiteral("14737260"), client);
+  edRandSeed = new QLineEdit(QString::number(vorneth::kDefaultSeed), client);
   edRandSeed->setObjectName(QStringLiteral("edRandSeed"));
   edRandSeed->setGeometry(264, 240, 89, kBoxHeight);
   edRandSeed->setMaxLength(8);
@@ -215,6 +215,9 @@ void THordeIntro::setTabOrderChain() {
 }
 
 void THordeIntro::FormCreate() {
+  // Every start seeds from the time of day and then at once from the seed box, in that order:
+  // the box always holds the default seed, so the clock's seed never survives and every run
+  // rolls the same hoards for the same request.
   const int msecs = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
   random_.SeedFromClock(static_cast<std::uint32_t>(msecs));
   random_.SetSeed(seedFieldValue());
@@ -250,8 +253,12 @@ void THordeIntro::chkLairClick() {
 }
 
 void THordeIntro::ButGenerateClick() {
-  random_.SetSeed(seedFieldValue());
+  // The request is read once; the seed is set from it before the report form is shown, and the
+  // report form generates from the kept request when it shows.
+  vorneth::HoardRequest hoardRequest = request();
+  random_.SetSeed(hoardRequest.Seed);
   if (report_ != nullptr) {
+    report_->setRequest(std::move(hoardRequest));
     report_->exec();
   }
 }

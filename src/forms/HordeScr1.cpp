@@ -36,13 +36,12 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent, i
 
 }  // namespace
 
-THordeScr::THordeScr(vorneth::RandomSource& random, RequestSource requestSource, QWidget* parent,
+THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
                      vorneth::app::ThousandsSeparator separator)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       random_(random),
-      requestSource_(std::move(requestSource)),
       separator_(std::move(separator)) {
   setObjectName(QStringLiteral("HordeScr"));
   setWindowTitle(QStringLiteral("Vorneth"));
@@ -105,7 +104,7 @@ void THordeScr::buildMenu(QMenuBar* menu) {
 }
 
 void THordeScr::FormShow() {
-  vorneth::Hoard hoard = vorneth::AssembleHoard(requestSource_(), random_, separator_.utf8());
+  vorneth::Hoard hoard = vorneth::AssembleHoard(request_, random_, separator_.utf8());
   setWindowTitle(QString::fromStdString(hoard.Caption));
   lstDMs = std::move(hoard.DMList);
   lstPlayers = std::move(hoard.PlayersList);
@@ -155,8 +154,8 @@ void THordeScr::butExitClick() {
 }
 
 void THordeScr::saveList(const Lines& lines, vorneth::platform::ListKind kind) {
-  // The title as it stands in the request form's field now, untrimmed.
-  vorneth::platform::SaveList(this, QString::fromStdString(requestSource_().Title), kind, lines);
+  // The title of the hoard shown, as it was typed, untrimmed.
+  vorneth::platform::SaveList(this, QString::fromStdString(request_.Title), kind, lines);
 }
 
 void THordeScr::printList(const Lines& lines, vorneth::platform::ListKind kind) {

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QStringList>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,14 +21,19 @@ class THordeScr : public QDialog {
   Q_OBJECT
 
  public:
-  // Reads the request from the request form at the moment of generation.
-  using RequestSource = std::function<vorneth::HoardRequest()>;
   using Lines = std::vector<std::string>;
 
-  THordeScr(vorneth::RandomSource& random, RequestSource requestSource, QWidget* parent = nullptr,
-            vorneth::app::ThousandsSeparator separator = vorneth::app::ThousandsSeparator());
+  explicit THordeScr(
+      vorneth::RandomSource& random, QWidget* parent = nullptr,
+      vorneth::app::ThousandsSeparator separator = vorneth::app::ThousandsSeparator());
 
-  // The assembly: runs on every showing of the form, from the random source as it stands.
+  // The request of the hoard to show: "Generate" hands it over before it shows the form. The
+  // form keeps it for that hoard: its title heads saved lists.
+  void setRequest(vorneth::HoardRequest request) { request_ = std::move(request); }
+  const vorneth::HoardRequest& request() const { return request_; }
+
+  // The assembly: runs on every showing of the form, for the kept request, from the random
+  // source as it stands (the request form has seeded it).
   void FormShow();
 
   const Lines& dmLines() const { return lstDMs; }
@@ -63,7 +67,7 @@ class THordeScr : public QDialog {
   void editShownList();
 
   vorneth::RandomSource& random_;
-  RequestSource requestSource_;
+  vorneth::HoardRequest request_;
   vorneth::app::ThousandsSeparator separator_;
 
   QListView* TreasList;

@@ -9,19 +9,11 @@
 #include <functional>
 #include <memory>
 
-#include "forms/HordeIntro1.h"
-#include "forms/HordeScr1.h"
-#include "forms/HordeSpl1.h"
-#include "generator/random_source.h"
+#include "app/program.h"
 
-// The three forms wired as the program wires them, on one random source.
-struct Forms {
-  vorneth::RandomSource random;
-  THordeIntro intro{random};
-  THordeScr report{random, [this] { return intro.request(); }, &intro};
-  THordeSplash about{&intro};
-
-  Forms() { intro.setForms(&report, &about); }
+// The program's forms as the program builds them, with look-ups by control name.
+struct Forms : vorneth::app::Program {
+  using Program::Program;
 
   QLineEdit* box(const char* name) {
     return intro.findChild<QLineEdit*>(QString::fromLatin1(name));

@@ -116,10 +116,10 @@ class ReportFormTest : public QObject {
 
   void amountsUseTheDesktopSeparatorReadAgainOnLocaleChange() {
     QLocale locale(QLocale::English, QLocale::UnitedStates);
-    THordeScr report(
-        forms_->random, [this] { return forms_->intro.request(); }, &forms_->intro,
-        vorneth::app::ThousandsSeparator([&locale] { return locale; }));
-    forms_->intro.setForms(&report, &forms_->about);
+    forms_ =
+        std::make_unique<Forms>(vorneth::app::ThousandsSeparator([&locale] { return locale; }));
+    forms_->intro.show();
+    THordeScr& report = forms_->report;
     forms_->box("edCustCoins")->setText(QStringLiteral("1234567"));
 
     generate();
@@ -137,6 +137,7 @@ class ReportFormTest : public QObject {
     locale = QLocale(QLocale::French, QLocale::France);
     QCoreApplication::sendEvent(&report, &change);
     QCOMPARE(QString::fromStdString(report.thousandsSeparator()), QStringLiteral("\u202f"));
+    forms_.reset();  // its separator reads `locale`
   }
 
   void theSeparatorIsTheFirstCharacterOrAComma() {

@@ -48,6 +48,7 @@ class ReportMenusTest : public QObject {
 
   // Generates the hoard the request form describes, with the report form left open.
   void generate() {
+    forms_->report.setRequest(forms_->intro.request());
     forms_->report.show();
     QCOMPARE(forms_->report.dmListShown(), true);
   }

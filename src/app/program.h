@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/thousands_separator.h"
+#include "forms/HordeIntro1.h"
+#include "forms/HordeScr1.h"
+#include "forms/HordeSpl1.h"
+#include "generator/random_source.h"
+
+namespace vorneth::app {
+
+// The program's forms on its one random source, created in the program's order (the request
+// form, which seeds the source; the report form; the about box) and wired together. The
+// program, its GUI tests and its benchmarks all build this one.
+struct Program {
+  explicit Program(ThousandsSeparator separator = ThousandsSeparator())
+      : report(random, &intro, std::move(separator)) {
+    intro.setForms(&report, &about);
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  RandomSource random;
+  THordeIntro intro{random};
+  THordeScr report;
+  THordeSplash about{&intro};
+};
+
+}  // namespace vorneth::app
