@@ -1,27 +1,9 @@
 #pragma once
 
-// The report form's File and Edit menu operations. Each handler is one call:
-//
-//   void THordeScr::SaveDMsList1Click() {
-//     platform::SaveList(this, titleText, platform::ListKind::DM, dmLines);
-//   }
-//   void THordeScr::SavePlayersList1Click() {
-//     platform::SaveList(this, titleText, platform::ListKind::Players, playersLines);
-//   }
-//   void THordeScr::PrintDMsList1Click() {
-//     platform::PrintList(this, windowTitle(), platform::ListKind::DM, dmLines);
-//   }
-//   void THordeScr::PrintPlayersList1Click() {
-//     platform::PrintList(this, windowTitle(), platform::ListKind::Players, playersLines);
-//   }
-//   void THordeScr::Edit1Click() {
-//     if (auto edited = platform::EditList(this, DMListShown ? dmLines : playersLines)) {
-//       (DMListShown ? dmLines : playersLines) = *edited;  // then refill the visible list
-//     }
-//   }
-//
-// `titleText` is the request form's title field as typed; lines are UTF-8 std::strings.
-// Failures show their message box themselves and change nothing.
+// The report form's File and Edit menu operations, one call per menu item: the form hands in
+// the list (UTF-8 lines), its kind, and for saving the title of the hoard shown as it was typed,
+// for printing the window's caption. Editing returns the edited lines, and the form puts them in
+// place of the list shown. Failures show their message box themselves and change nothing.
 
 #include <QString>
 #include <optional>
