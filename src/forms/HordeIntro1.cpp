@@ -107,7 +107,8 @@ void THordeIntro::buildLairGroup(QWidget* client) {
     const int left = kTypeColumns[i % 6];
     const int top = kTypeRows[i / 6];
     typeBoxLabel(typeLabel(letter), lair, left, top);
-    edType[i] = countBox(lair, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25, 2);
+    edType[i] = countBox(lair, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25,
+                         vorneth::DigitCount(vorneth::kMaxTypeCount));
   }
   chkLair = new QCheckBox(QStringLiteral("In Lair"), lair);
   chkLair->setObjectName(QStringLiteral("chkLair"));
@@ -125,8 +126,8 @@ void THordeIntro::buildIndividualGroup(QWidget* client) {
     const int left = kTypeColumns[(i - 9) % 6];
     const int top = kTypeRows[(i - 9) / 6];
     typeBoxLabel(typeLabel(letter), individual, left, top);
-    edType[i] =
-        countBox(individual, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25, 2);
+    edType[i] = countBox(individual, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25,
+                         vorneth::DigitCount(vorneth::kMaxTypeCount));
   }
 }
 
@@ -134,13 +135,17 @@ void THordeIntro::buildCustomGroup(QWidget* client) {
   QGroupBox* custom =
       group(QStringLiteral("Custom Treasures"), "GroupBox3", client, {4, 216, 245, 89});
   label(QStringLiteral("GP in coins"), custom, 16, 24);
-  edCustCoins = countBox(custom, QStringLiteral("edCustCoins"), 92, 20, 57, 8);
+  edCustCoins = countBox(custom, QStringLiteral("edCustCoins"), 92, 20, 57,
+                         vorneth::DigitCount(vorneth::kMaxCustCoins));
   label(QStringLiteral("Gems"), custom, 152, 24);
-  edCustGems = countBox(custom, QStringLiteral("edCustGems"), 200, 20, 39, 4);
+  edCustGems = countBox(custom, QStringLiteral("edCustGems"), 200, 20, 39,
+                        vorneth::DigitCount(vorneth::kMaxCustGems));
   label(QStringLiteral("Magic Items"), custom, 16, 56);
-  edCustMagic = countBox(custom, QStringLiteral("edCustMagic"), 92, 52, 37, 3);
+  edCustMagic = countBox(custom, QStringLiteral("edCustMagic"), 92, 52, 37,
+                         vorneth::DigitCount(vorneth::kMaxCustMagic));
   label(QStringLiteral("Jewelry"), custom, 152, 56);
-  edCustJewelry = countBox(custom, QStringLiteral("edCustJewelry"), 202, 52, 39, 4);
+  edCustJewelry = countBox(custom, QStringLiteral("edCustJewelry"), 202, 52, 39,
+                           vorneth::DigitCount(vorneth::kMaxCustJewelry));
 }
 
 void THordeIntro::buildFormControls(QWidget* client) {
@@ -153,7 +158,7 @@ void THordeIntro::buildFormControls(QWidget* client) {
   edRandSeed = new QLineEdit(QString::number(vorneth::kDefaultSeed), client);
   edRandSeed->setObjectName(QStringLiteral("edRandSeed"));
   edRandSeed->setGeometry(264, 240, 89, kBoxHeight);
-  edRandSeed->setMaxLength(8);
+  edRandSeed->setMaxLength(vorneth::DigitCount(vorneth::kDefaultSeed));
   edRandSeed->setEchoMode(QLineEdit::Password);
   auto* mask = new vorneth::app::HashMaskStyle;  // a widget does not own its style
   mask->setParent(edRandSeed);

@@ -9,14 +9,31 @@ namespace vorneth {
 // The seed the request form always shows; every generation starts from it.
 inline constexpr std::uint32_t kDefaultSeed = 14737260;
 
+// The largest value of each number of a request. The request form's boxes admit as many digits
+// as these have, and the command line checks its arguments against them.
+inline constexpr int kMaxTypeCount = 99;
+inline constexpr long long kMaxCustCoins = 99999999;
+inline constexpr int kMaxCustGems = 9999;
+inline constexpr int kMaxCustJewelry = 9999;
+inline constexpr int kMaxCustMagic = 999;
+
+// The number of decimal digits of `max`: the length of a box that holds 0 to max.
+constexpr int DigitCount(long long max) {
+  int digits = 1;
+  for (; max >= 10; max /= 10) {
+    ++digits;
+  }
+  return digits;
+}
+
 // What the game master asked for. Counts of 0 (or less) mean "absent".
 struct HoardRequest {
-  std::array<int, 26> TypeCount{};  // treasure types "A" to "Z", 0 to 99 each
+  std::array<int, 26> TypeCount{};  // treasure types "A" to "Z", 0 to kMaxTypeCount each
   bool InLair = true;               // acts on the request form only
-  long long CustCoins = 0;          // 0 to 99,999,999 gold pieces
-  int CustGems = 0;                 // 0 to 9,999
-  int CustJewelry = 0;              // 0 to 9,999
-  int CustMagic = 0;                // 0 to 999
+  long long CustCoins = 0;          // 0 to kMaxCustCoins gold pieces
+  int CustGems = 0;                 // 0 to kMaxCustGems
+  int CustJewelry = 0;              // 0 to kMaxCustJewelry
+  int CustMagic = 0;                // 0 to kMaxCustMagic
   std::string Title;                // as typed
   std::uint32_t Seed = kDefaultSeed;
 
