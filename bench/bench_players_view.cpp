@@ -1,19 +1,18 @@
 // Deriving the players list: over the DM list of the largest request the form allows, and
 // over a list of typical item, gem and coin lines of the same length. The plain ordered scan
-// (every key searched for in turn) runs beside it as the baseline the key index replaces.
+// (every key searched for in turn, support/players_view_reference.h) runs beside it as the
+// baseline the key index replaces.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <iterator>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "generator/assembly.h"
 #include "playersview/players_view.h"
-#include "playersview/rewrite_tables.h"
+// The benchmarks' include path reaches src/ only; the reference scan is shared with the tests.
+#include "../tests/support/players_view_reference.h"
 
 namespace {
 
@@ -55,51 +54,6 @@ std::vector<std::string> TypicalLines(std::size_t count) {
   return lines;
 }
 
-bool Has(const std::string& line, std::string_view text) {
-  return line.find(text) != std::string::npos;
-}
-
-// Every key searched for in turn, in table order.
-std::vector<std::string> OrderedScan(const std::vector<std::string>& dm) {
-  std::vector<std::string> players;
-  players.reserve(dm.size());
-  for (std::string line : dm) {
-    if (Has(line, " plus ")) {
-      continue;
-    }
-    for (const Substitution& s : kSubstitutions) {
-      if (Has(line, s.key)) {
-        line = s.outward;
-        break;
-      }
-    }
-    if (Has(line, kTruncPreStep)) {
-      line.resize(line.find(kTruncPreStep));
-    }
-    for (const Truncation& t : kTruncations) {
-      if (Has(line, t.marker)) {
-        if (t.kind == CutKind::Before) {
-          line.resize(line.find(t.cutMarker));
-        } else {
-          const long long keep = static_cast<long long>(line.find(t.marker)) + 1 + t.keepOffset;
-          line.resize(std::min(line.size(), static_cast<std::size_t>(std::max(keep, 0LL))));
-        }
-        break;
-      }
-    }
-    for (const Appearance& a : kAppearances) {
-      if (Has(line, a.name)) {
-        const bool yes = a.secondTest.empty() || Has(line, a.secondTest);
-        line.resize(line.find(a.cutBefore));
-        line += yes ? a.look : a.lookOtherwise;
-        break;
-      }
-    }
-    players.push_back(std::move(line));
-  }
-  return players;
-}
-
 template <auto Derive>
 void Run(benchmark::State& state, const std::vector<std::string>& dm) {
   for (auto _ : state) {
@@ -117,7 +71,7 @@ BENCHMARK(BM_ParsePlayersLargestRequest)->Unit(benchmark::kMicrosecond);
 
 void BM_OrderedScanLargestRequest(benchmark::State& state) {
   static const std::vector<std::string> dm = LargestDMList();
-  Run<&OrderedScan>(state, dm);
+  Run<&reference::Players>(state, dm);
 }
 BENCHMARK(BM_OrderedScanLargestRequest)->Unit(benchmark::kMicrosecond);
 
@@ -129,7 +83,7 @@ BENCHMARK(BM_ParsePlayersTypicalLines)->Unit(benchmark::kMicrosecond);
 
 void BM_OrderedScanTypicalLines(benchmark::State& state) {
   static const std::vector<std::string> dm = TypicalLines(7000);
-  Run<&OrderedScan>(state, dm);
+  Run<&reference::Players>(state, dm);
 }
 BENCHMARK(BM_OrderedScanTypicalLines)->Unit(benchmark::kMicrosecond);
 

@@ -1,7 +1,8 @@
 // Arbitrary bytes, split into lines at '\n', through the players' view derivation. Besides
 // memory and undefined-behaviour faults this checks what must hold for any input: no line is
 // added, a line is dropped only when it holds " plus ", and the derived list matches the one
-// built by applying the three rewrites to each line separately.
+// built by applying the three rewrites to each line separately and the one the plain ordered
+// scan of the tests' reference derivation gives.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "playersview/players_view.h"
+// The fuzz target's include path reaches src/ only; the reference scan is shared with the tests.
+#include "../tests/support/players_view_reference.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
@@ -35,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     vorneth::playersview::ParseGems(line);
     stepwise.push_back(std::move(line));
   }
-  if (players.size() > dm.size() || players != stepwise) {
+  if (players.size() > dm.size() || players != stepwise ||
+      players != vorneth::playersview::reference::Players(dm)) {
     std::abort();
   }
   return 0;

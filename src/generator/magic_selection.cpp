@@ -1,8 +1,7 @@
 #include "generator/magic_selection.h"
 
-#include <span>
-
 #include "generator/generator.h"
+#include "generator/range_lookup.h"
 #include "items/armour.h"
 #include "items/misc.h"
 #include "items/misc_further.h"
@@ -17,72 +16,86 @@ namespace vorneth {
 
 namespace {
 
-using Operation = void (*)(Generator&);
-
-// An outcome range of a router's roll (outcomes from 0) ending at `hi`, and what it calls.
-struct Branch {
-  int hi;
-  Operation call;
-};
-
-constexpr Branch kAnyMagicItem[] = {{19, Potions}, {34, Scrolls}, {39, Rings},  {44, Wands},
-                                    {59, Misc},    {74, Armour},  {85, Swords}, {99, Weapons}};
+constexpr Branch kAnyMagicItemBranches[] = {{19, Potions}, {34, Scrolls}, {39, Rings},
+                                            {44, Wands},   {59, Misc},    {74, Armour},
+                                            {85, Swords},  {99, Weapons}};
+constexpr Router kAnyMagicItem{"AnyMagicItem", 100, kAnyMagicItemBranches};
 // The same ranges as kAnyMagicItem, cut off after armour and rolled with Roll(75).
-constexpr std::span<const Branch> kNoWeapons{kAnyMagicItem, 6};
+constexpr Router kNoWeapons{"NoWeapons", 75, std::span(kAnyMagicItemBranches).first(6)};
 
-constexpr Branch kPotions[] = {{64, items::Potions1}, {99, items::Potions2}};
-constexpr Branch kScrolls[] = {{84, items::Scrolls1}, {99, items::Scrolls2}};
-constexpr Branch kRings[] = {{66, items::Rings1}, {99, items::Rings2}};
-constexpr Branch kWands[] = {{39, items::Wands1}, {99, items::Wands2}};
-constexpr Branch kMisc[] = {{13, items::Misc1}, {27, items::Misc2}, {41, items::Misc3},
-                            {55, items::Misc4}, {69, items::Misc5}, {84, items::Misc6},
-                            {99, items::Misc7}};
-constexpr Branch kArmour[] = {{49, items::Armour1}, {99, items::Armour2}};
-constexpr Branch kSwords[] = {{94, items::Swords1}, {99, items::Swords2}};
-constexpr Branch kWeapons[] = {{49, items::Weapons1}, {99, items::Weapons2}};
+constexpr Branch kPotionsBranches[] = {{64, items::Potions1}, {99, items::Potions2}};
+constexpr Branch kScrollsBranches[] = {{84, items::Scrolls1}, {99, items::Scrolls2}};
+constexpr Branch kRingsBranches[] = {{66, items::Rings1}, {99, items::Rings2}};
+constexpr Branch kWandsBranches[] = {{39, items::Wands1}, {99, items::Wands2}};
+constexpr Branch kMiscBranches[] = {{13, items::Misc1}, {27, items::Misc2}, {41, items::Misc3},
+                                    {55, items::Misc4}, {69, items::Misc5}, {84, items::Misc6},
+                                    {99, items::Misc7}};
+constexpr Branch kArmourBranches[] = {{49, items::Armour1}, {99, items::Armour2}};
+constexpr Branch kSwordsBranches[] = {{94, items::Swords1}, {99, items::Swords2}};
+constexpr Branch kWeaponsBranches[] = {{49, items::Weapons1}, {99, items::Weapons2}};
+constexpr Branch kMiscOneToFiveBranches[] = {{19, items::Misc1},
+                                             {39, items::Misc2},
+                                             {59, items::Misc3},
+                                             {79, items::Misc4},
+                                             {100, items::Misc5}};
 
-void Route(Generator& g, int die, std::span<const Branch> branches) {
-  const int outcome = g.Roll(die);
-  for (const Branch& branch : branches) {
-    if (outcome <= branch.hi) {
-      branch.call(g);
-      return;
-    }
-  }
+constexpr Router kPotions{"Potions", 100, kPotionsBranches};
+constexpr Router kScrolls{"Scrolls", 100, kScrollsBranches};
+constexpr Router kRings{"Rings", 100, kRingsBranches};
+constexpr Router kWands{"Wands", 100, kWandsBranches};
+constexpr Router kMisc{"Misc", 100, kMiscBranches};
+constexpr Router kArmour{"Armour", 100, kArmourBranches};
+constexpr Router kSwords{"Swords", 100, kSwordsBranches};
+constexpr Router kWeapons{"Weapons", 100, kWeaponsBranches};
+constexpr Router kMiscOneToFive{"MiscOneToFive", 101, kMiscOneToFiveBranches};
+
+constexpr const Router* kRouters[] = {&kAnyMagicItem, &kNoWeapons, &kPotions,      &kScrolls,
+                                      &kRings,        &kWands,     &kMisc,         &kArmour,
+                                      &kSwords,       &kWeapons,   &kMiscOneToFive};
+
+void Route(Generator& g, const Router& router) {
+  EntryFor(router.branches, g.Roll(router.die)).call(g);
 }
 
 }  // namespace
 
 void AnyMagicItem(Generator& g) {
-  Route(g, 100, kAnyMagicItem);
+  Route(g, kAnyMagicItem);
 }
 void NoWeapons(Generator& g) {
-  Route(g, 75, kNoWeapons);
+  Route(g, kNoWeapons);
 }
 
 void Potions(Generator& g) {
-  Route(g, 100, kPotions);
+  Route(g, kPotions);
 }
 void Scrolls(Generator& g) {
-  Route(g, 100, kScrolls);
+  Route(g, kScrolls);
 }
 void Rings(Generator& g) {
-  Route(g, 100, kRings);
+  Route(g, kRings);
 }
 void Wands(Generator& g) {
-  Route(g, 100, kWands);
+  Route(g, kWands);
 }
 void Misc(Generator& g) {
-  Route(g, 100, kMisc);
+  Route(g, kMisc);
 }
 void Armour(Generator& g) {
-  Route(g, 100, kArmour);
+  Route(g, kArmour);
 }
 void Swords(Generator& g) {
-  Route(g, 100, kSwords);
+  Route(g, kSwords);
 }
 void Weapons(Generator& g) {
-  Route(g, 100, kWeapons);
+  Route(g, kWeapons);
+}
+void MiscOneToFive(Generator& g) {
+  Route(g, kMiscOneToFive);
+}
+
+std::span<const Router* const> AllRouters() {
+  return kRouters;
 }
 
 }  // namespace vorneth

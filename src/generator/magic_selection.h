@@ -1,5 +1,8 @@
 #pragma once
 
+#include <span>
+#include <string_view>
+
 namespace vorneth {
 
 class Generator;
@@ -18,5 +21,24 @@ void Misc(Generator& g);
 void Armour(Generator& g);
 void Swords(Generator& g);
 void Weapons(Generator& g);
+
+// Treasure type X's miscellaneous item: one Roll(101) chooses one of Misc1 ... Misc5.
+void MiscOneToFive(Generator& g);
+
+// An outcome range of a router's roll ending at `hi`, and what it calls.
+struct Branch {
+  int hi;
+  void (*call)(Generator&);
+};
+
+// A router rolls Roll(die) (outcomes 0 to die - 1) and calls the branch whose range holds it.
+struct Router {
+  std::string_view name;
+  int die;
+  std::span<const Branch> branches;
+};
+
+// Every router above, for checks over their ranges.
+std::span<const Router* const> AllRouters();
 
 }  // namespace vorneth

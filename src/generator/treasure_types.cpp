@@ -7,8 +7,6 @@
 #include "generator/gems_jewelry.h"
 #include "generator/generator.h"
 #include "generator/magic_selection.h"
-#include "items/misc.h"
-#include "items/misc_further.h"
 
 namespace vorneth {
 
@@ -32,7 +30,7 @@ enum class Magic {
   ScrollBatch,     // Roll(die) + base calls of Scrolls
   SixFamilies,     // `rounds` times Rings, Wands, Misc, Armour, Swords, Weapons
   Map,             // the line "A Map"
-  MiscThenPotion,  // one of Misc1 ... Misc5 by Roll(101), then Potions
+  MiscThenPotion,  // MiscOneToFive, then Potions
 };
 
 struct MagicEntry {
@@ -114,15 +112,6 @@ constexpr std::string_view kCoinSuffix[] = {" Copper coins", " Silver coins", " 
 using Operation = void (*)(Generator&);
 constexpr Operation kOneWeaponLike[] = {Swords, Armour, Weapons};
 constexpr Operation kSixFamilies[] = {Rings, Wands, Misc, Armour, Swords, Weapons};
-// Type X's direct pick: Roll(101) outcomes up to each bound.
-constexpr struct {
-  int hi;
-  Operation call;
-} kTypeXMisc[] = {{19, items::Misc1},
-                  {39, items::Misc2},
-                  {59, items::Misc3},
-                  {79, items::Misc4},
-                  {100, items::Misc5}};
 
 bool Present(Generator& g, const Component& c) {
   return c.die > 0 && (c.percent == kAlways || g.PercentRoll(c.percent));
@@ -178,17 +167,10 @@ void AddMagic(Generator& g, const MagicEntry& m) {
     case Magic::Map:
       g.AddLine("A Map");
       break;
-    case Magic::MiscThenPotion: {
-      const int roll = g.Roll(101);
-      for (const auto& pick : kTypeXMisc) {
-        if (roll <= pick.hi) {
-          pick.call(g);
-          break;
-        }
-      }
+    case Magic::MiscThenPotion:
+      MiscOneToFive(g);
       Potions(g);
       break;
-    }
     case Magic::None:
       break;
   }

@@ -11,11 +11,6 @@ namespace vorneth::items {
 
 namespace {
 
-constexpr std::string_view kMagicUser = "Magic User";
-constexpr std::string_view kIllusionist = "Illusionist";
-constexpr std::string_view kClerical = "Clerical";
-constexpr std::string_view kDruidical = "Druidical";
-
 // Spell scrolls: Spells(lo, hi, spells, die, base, adjusted), each level Roll(die) + base.
 constexpr Row kScrolls1Rows[] = {
     Spells(1, 10, 1, 4, 1, false),
@@ -73,16 +68,16 @@ constexpr Table kScrolls2{"Scrolls2", 100, kScrolls2Rows};
 constexpr const Table* kScrollTables[] = {&kScrolls1, &kScrolls2};
 
 // The scroll's class: rolled on every call, whatever the scroll turns out to be.
-std::string_view ScrollClass(Generator& g) {
+SpellClass ScrollClass(Generator& g) {
   if (g.Roll(100) + 1 > 70) {
-    return g.Roll(100) + 1 < 26 ? kDruidical : kClerical;
+    return g.Roll(100) + 1 < 26 ? SpellClass::Druidical : SpellClass::Clerical;
   }
-  return g.Roll(100) + 1 < 11 ? kIllusionist : kMagicUser;
+  return g.Roll(100) + 1 < 11 ? SpellClass::Illusionist : SpellClass::MagicUser;
 }
 
 // One line per spell: the first names the scroll, the others continue it with " plus ".
-void AddSpellLines(Generator& g, const Row& row, std::string_view spellClass) {
-  const bool priestly = spellClass == kClerical || spellClass == kDruidical;
+void AddSpellLines(Generator& g, const Row& row, SpellClass spellClass) {
+  const bool priestly = spellClass == SpellClass::Clerical || spellClass == SpellClass::Druidical;
   for (int spell = 0; spell < row.count; ++spell) {
     int level = g.Roll(row.die) + row.base;
     if (row.adjusted && priestly && level > 3) {
@@ -91,7 +86,7 @@ void AddSpellLines(Generator& g, const Row& row, std::string_view spellClass) {
     std::string line = spell == 0 ? "Scroll with 1 Level " : " plus 1 Level ";
     line += std::to_string(level);
     line += ' ';
-    line += spellClass;
+    line += SpellClassText(spellClass);
     line += " Spell";
     line += RandomSpell(g, spellClass, level);
     g.AddLine(std::move(line));
@@ -102,7 +97,7 @@ void AddSpellLines(Generator& g, const Row& row, std::string_view spellClass) {
 
 void Scrolls1(Generator& g) {
   const Row& row = RollRow(g, kScrolls1);
-  const std::string_view spellClass = ScrollClass(g);
+  const SpellClass spellClass = ScrollClass(g);
   if (row.kind == RowKind::Spells) {
     AddSpellLines(g, row, spellClass);
   } else {

@@ -582,29 +582,35 @@ constexpr List kClericalLists[] = {kClerical1, kClerical2, kClerical3, kClerical
 constexpr List kDruidicalLists[] = {kDruidical1, kDruidical2, kDruidical3, kDruidical4,
                                     kDruidical5, kDruidical6, kDruidical7};
 
-std::span<const List> ClassLists(std::string_view spellClass) {
-  if (spellClass == "Magic User") {
-    return kMagicUserLists;
-  }
-  if (spellClass == "Illusionist") {
-    return kIllusionistLists;
-  }
-  if (spellClass == "Clerical") {
-    return kClericalLists;
-  }
-  return kDruidicalLists;
+struct ClassLists {
+  std::string_view text;
+  std::span<const List> lists;
+};
+
+// Indexed by SpellClass.
+constexpr ClassLists kClasses[] = {{"Magic User", kMagicUserLists},
+                                   {"Illusionist", kIllusionistLists},
+                                   {"Clerical", kClericalLists},
+                                   {"Druidical", kDruidicalLists}};
+
+const ClassLists& Class(SpellClass spellClass) {
+  return kClasses[static_cast<std::size_t>(spellClass)];
 }
 
 }  // namespace
 
-std::span<const std::string_view> SpellList(std::string_view spellClass, int level) {
-  const std::span<const List> lists = ClassLists(spellClass);
+std::string_view SpellClassText(SpellClass spellClass) {
+  return Class(spellClass).text;
+}
+
+std::span<const std::string_view> SpellList(SpellClass spellClass, int level) {
+  const std::span<const List> lists = Class(spellClass).lists;
   const auto highest = static_cast<int>(lists.size());
   const int chosen = level >= 1 && level < highest ? level : highest;
   return lists[static_cast<std::size_t>(chosen - 1)];
 }
 
-std::string RandomSpell(Generator& g, std::string_view spellClass, int level) {
+std::string RandomSpell(Generator& g, SpellClass spellClass, int level) {
   const std::span<const std::string_view> list = SpellList(spellClass, level);
   const int position = g.Roll(static_cast<int>(list.size()));
   std::string text = " - ";

@@ -1,18 +1,16 @@
 #include "items/table.h"
 
-#include <algorithm>
 #include <cassert>
 
 #include "generator/generator.h"
+#include "generator/range_lookup.h"
 
 namespace vorneth::items {
 
 const Row& Pick(const Table& table, int d) {
-  // Rows are sorted by range; the first row whose upper bound reaches d holds it.
-  auto it = std::lower_bound(table.rows.begin(), table.rows.end(), d,
-                             [](const Row& row, int value) { return row.hi < value; });
-  assert(it != table.rows.end() && it->lo <= d);
-  return *it;
+  const Row& row = EntryFor(table.rows, d);
+  assert(row.lo <= d);
+  return row;
 }
 
 const Row& RollRow(Generator& g, const Table& table) {

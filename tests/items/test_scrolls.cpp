@@ -22,7 +22,7 @@ using testing::RunFrom;
 using testing::SourceWhoseNextRollIs;
 using testing::TableNamed;
 
-std::string Name(std::string_view spellClass, int level, std::size_t position) {
+std::string Name(SpellClass spellClass, int level, std::size_t position) {
   return std::string(SpellList(spellClass, level)[position]);
 }
 
@@ -38,17 +38,18 @@ TEST(Scrolls, WorkedSequenceFromTheFormSeed) {
   EXPECT_EQ(probe.Roll(12), 0);
   EXPECT_EQ(probe.Roll(9) + 1, 8);
   EXPECT_EQ(probe.Roll(12), 10);
-  EXPECT_EQ(SpellList("Druidical", 3).size(), 16u);
-  EXPECT_EQ(SpellList("Druidical", 7).size(), 12u);
-  EXPECT_EQ(SpellList("Druidical", 6).size(), 12u);
+  constexpr SpellClass kDruidical = SpellClass::Druidical;
+  EXPECT_EQ(SpellList(kDruidical, 3).size(), 16u);
+  EXPECT_EQ(SpellList(kDruidical, 7).size(), 12u);
+  EXPECT_EQ(SpellList(kDruidical, 6).size(), 12u);
 
   RandomSource random(14737260);
   Generator g(random, ",");
   Scrolls1(g);
   EXPECT_EQ(g.Lines(), (std::vector<std::string>{
-                           "Scroll with 1 Level 3 Druidical Spell - " + Name("Druidical", 3, 6),
-                           " plus 1 Level 7 Druidical Spell - " + Name("Druidical", 7, 0),
-                           " plus 1 Level 6 Druidical Spell - " + Name("Druidical", 6, 10)}));
+                           "Scroll with 1 Level 3 Druidical Spell - " + Name(kDruidical, 3, 6),
+                           " plus 1 Level 7 Druidical Spell - " + Name(kDruidical, 7, 0),
+                           " plus 1 Level 6 Druidical Spell - " + Name(kDruidical, 6, 10)}));
   EXPECT_EQ(random.Seed(), probe.Seed()) << "nine values in all";
   EXPECT_EQ(playersview::ParsePlayers(g.Lines()), std::vector<std::string>{"Scroll"});
 }
@@ -100,7 +101,7 @@ TEST(Scrolls, ProtectionAndCursedRows) {
       EXPECT_EQ(row.kind, RowKind::Fixed);
       EXPECT_EQ(row.lo, lo);
       EXPECT_TRUE(line.starts_with("Scroll of Protection ("));
-      EXPECT_TRUE(line.ends_with(" " + std::string(ending)));
+      EXPECT_TRUE(line.ends_with(std::string(" ").append(ending)));
       EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{"Scroll"});
     }
   }
@@ -116,12 +117,12 @@ TEST(Scrolls, ProtectionAndCursedRows) {
 }
 
 // The class a scroll's rolls choose: y, then z or w, read after d.
-std::string_view ExpectedClass(RandomSource probe) {
+SpellClass ExpectedClass(RandomSource probe) {
   probe.Roll(100);
   if (probe.Roll(100) + 1 > 70) {
-    return probe.Roll(100) + 1 < 26 ? "Druidical" : "Clerical";
+    return probe.Roll(100) + 1 < 26 ? SpellClass::Druidical : SpellClass::Clerical;
   }
-  return probe.Roll(100) + 1 < 11 ? "Illusionist" : "Magic User";
+  return probe.Roll(100) + 1 < 11 ? SpellClass::Illusionist : SpellClass::MagicUser;
 }
 
 TEST(Scrolls, EveryScrollOverManySeeds) {
@@ -133,8 +134,8 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
     RandomSource probe = start;
     const int d = probe.Roll(100) + 1;
     const Row& row = Pick(TableNamed("Scrolls1"), d);
-    const std::string_view spellClass = ExpectedClass(start);
-    const bool priestly = spellClass == "Clerical" || spellClass == "Druidical";
+    const SpellClass spellClass = ExpectedClass(start);
+    const bool priestly = spellClass == SpellClass::Clerical || spellClass == SpellClass::Druidical;
 
     const Outcome run = RunFrom(start, Scrolls1);
     const std::vector<std::string>& lines = run.lines;
@@ -154,7 +155,7 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
       const int level = std::stoi(lines[i].substr(lead.size()));
       const std::size_t spellAt = lines[i].find(" Spell - ");
       ASSERT_NE(spellAt, std::string::npos);
-      EXPECT_EQ(lines[i].substr(classAt, spellAt - classAt), spellClass);
+      EXPECT_EQ(lines[i].substr(classAt, spellAt - classAt), SpellClassText(spellClass));
       // The level as rolled, two lower for a priest's level above 3 on an adjusted row.
       const int lowest = row.base;
       const int highest = row.base + row.die - 1;

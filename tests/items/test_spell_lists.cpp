@@ -16,15 +16,16 @@ namespace vorneth::items {
 namespace {
 
 struct ClassLevels {
-  std::string_view spellClass;
+  SpellClass spellClass;
+  std::string_view text;
   std::vector<std::size_t> sizes;  // by level, from 1
 };
 
 const std::vector<ClassLevels> kClasses = {
-    {"Magic User", {39, 36, 32, 32, 30, 30, 24, 20, 16}},
-    {"Illusionist", {16, 16, 16, 12, 12, 12, 46}},
-    {"Clerical", {20, 20, 20, 16, 16, 12, 12}},
-    {"Druidical", {16, 16, 16, 12, 12, 12, 12}},
+    {SpellClass::MagicUser, "Magic User", {39, 36, 32, 32, 30, 30, 24, 20, 16}},
+    {SpellClass::Illusionist, "Illusionist", {16, 16, 16, 12, 12, 12, 46}},
+    {SpellClass::Clerical, "Clerical", {20, 20, 20, 16, 16, 12, 12}},
+    {SpellClass::Druidical, "Druidical", {16, 16, 16, 12, 12, 12, 12}},
 };
 
 bool StrictlyAscending(std::span<const std::string_view> names) {
@@ -33,10 +34,11 @@ bool StrictlyAscending(std::span<const std::string_view> names) {
 
 TEST(SpellLists, SizesAddUpTo601) {
   std::size_t total = 0;
-  for (const auto& [spellClass, sizes] : kClasses) {
+  for (const auto& [spellClass, text, sizes] : kClasses) {
+    EXPECT_EQ(SpellClassText(spellClass), text);
     for (std::size_t level = 1; level <= sizes.size(); ++level) {
       const auto list = SpellList(spellClass, static_cast<int>(level));
-      EXPECT_EQ(list.size(), sizes[level - 1]) << spellClass << " " << level;
+      EXPECT_EQ(list.size(), sizes[level - 1]) << text << " " << level;
       total += list.size();
     }
   }
@@ -44,16 +46,16 @@ TEST(SpellLists, SizesAddUpTo601) {
 }
 
 TEST(SpellLists, AlphabeticalWithoutDuplicatesSaveTheTwoExceptions) {
-  for (const auto& [spellClass, sizes] : kClasses) {
+  for (const auto& [spellClass, text, sizes] : kClasses) {
     for (std::size_t level = 1; level <= sizes.size(); ++level) {
       const auto list = SpellList(spellClass, static_cast<int>(level));
-      SCOPED_TRACE(std::string(spellClass) + " " + std::to_string(level));
+      SCOPED_TRACE(std::string(text) + " " + std::to_string(level));
       EXPECT_EQ(std::set<std::string_view>(list.begin(), list.end()).size(), list.size());
-      if (spellClass == "Illusionist" && level == 7) {
+      if (spellClass == SpellClass::Illusionist && level == 7) {
         continue;
       }
       std::vector<std::string_view> names(list.begin(), list.end());
-      if (spellClass == "Magic User" && level == 5) {
+      if (spellClass == SpellClass::MagicUser && level == 5) {
         const auto conjure = std::find(names.begin(), names.end(), "Conjure Elemental");
         ASSERT_NE(conjure, names.end());
         ASSERT_NE(conjure + 1, names.end());
@@ -66,12 +68,12 @@ TEST(SpellLists, AlphabeticalWithoutDuplicatesSaveTheTwoExceptions) {
 }
 
 TEST(SpellLists, SeventhLevelIllusionistEndsWithTheFirstLevelMagicUserList) {
-  const auto list = SpellList("Illusionist", 7);
+  const auto list = SpellList(SpellClass::Illusionist, 7);
   const auto own = list.first(7);
   EXPECT_EQ(own.front(), "Alter Reality");
   EXPECT_EQ(own.back(), "Weird");
   EXPECT_TRUE(StrictlyAscending(own));
-  const auto firstLevel = SpellList("Magic User", 1);
+  const auto firstLevel = SpellList(SpellClass::MagicUser, 1);
   EXPECT_TRUE(std::equal(list.begin() + 7, list.end(), firstLevel.begin(), firstLevel.end()));
 }
 
@@ -79,18 +81,15 @@ TEST(SpellLists, LevelsBeyondAClassFallToItsHighestList) {
   const auto same = [](std::span<const std::string_view> a, std::span<const std::string_view> b) {
     return a.data() == b.data() && a.size() == b.size();
   };
-  EXPECT_TRUE(same(SpellList("Magic User", 10), SpellList("Magic User", 9)));
-  EXPECT_TRUE(same(SpellList("Magic User", 0), SpellList("Magic User", 9)));
-  EXPECT_FALSE(same(SpellList("Magic User", 8), SpellList("Magic User", 9)));
-  for (std::string_view spellClass : {"Illusionist", "Clerical", "Druidical"}) {
-    EXPECT_TRUE(same(SpellList(spellClass, 8), SpellList(spellClass, 7))) << spellClass;
-    EXPECT_TRUE(same(SpellList(spellClass, 9), SpellList(spellClass, 7))) << spellClass;
-  }
-  // Any class text other than the three is read as druidical; case matters.
-  for (std::string_view other : {"magic user", "Bard", ""}) {
-    for (int level = 1; level <= 9; ++level) {
-      EXPECT_TRUE(same(SpellList(other, level), SpellList("Druidical", level))) << other;
-    }
+  constexpr SpellClass kMagicUser = SpellClass::MagicUser;
+  EXPECT_TRUE(same(SpellList(kMagicUser, 10), SpellList(kMagicUser, 9)));
+  EXPECT_TRUE(same(SpellList(kMagicUser, 0), SpellList(kMagicUser, 9)));
+  EXPECT_FALSE(same(SpellList(kMagicUser, 8), SpellList(kMagicUser, 9)));
+  for (SpellClass spellClass :
+       {SpellClass::Illusionist, SpellClass::Clerical, SpellClass::Druidical}) {
+    SCOPED_TRACE(SpellClassText(spellClass));
+    EXPECT_TRUE(same(SpellList(spellClass, 8), SpellList(spellClass, 7)));
+    EXPECT_TRUE(same(SpellList(spellClass, 9), SpellList(spellClass, 7)));
   }
 }
 
@@ -99,7 +98,8 @@ TEST(SpellLists, RandomSpellDrawsOnePositionFromTheList) {
   RandomSource probe = random;
   ASSERT_EQ(probe.Roll(39), 12);
   Generator g(random, ",");
-  EXPECT_EQ(RandomSpell(g, "Magic User", 1), " - " + std::string(SpellList("Magic User", 1)[12]));
+  EXPECT_EQ(RandomSpell(g, SpellClass::MagicUser, 1),
+            " - " + std::string(SpellList(SpellClass::MagicUser, 1)[12]));
   EXPECT_EQ(random.Seed(), probe.Seed());
 
   // A druidical level 9 is drawn from the twelve names of level 7.
@@ -107,17 +107,17 @@ TEST(SpellLists, RandomSpellDrawsOnePositionFromTheList) {
   RandomSource expected = again;
   const auto position = static_cast<std::size_t>(expected.Roll(12));
   Generator g2(again, ",");
-  EXPECT_EQ(RandomSpell(g2, "Druidical", 9),
-            " - " + std::string(SpellList("Druidical", 7)[position]));
+  EXPECT_EQ(RandomSpell(g2, SpellClass::Druidical, 9),
+            " - " + std::string(SpellList(SpellClass::Druidical, 7)[position]));
   EXPECT_EQ(again.Seed(), expected.Seed());
 }
 
 TEST(SpellLists, EverySpellLeavesItsScrollAPlainScrollToThePlayers) {
-  for (const auto& [spellClass, sizes] : kClasses) {
+  for (const auto& [spellClass, text, sizes] : kClasses) {
     for (std::size_t level = 1; level <= sizes.size(); ++level) {
       for (std::string_view name : SpellList(spellClass, static_cast<int>(level))) {
-        const std::string spell = " 1 Level " + std::to_string(level) + " " +
-                                  std::string(spellClass) + " Spell - " + std::string(name);
+        const std::string spell = " 1 Level " + std::to_string(level) + " " + std::string(text) +
+                                  " Spell - " + std::string(name);
         EXPECT_EQ(playersview::ParsePlayers({"Scroll with" + spell, " plus" + spell}),
                   std::vector<std::string>{"Scroll"})
             << name;

@@ -1,6 +1,7 @@
 // The one-pass key index must give exactly what testing the keys one by one in table order
-// gives. A plain reference derivation written that way is compared with the real one on many
-// generated hoards and on random lines made of keys, markers, gem names and stray bytes.
+// gives: the plain reference derivation (support/players_view_reference.h) is compared with the
+// real one on many generated hoards and on random lines made of keys, markers, gem names and
+// stray bytes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,64 +14,12 @@
 #include "generator/assembly.h"
 #include "playersview/players_view.h"
 #include "playersview/rewrite_tables.h"
+#include "support/players_view_reference.h"
 
 namespace vorneth::playersview {
 namespace {
 
-bool Has(const std::string& line, std::string_view text) {
-  return line.find(text) != std::string::npos;
-}
-
-void ReferenceSubs(std::string& line) {
-  for (const Substitution& s : kSubstitutions) {
-    if (Has(line, s.key)) {
-      line = s.outward;
-      return;
-    }
-  }
-}
-
-void ReferenceTrunc(std::string& line) {
-  if (Has(line, kTruncPreStep)) {
-    line = line.substr(0, line.find(kTruncPreStep));
-  }
-  for (const Truncation& t : kTruncations) {
-    if (!Has(line, t.marker)) {
-      continue;
-    }
-    if (t.kind == CutKind::Before) {
-      line = line.substr(0, line.find(t.cutMarker));
-    } else {
-      const long long keep = static_cast<long long>(line.find(t.marker)) + 1 + t.keepOffset;
-      line = keep <= 0 ? std::string() : line.substr(0, static_cast<std::size_t>(keep));
-    }
-    return;
-  }
-}
-
-void ReferenceGems(std::string& line) {
-  for (const Appearance& a : kAppearances) {
-    if (Has(line, a.name)) {
-      const bool yes = a.secondTest.empty() || Has(line, a.secondTest);
-      line = line.substr(0, line.find(a.cutBefore)) + std::string(yes ? a.look : a.lookOtherwise);
-      return;
-    }
-  }
-}
-
-std::vector<std::string> ReferencePlayers(const std::vector<std::string>& dm) {
-  std::vector<std::string> players;
-  for (std::string line : dm) {
-    if (Has(line, " plus ")) {
-      continue;
-    }
-    ReferenceSubs(line);
-    ReferenceTrunc(line);
-    ReferenceGems(line);
-    players.push_back(line);
-  }
-  return players;
-}
+using reference::Has;
 
 TEST(PlayersViewAgreement, GeneratedHoardsFromManySeeds) {
   std::mt19937 pick(20240611);
@@ -94,7 +43,7 @@ TEST(PlayersViewAgreement, GeneratedHoardsFromManySeeds) {
                                          [](const std::string& l) { return Has(l, " plus "); });
     hoardsWithScrolls += plusLines > 0 ? 1 : 0;
     EXPECT_EQ(hoard.PlayersList.size() + static_cast<std::size_t>(plusLines), hoard.DMList.size());
-    EXPECT_EQ(hoard.PlayersList, ReferencePlayers(hoard.DMList));
+    EXPECT_EQ(hoard.PlayersList, reference::Players(hoard.DMList));
     EXPECT_EQ(hoard.PlayersList, ParsePlayers(hoard.DMList));
   }
   EXPECT_GT(hoardsWithScrolls, 0) << "no hoard held a scroll of several spells";
@@ -128,8 +77,9 @@ std::vector<std::string> Vocabulary() {
 }
 
 using Rewrite = void (*)(std::string&);
-constexpr std::pair<Rewrite, Rewrite> kRewrites[] = {
-    {&ParseSubs, &ReferenceSubs}, {&ParseTrunc, &ReferenceTrunc}, {&ParseGems, &ReferenceGems}};
+constexpr std::pair<Rewrite, Rewrite> kRewrites[] = {{&ParseSubs, &reference::Subs},
+                                                     {&ParseTrunc, &reference::Trunc},
+                                                     {&ParseGems, &reference::Gems}};
 
 TEST(PlayersViewAgreement, RandomLinesOfKeysAndMarkers) {
   const std::vector<std::string> words = Vocabulary();
@@ -161,7 +111,7 @@ TEST(PlayersViewAgreement, RandomLinesOfKeysAndMarkers) {
       }
       dm.push_back(line);
     }
-    ASSERT_EQ(ParsePlayers(dm), ReferencePlayers(dm));
+    ASSERT_EQ(ParsePlayers(dm), reference::Players(dm));
   }
 }
 
