@@ -3,6 +3,7 @@
 // without a printer.
 #include <QDir>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -149,6 +150,9 @@ class ReportMenusTest : public QObject {
   }
 
   void printingWithoutAPrinterSaysSo() {
+    if (!QPrinterInfo::defaultPrinter().isNull()) {
+      QSKIP("this machine has a default printer");
+    }
     generate();
     forms_->report.PrintDMsList1Click();
     QCOMPARE(messages_,
