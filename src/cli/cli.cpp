@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <cstring>
+
 #include "cli/cli_options.h"
 #include "cli/json_output.h"
 #include "generator/assembly.h"
@@ -26,34 +28,48 @@ constexpr const char* kUsage =
     "  -h, --help          show this help\n"
     "  --version           show the version\n";
 
-}  // namespace
-
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const ParsedArgs parsed = ParseArgs(args);
-  if (!parsed.error.empty()) {
-    err << "vorneth-cli: " << parsed.error << " (see vorneth-cli --help)\n";
-    return 2;
-  }
-  const CliOptions& options = parsed.options;
+// Writes what the options ask for: the help, the version, or the hoard.
+void WriteOutput(std::ostream& out, const CliOptions& options) {
   if (options.help) {
     out << kUsage;
-    return 0;
-  }
-  if (options.version) {
+  } else if (options.version) {
     out << "vorneth-cli 1.00\n";
-    return 0;
-  }
-  const Hoard hoard = GenerateHoard(options.request, options.separator);
-  if (options.format == OutputFormat::Json) {
-    WriteJson(out, options, hoard);
   } else {
-    const auto& lines = options.list == ListChoice::DM ? hoard.DMList : hoard.PlayersList;
-    for (const std::string& line : lines) {
-      out << line << '\n';
+    const Hoard hoard = GenerateHoard(options.request, options.separator);
+    if (options.format == OutputFormat::Json) {
+      WriteJson(out, options, hoard);
+    } else {
+      const auto& lines = options.list == ListChoice::DM ? hoard.DMList : hoard.PlayersList;
+      for (const std::string& line : lines) {
+        out << line << '\n';
+      }
     }
   }
+}
+
+// One line on `err`, written whole so that it is not interleaved with other output.
+void Complain(std::ostream& err, const std::string& message) {
+  err << "vorneth-cli: " + message + "\n" << std::flush;
+}
+
+}  // namespace
+
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+           const OutputErrno& outputErrno) {
+  const ParsedArgs parsed = ParseArgs(args);
+  if (!parsed.error.empty()) {
+    Complain(err, parsed.error + " (see vorneth-cli --help)");
+    return 2;
+  }
+  WriteOutput(out, parsed.options);
   out.flush();
-  return out ? 0 : 1;
+  if (!out) {
+    const int code = outputErrno ? outputErrno() : 0;
+    Complain(err, std::string("cannot write output: ") +
+                      (code != 0 ? std::strerror(code) : "write failed"));
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace vorneth::cli

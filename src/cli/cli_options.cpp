@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "cli/echo.h"
+
 namespace vorneth::cli {
 
 namespace {
@@ -13,19 +15,19 @@ namespace {
 std::optional<std::uint64_t> ParseNumber(std::string_view text, std::uint64_t max,
                                          std::string_view what, std::string& error) {
   if (!text.empty() && text[0] == '-') {
-    error = std::string(what) + " must not be negative: " + std::string(text);
+    error = std::string(what) + " must not be negative: " + Echo(text);
     return std::nullopt;
   }
   if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
-    error = std::string(what) + " is not a number: '" + std::string(text) + "'";
+    error = std::string(what) + " is not a number: '" + Echo(text) + "'";
     return std::nullopt;
   }
   std::uint64_t value = 0;
   for (char c : text) {
     value = value * 10 + static_cast<std::uint64_t>(c - '0');
     if (value > max) {
-      error = std::string(what) + " is above its maximum " + std::to_string(max) + ": " +
-              std::string(text);
+      error =
+          std::string(what) + " is above its maximum " + std::to_string(max) + ": " + Echo(text);
       return std::nullopt;
     }
   }
@@ -84,13 +86,13 @@ bool ApplyOption(CliOptions& o, std::string_view name, std::string_view value, s
     o.separator = std::string(value);
   } else if (name == "--list") {
     if (value != "dm" && value != "players") {
-      error = "--list takes dm or players, not '" + std::string(value) + "'";
+      error = "--list takes dm or players, not '" + Echo(value) + "'";
       return false;
     }
     o.list = value == "dm" ? ListChoice::DM : ListChoice::Players;
   } else if (name == "--format") {
     if (value != "text" && value != "json") {
-      error = "--format takes text or json, not '" + std::string(value) + "'";
+      error = "--format takes text or json, not '" + Echo(value) + "'";
       return false;
     }
     o.format = value == "text" ? OutputFormat::Text : OutputFormat::Json;
@@ -104,7 +106,7 @@ bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& s
   const auto eq = arg.find('=');
   const std::string_view letterText = arg.substr(0, eq);
   if (eq == std::string_view::npos || letterText.size() != 1) {
-    error = "expected LETTER=COUNT, not '" + std::string(arg) + "'";
+    error = "expected LETTER=COUNT, not '" + Echo(arg) + "'";
     return false;
   }
   char letter = letterText[0];
@@ -112,7 +114,7 @@ bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& s
     letter = static_cast<char>(letter - 'a' + 'A');
   }
   if (letter < 'A' || letter > 'Z') {
-    error = "treasure type '" + std::string(letterText) + "' is not a letter A to Z";
+    error = "treasure type '" + Echo(letterText) + "' is not a letter A to Z";
     return false;
   }
   auto index = static_cast<std::size_t>(letter - 'A');
@@ -145,7 +147,7 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
       const auto eq = arg.find('=');
       const std::string_view name = arg.substr(0, eq);
       if (!IsValueOption(name)) {
-        result.error = "unknown option '" + std::string(name) + "'";
+        result.error = "unknown option '" + Echo(name) + "'";
         return result;
       }
       std::string_view value;
@@ -154,14 +156,14 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
       } else if (i + 1 < args.size()) {
         value = args[++i];
       } else {
-        result.error = "option " + std::string(name) + " needs a value";
+        result.error = "option " + Echo(name) + " needs a value";
         return result;
       }
       if (!ApplyOption(o, name, value, result.error)) {
         return result;
       }
     } else if (arg.starts_with("-") && arg.size() > 1) {
-      result.error = "unknown option '" + std::string(arg) + "'";
+      result.error = "unknown option '" + Echo(arg) + "'";
       return result;
     } else if (!ApplyTypeCount(o, arg, seen, result.error)) {
       return result;

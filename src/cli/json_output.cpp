@@ -5,31 +5,47 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/utf8.h"
+
 namespace vorneth::cli {
 
 namespace {
 
-// A JSON string literal. Bytes from 0x80 up pass unchanged: lines are UTF-8 text.
+// Appends one ASCII character, escaped as JSON requires.
+void AppendAscii(std::string& out, char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (c == '"' || c == '\\') {
+    out += '\\';
+    out += c;
+  } else if (c == '\n') {
+    out += "\\n";
+  } else if (c == '\r') {
+    out += "\\r";
+  } else if (c == '\t') {
+    out += "\\t";
+  } else if (byte < 0x20 || byte == 0x7F) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(byte));
+    out += escaped;
+  } else {
+    out += c;
+  }
+}
+
+// A JSON string literal. Well-formed UTF-8 passes unchanged; each ill-formed part becomes
+// U+FFFD, so the document stays valid JSON whatever bytes a title or separator holds.
 std::string Quoted(std::string_view text) {
   std::string out = "\"";
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (byte < 0x20 || byte == 0x7F) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(byte));
-      out += escaped;
+  while (!text.empty()) {
+    const Utf8Step step = DecodeUtf8(text);
+    if (!step.valid) {
+      out += "\xEF\xBF\xBD";
+    } else if (step.length == 1) {
+      AppendAscii(out, text[0]);
     } else {
-      out += c;
+      out += text.substr(0, step.length);
     }
+    text.remove_prefix(step.length);
   }
   out += '"';
   return out;

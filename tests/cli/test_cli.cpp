@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/utf8.h"
+#include "cli_process.h"
 
 namespace vorneth::cli {
 namespace {
@@ -114,6 +118,149 @@ TEST(Cli, RealProcess) {
   EXPECT_EQ(capture(std::string(VORNETH_CLI_PATH) + " Z=200 2>&1 >/dev/null", status),
             "vorneth-cli: count of type Z is above its maximum 99: 200 (see vorneth-cli --help)\n");
   EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+
+std::string Complaint(const std::string& message) {
+  return "vorneth-cli: " + message + " (see vorneth-cli --help)\n";
+}
+
+TEST(Cli, ComplaintsEscapeControlsAndIllFormedBytes) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{"--x\n\r\t"}, "unknown option '--x\\n\\r\\t'"},
+      {{"--x\x1b[31m\x01\x7f"}, "unknown option '--x\\x1b[31m\\x01\\x7f'"},
+      {{"--x\xc2\x85\xc2\x9f"}, "unknown option '--x\\xc2\\x85\\xc2\\x9f'"},
+      {{"--x\xff\xe2\x82\xc0\xaf"}, "unknown option '--x\\xff\\xe2\\x82\\xc0\\xaf'"},
+      {{"--x\xc2\xa0\xc3\xa9\xe6\x97\xa5"}, "unknown option '--x\xc2\xa0\xc3\xa9\xe6\x97\xa5'"},
+      {{"-\n"}, "unknown option '-\\n'"},
+      {{"A=1\n2"}, "count of type A is not a number: '1\\n2'"},
+      {{"A=-\n"}, "count of type A must not be negative: -\\n"},
+      {{"\x1b=1"}, "treasure type '\\x1b' is not a letter A to Z"},
+      {{"AB\n"}, "expected LETTER=COUNT, not 'AB\\n'"},
+      {{"--list", "a\nb"}, "--list takes dm or players, not 'a\\nb'"},
+      {{"--format=\r"}, "--format takes text or json, not '\\r'"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.message);
+    const Result r = Cli(c.args);
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, Complaint(c.message));
+  }
+}
+
+TEST(Cli, ComplaintsCutLongTextAtSixtyCharacters) {
+  const std::string x58(58, 'x');
+  EXPECT_EQ(Cli({"A=" + std::string(1 << 20, '7') + "x"}).err,
+            Complaint("count of type A is not a number: '" + std::string(60, '7') + "...'"));
+  EXPECT_EQ(Cli({"--" + x58}).err, Complaint("unknown option '--" + x58 + "'"));
+  EXPECT_EQ(Cli({"--" + x58 + "y"}).err, Complaint("unknown option '--" + x58 + "...'"));
+  std::string accents = "--";
+  for (int i = 0; i < 100; ++i) {
+    accents += "\xc3\xa9";
+  }
+  EXPECT_EQ(Cli({accents}).err,
+            Complaint("unknown option '" + accents.substr(0, 2 + 58 * 2) + "...'"));
+  // An escape is kept whole or left out whole.
+  const std::string x54(54, 'x');
+  EXPECT_EQ(Cli({"--" + x54 + "\x1byyy"}).err, Complaint("unknown option '--" + x54 + "\\x1b...'"));
+  EXPECT_EQ(Cli({"--" + x54 + "y\x1b"}).err, Complaint("unknown option '--" + x54 + "y...'"));
+}
+
+TEST(Utf8, DecoderRejectsOverlongSurrogatesAndOutOfRange) {
+  struct Case {
+    std::string text;
+    Utf8Step expected;
+  };
+  const std::vector<Case> cases = {
+      {"A", {true, 0x41, 1}},
+      {"\xc3\xa9", {true, 0xE9, 2}},
+      {"\xed\x9f\xbf", {true, 0xD7FF, 3}},
+      {"\xee\x80\x80", {true, 0xE000, 3}},
+      {"\xf4\x8f\xbf\xbf", {true, 0x10FFFF, 4}},
+      {"\x80", {false, 0, 1}},
+      {"\xc0\xaf", {false, 0, 1}},
+      {"\xc1\xbf", {false, 0, 1}},
+      {"\xe0\x9f\xbf", {false, 0, 1}},
+      {"\xed\xa0\x80", {false, 0, 1}},
+      {"\xf0\x8f\xbf\xbf", {false, 0, 1}},
+      {"\xf4\x90\x80\x80", {false, 0, 1}},
+      {"\xf5\x80\x80\x80", {false, 0, 1}},
+      {"\xe2\x82", {false, 0, 2}},
+      {"\xf0\x9f\x90x", {false, 0, 3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.text));
+    const Utf8Step step = DecodeUtf8(c.text);
+    EXPECT_EQ(step.valid, c.expected.valid);
+    EXPECT_EQ(step.length, c.expected.length);
+    if (c.expected.valid) {
+      EXPECT_EQ(static_cast<std::uint32_t>(step.codePoint),
+                static_cast<std::uint32_t>(c.expected.codePoint));
+    }
+  }
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+  while (!text.empty()) {
+    const Utf8Step step = DecodeUtf8(text);
+    if (!step.valid) {
+      return false;
+    }
+    text.remove_prefix(step.length);
+  }
+  return true;
+}
+
+TEST(Cli, JsonReplacesIllFormedUtf8) {
+  const std::string fffd = "\xef\xbf\xbd";
+  const std::vector<std::pair<std::string, std::string>> titles = {
+      {"\xff", fffd},
+      {"ab\xe2\x82", "ab" + fffd},
+      {"\xe2\x82x", fffd + "x"},
+      {"\xc0\xaf", fffd + fffd},
+      {"\xed\xa0\x80", fffd + fffd + fffd},
+      {"\xf4\x90\x80\x80", fffd + fffd + fffd + fffd},
+      {"Zo\xc3\xab \xe6\x97\xa5 \xf0\x9f\x90\x89", "Zo\xc3\xab \xe6\x97\xa5 \xf0\x9f\x90\x89"},
+  };
+  for (const auto& [title, shown] : titles) {
+    SCOPED_TRACE(::testing::PrintToString(title));
+    const Result r = Cli({"--format", "json", "--title", title});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(IsWellFormedUtf8(r.out));
+    EXPECT_NE(r.out.find("\"title\": \"" + shown + "\","), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"caption\": \"Vorneth - " + shown + "\","), std::string::npos);
+  }
+  const Result r = Cli({"--format", "json", "--coins", "5000", "--separator", "\xfe"});
+  EXPECT_TRUE(IsWellFormedUtf8(r.out));
+  EXPECT_NE(r.out.find("\"5" + fffd + "000 Gold coins\""), std::string::npos) << r.out;
+}
+
+// The built executable: an echoed argument stays on one line, and output that cannot be
+// written is an error with the system's reason, whatever was asked for.
+TEST(Cli, RealProcessReportsBadTextAndFailedWrites) {
+  const ProcessResult newline = RunCliProcess({"A=1\n2"});
+  EXPECT_EQ(newline.exitCode, 2);
+  EXPECT_EQ(newline.out, "");
+  EXPECT_EQ(newline.err, Complaint("count of type A is not a number: '1\\n2'"));
+  EXPECT_LT(RunCliProcess({"A=" + std::string(100000, 'x')}).err.size(), 200u);
+
+  const std::vector<std::pair<Stdout, int>> failures = {
+      {Stdout::DevFull, ENOSPC}, {Stdout::Closed, EBADF}, {Stdout::BrokenPipe, EPIPE}};
+  const std::vector<std::vector<std::string>> requests = {
+      {"--help"}, {"--version"}, {"J=3"}, {"--format", "json", "A=2"}};
+  for (const auto& [mode, error] : failures) {
+    for (const auto& args : requests) {
+      SCOPED_TRACE(std::strerror(error) + (" " + args.front()));
+      const ProcessResult r = RunCliProcess(args, mode);
+      EXPECT_EQ(r.exitCode, 1);
+      EXPECT_EQ(r.err,
+                "vorneth-cli: cannot write output: " + std::string(std::strerror(error)) + "\n");
+    }
+  }
 }
 
 }  // namespace
