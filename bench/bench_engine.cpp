@@ -4,24 +4,15 @@
 
 #include "generator/assembly.h"
 #include "generator/random_source.h"
+#include "largest_request.h"
 
 namespace {
 
 using vorneth::HoardRequest;
-
-// Every treasure type at 99 and every custom amount at its maximum.
-HoardRequest LargestRequest() {
-  HoardRequest request;
-  request.TypeCount.fill(99);
-  request.CustMagic = 999;
-  request.CustCoins = 99999999;
-  request.CustGems = 9999;
-  request.CustJewelry = 9999;
-  return request;
-}
+using vorneth::bench::LargestRequest;
 
 void BM_Roll(benchmark::State& state) {
-  vorneth::RandomSource random(14737260);
+  vorneth::RandomSource random(vorneth::kDefaultSeed);
   for (auto _ : state) {
     benchmark::DoNotOptimize(random.Roll(101));
   }

@@ -13,19 +13,14 @@
 #include "playersview/players_view.h"
 // The benchmarks' include path reaches src/ only; the reference scan is shared with the tests.
 #include "../tests/support/players_view_reference.h"
+#include "largest_request.h"
 
 namespace {
 
 using namespace vorneth::playersview;
 
 std::vector<std::string> LargestDMList() {
-  vorneth::HoardRequest request;
-  request.TypeCount.fill(99);
-  request.CustMagic = 999;
-  request.CustCoins = 99999999;
-  request.CustGems = 9999;
-  request.CustJewelry = 9999;
-  return vorneth::GenerateHoard(request, ",").DMList;
+  return vorneth::GenerateHoard(vorneth::bench::LargestRequest(), ",").DMList;
 }
 
 std::vector<std::string> TypicalLines(std::size_t count) {

@@ -7,18 +7,27 @@
 #include <QListView>
 
 #include "app/program.h"
+#include "largest_request.h"
 
 namespace {
 
 void fillLargestRequest(THordeIntro& intro) {
+  const vorneth::HoardRequest largest = vorneth::bench::LargestRequest();
+  const auto fill = [&intro](const QString& box, long long value) {
+    intro.findChild<QLineEdit*>(box)->setText(QString::number(value));
+  };
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    intro.findChild<QLineEdit*>(QStringLiteral("edType%1").arg(QChar(letter)))
-        ->setText(QStringLiteral("99"));
+    fill(QStringLiteral("edType%1").arg(QChar(letter)), largest.Count(letter));
   }
-  intro.findChild<QLineEdit*>(QStringLiteral("edCustMagic"))->setText(QStringLiteral("999"));
-  intro.findChild<QLineEdit*>(QStringLiteral("edCustCoins"))->setText(QStringLiteral("99999999"));
-  intro.findChild<QLineEdit*>(QStringLiteral("edCustGems"))->setText(QStringLiteral("9999"));
-  intro.findChild<QLineEdit*>(QStringLiteral("edCustJewelry"))->setText(QStringLiteral("9999"));
+  fill(QStringLiteral("edCustMagic"), largest.CustMagic);
+  fill(QStringLiteral("edCustCoins"), largest.CustCoins);
+  fill(QStringLiteral("edCustGems"), largest.CustGems);
+  fill(QStringLiteral("edCustJewelry"), largest.CustJewelry);
+}
+intro.findChild<QLineEdit*>(QStringLiteral("edCustMagic"))->setText(QStringLiteral("999"));
+intro.findChild<QLineEdit*>(QStringLiteral("edCustCoins"))->setText(QStringLiteral("99999999"));
+intro.findChild<QLineEdit*>(QStringLiteral("edCustGems"))->setText(QStringLiteral("9999"));
+intro.findChild<QLineEdit*>(QStringLiteral("edCustJewelry"))->setText(QStringLiteral("9999"));
 }
 
 // Reads the request and seeds as "Generate" does, shows the report form (whose showing assembles

@@ -1,6 +1,7 @@
 #include "forms/HordeScr1.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "app/form_font.h"
 #include "generator/assembly.h"
 #include "platform/report_actions.h"
+#include "worth/worth_text.h"
 
 namespace {
 
@@ -80,6 +82,13 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   setTabOrder(butExit, butPlayer);
   setTabOrder(butPlayer, butDM);
 
+  // In the free space left of the three buttons; not a control of the form's own.
+  worthLabel_ = new QLabel(client);
+  worthLabel_->setObjectName(QStringLiteral("lblWorth"));
+  worthLabel_->setGeometry(4, 404, 248, 41);
+  worthLabel_->setWordWrap(true);
+  worthLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
   move(58, 39);
 }
 
@@ -108,6 +117,7 @@ void THordeScr::FormShow() {
   setWindowTitle(QString::fromStdString(hoard.Caption));
   lstDMs = std::move(hoard.DMList);
   lstPlayers = std::move(hoard.PlayersList);
+  valueDMList();
   showList(lstDMs, true);
 }
 
@@ -131,8 +141,20 @@ QStringList THordeScr::visibleLines() const {
   return treasModel_->stringList();
 }
 
+void THordeScr::valueDMList() {
+  const std::string& separator = separator_.utf8();
+  const vorneth::worth::Totals totals = vorneth::worth::ValueList(lstDMs, separator).totals;
+  worthLabel_->setText(QString::fromStdString(vorneth::worth::WorthLine(totals, separator)));
+  QStringList breakdown;
+  for (const std::string& line : vorneth::worth::WorthBreakdown(totals, separator)) {
+    breakdown << QString::fromStdString(line);
+  }
+  worthLabel_->setToolTip(breakdown.join(u'\n'));
+}
+
 void THordeScr::showList(const Lines& lines, bool dmList) {
   DMListShown = dmList;
+  worthLabel_->setVisible(dmList);  // the players list never shows a value
   QStringList shown;
   shown.reserve(static_cast<qsizetype>(lines.size()));
   for (const std::string& line : lines) {
@@ -168,6 +190,9 @@ void THordeScr::editShownList() {
   Lines& shown = DMListShown ? lstDMs : lstPlayers;
   if (std::optional<Lines> edited = vorneth::platform::EditList(this, shown)) {
     shown = std::move(*edited);
+    if (DMListShown) {
+      valueDMList();
+    }
     showList(shown, DMListShown);
   }
 }

@@ -10,6 +10,7 @@
 #include "generator/random_source.h"
 #include "platform/list_kind.h"
 
+class QLabel;
 class QListView;
 class QMenuBar;
 class QPushButton;
@@ -40,6 +41,9 @@ class THordeScr : public QDialog {
   const Lines& playerLines() const { return lstPlayers; }
   bool dmListShown() const { return DMListShown; }
   QStringList visibleLines() const;
+  // The worth line under the DM list ("Worth 12,345 gp + 5 magic items (27,500 gp)"), with its
+  // breakdown as tooltip; hidden while the players list is shown.
+  const QLabel* worthLabel() const { return worthLabel_; }
   const std::string& thousandsSeparator() const { return separator_.utf8(); }
 
  public slots:
@@ -61,6 +65,7 @@ class THordeScr : public QDialog {
  private:
   void buildMenu(QMenuBar* menu);
   void showList(const Lines& lines, bool dmList);
+  void valueDMList();
 
   void saveList(const Lines& lines, vorneth::platform::ListKind kind);
   void printList(const Lines& lines, vorneth::platform::ListKind kind);
@@ -75,6 +80,7 @@ class THordeScr : public QDialog {
   QPushButton* butExit;
   QPushButton* butPlayer;
   QPushButton* butDM;
+  QLabel* worthLabel_;
 
   Lines lstDMs;
   Lines lstPlayers;

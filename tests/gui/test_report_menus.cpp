@@ -3,6 +3,7 @@
 // without a printer.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -121,6 +122,20 @@ class ReportMenusTest : public QObject {
     QCOMPARE(forms_->report.visibleLines(), edited);
     QCOMPARE(players(), playersBefore);
     QVERIFY(forms_->report.dmListShown());
+  }
+
+  void theWorthShowsWithTheDMListOnlyAndFollowsItsEdits() {
+    generate();
+    const QLabel* worth = forms_->report.worthLabel();
+    QVERIFY(worth->isVisible());
+    QVERIFY(worth->text().startsWith(QStringLiteral("Worth ")));
+    QVERIFY(worth->toolTip().contains(QStringLiteral("Coins in gold: ")));
+    forms_->report.butPlayerClick();
+    QVERIFY(!worth->isVisible());  // the players never see a value
+    forms_->report.butDMClick();
+    useEditorWriting("1,500 Gold coins\r\nBoots (Winged 20,000 gp)\r\nRing of Lore\r\n");
+    forms_->report.Edit1Click();
+    QCOMPARE(worth->text(), QStringLiteral("Worth 1,500 gp + 2 magic items (20,000 gp)"));
   }
 
   void editingThePlayersListChangesOnlyIt() {

@@ -1,0 +1,295 @@
+#include "worth/worth.h"
+
+#include <limits>
+
+#include "generator/number_text.h"
+
+namespace vorneth::worth {
+
+namespace {
+
+// The largest amount read from a line. Generated lines stay far below it; an edited line with
+// more digits is not read as an amount at all, so no sum of lines can overflow before it
+// saturates.
+constexpr std::int64_t kMaxAmount = 999'999'999'999;  // 12 digits
+constexpr std::size_t kMaxDigits = 12;
+
+constexpr std::string_view kCoinSuffixes[kMetalCount] = {
+    " Copper coins", " Silver coins", " Electrum coins", " Gold coins", " Platinum coins"};
+constexpr std::string_view kMetalNames[kMetalCount] = {"copper", "silver", "electrum", "gold",
+                                                       "platinum"};
+constexpr std::string_view kGems = " Gems (";
+constexpr std::string_view kJewelry = " Jewelry Items (";
+constexpr std::string_view kPriceEnd = "gp)";
+constexpr std::string_view kScrollSpell = " plus ";
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
+  if (a > std::numeric_limits<std::int64_t>::max() - b) {
+    return std::numeric_limits<std::int64_t>::max();
+  }
+  return a + b;
+}
+
+std::int64_t SaturatingMul(std::int64_t a, std::int64_t b) {
+  if (b != 0 && a > std::numeric_limits<std::int64_t>::max() / b) {
+    return std::numeric_limits<std::int64_t>::max();
+  }
+  return a * b;
+}
+
+// A whole amount: plain digits, or groups of three digits after a first group of one to three,
+// with `separator` between them. Nothing else may be in `text`.
+std::optional<std::int64_t> ParseAmount(std::string_view text, std::string_view separator) {
+  std::int64_t value = 0;
+  std::size_t digits = 0;
+  std::size_t group = 0;  // digits since the last separator
+  bool grouped = false;
+  for (std::size_t i = 0; i < text.size();) {
+    if (IsDigit(text[i])) {
+      value = value * 10 + (text[i] - '0');
+      ++digits;
+      ++group;
+      ++i;
+      if (digits > kMaxDigits || (grouped && group > 3)) {
+        return std::nullopt;
+      }
+      continue;
+    }
+    // A separator must follow one to three digits (the first group) or exactly three.
+    if (separator.empty() || text.substr(i, separator.size()) != separator || group == 0 ||
+        group > 3 || (grouped && group != 3)) {
+      return std::nullopt;
+    }
+    grouped = true;
+    group = 0;
+    i += separator.size();
+  }
+  if (digits == 0 || (grouped && group != 3) || value > kMaxAmount) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// "N<suffix>" with N an amount: the amount.
+std::optional<std::int64_t> AmountBefore(std::string_view line, std::string_view suffix,
+                                         std::string_view separator) {
+  if (line.size() <= suffix.size() || !line.ends_with(suffix)) {
+    return std::nullopt;
+  }
+  return ParseAmount(line.substr(0, line.size() - suffix.size()), separator);
+}
+
+// "N Gems (name total gp)" or "N Jewelry Items (material total gp)": pieces and total.
+bool ParseLot(std::string_view line, std::string_view marker, std::string_view separator,
+              LineValue& value) {
+  constexpr std::string_view kEnd = " gp)";
+  const std::size_t at = line.find(marker);
+  if (at == std::string_view::npos || !line.ends_with(kEnd)) {
+    return false;
+  }
+  const std::string_view inside =
+      line.substr(at + marker.size(), line.size() - at - marker.size() - kEnd.size());
+  // The total is the longest amount after a blank at the end: a separator may be a blank too.
+  std::optional<std::int64_t> total;
+  for (std::size_t blank = inside.rfind(' '); blank != std::string_view::npos && blank > 0;
+       blank = inside.rfind(' ', blank - 1)) {
+    const auto amount = ParseAmount(inside.substr(blank + 1), separator);
+    if (!amount) {
+      break;
+    }
+    total = amount;
+  }
+  const auto pieces = ParseAmount(line.substr(0, at), separator);
+  if (!pieces || !total) {
+    return false;  // a lot names its kind, then its total
+  }
+  value.pieces = *pieces;
+  value.value = *total;  // gold pieces for now; scaled by the caller
+  return true;
+}
+
+// The price of a magic item line: the last word of its last bracket, when the line ends in
+// "gp)", read with "," between thousands ("(Undead 1,500 gp)", "(Petrification 2,000gp)").
+std::optional<std::int64_t> ItemPrice(std::string_view line) {
+  if (!line.ends_with(kPriceEnd)) {
+    return std::nullopt;
+  }
+  const std::size_t open = line.rfind('(');
+  if (open == std::string_view::npos) {
+    return std::nullopt;
+  }
+  std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kPriceEnd.size());
+  while (!inside.empty() && inside.back() == ' ') {
+    inside.remove_suffix(1);
+  }
+  const std::size_t blank = inside.rfind(' ');
+  return ParseAmount(blank == std::string_view::npos ? inside : inside.substr(blank + 1), ",");
+}
+
+bool IsBlank(std::string_view line) {
+  return line.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+}
+
+LineValue Classify(std::string_view line, std::string_view separator, Exchange exchange,
+                   bool itemAbove) {
+  LineValue value;
+  if (IsBlank(line)) {
+    value.kind = LineKind::Blank;
+    return value;
+  }
+  if (line == "A Map") {
+    value.kind = LineKind::Map;
+    return value;
+  }
+  if (line == "Nothing Found") {
+    value.kind = LineKind::Nothing;
+    return value;
+  }
+  if (line.ends_with(" coins")) {
+    for (std::size_t m = 0; m < kMetalCount; ++m) {
+      if (const auto amount = AmountBefore(line, kCoinSuffixes[m], separator)) {
+        value.kind = LineKind::Coins;
+        value.metal = static_cast<Metal>(m);
+        value.amount = *amount;
+        value.value = SaturatingMul(*amount, CopperPer(value.metal, exchange));
+        return value;
+      }
+    }
+  }
+  const std::pair<std::string_view, LineKind> lots[] = {{kGems, LineKind::Gems},
+                                                        {kJewelry, LineKind::Jewelry}};
+  for (const auto& [marker, kind] : lots) {
+    if (ParseLot(line, marker, separator, value)) {
+      value.kind = kind;
+      value.value = SaturatingMul(*value.value, CopperPerGold(exchange));
+      return value;
+    }
+  }
+  if (itemAbove && line.find(kScrollSpell) != std::string_view::npos) {
+    value.kind = LineKind::ScrollSpell;
+    return value;
+  }
+  value.kind = LineKind::Magic;
+  if (const auto price = ItemPrice(line)) {
+    value.value = SaturatingMul(*price, CopperPerGold(exchange));
+  }
+  return value;
+}
+
+void Add(Totals& totals, const LineValue& line) {
+  const Copper value = line.value.value_or(0);
+  switch (line.kind) {
+    case LineKind::Coins: {
+      auto& coins = totals.coins[static_cast<std::size_t>(line.metal)];
+      coins = SaturatingAdd(coins, line.amount);
+      totals.coinsValue = SaturatingAdd(totals.coinsValue, value);
+      break;
+    }
+    case LineKind::Gems:
+      totals.gemPieces = SaturatingAdd(totals.gemPieces, line.pieces);
+      totals.gemsValue = SaturatingAdd(totals.gemsValue, value);
+      break;
+    case LineKind::Jewelry:
+      totals.jewelryPieces = SaturatingAdd(totals.jewelryPieces, line.pieces);
+      totals.jewelryValue = SaturatingAdd(totals.jewelryValue, value);
+      break;
+    case LineKind::Magic:
+      ++totals.magicItems;
+      if (line.value) {
+        ++totals.pricedItems;
+        totals.itemsValue = SaturatingAdd(totals.itemsValue, value);
+      }
+      break;
+    case LineKind::Map:
+      ++totals.maps;
+      break;
+    case LineKind::ScrollSpell:
+    case LineKind::Nothing:
+    case LineKind::Blank:
+      break;
+  }
+}
+
+}  // namespace
+
+Copper CopperPer(Metal metal, Exchange exchange) {
+  constexpr Copper kFirstEdition[kMetalCount] = {1, 10, 100, 200, 1000};
+  constexpr Copper kBasic[kMetalCount] = {1, 10, 50, 100, 500};
+  const auto m = static_cast<std::size_t>(metal);
+  return exchange == Exchange::FirstEdition ? kFirstEdition[m] : kBasic[m];
+}
+
+Copper CopperPerGold(Exchange exchange) {
+  return CopperPer(Metal::Gold, exchange);
+}
+
+Copper Totals::treasureValue() const {
+  return SaturatingAdd(SaturatingAdd(coinsValue, gemsValue), jewelryValue);
+}
+
+Copper Totals::totalValue() const {
+  return SaturatingAdd(treasureValue(), itemsValue);
+}
+
+Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
+                    Exchange exchange) {
+  Valuation valuation;
+  valuation.totals.exchange = exchange;
+  valuation.lines.reserve(lines.size());
+  bool itemAbove = false;  // the last line that was not blank belongs to a magic item
+  for (const std::string& line : lines) {
+    const LineValue& value =
+        valuation.lines.emplace_back(Classify(line, separator, exchange, itemAbove));
+    Add(valuation.totals, value);
+    if (value.kind != LineKind::Blank) {
+      itemAbove = value.kind == LineKind::Magic || value.kind == LineKind::ScrollSpell;
+    }
+  }
+  return valuation;
+}
+
+std::string GoldText(Copper value, Exchange exchange, std::string_view separator) {
+  const Copper perGold = CopperPerGold(exchange);
+  std::string text = NumberText(value / perGold, separator);
+  // 1 copper is 1/200 or 1/100 of a gold piece: three decimals always suffice.
+  Copper thousandths = (value % perGold) * 1000 / perGold;
+  if (thousandths != 0) {
+    std::string decimals = std::to_string(1000 + thousandths).substr(1);
+    while (decimals.back() == '0') {
+      decimals.pop_back();
+    }
+    text += '.';
+    text += decimals;
+  }
+  return text;
+}
+
+std::string_view MetalName(Metal metal) {
+  return kMetalNames[static_cast<std::size_t>(metal)];
+}
+
+std::string_view KindName(LineKind kind) {
+  constexpr std::string_view kNames[] = {"coins",        "gems", "jewelry", "magic",
+                                         "scroll_spell", "map",  "nothing", "blank"};
+  return kNames[static_cast<std::size_t>(kind)];
+}
+
+std::string_view ExchangeName(Exchange exchange) {
+  return exchange == Exchange::FirstEdition ? "1e" : "bx";
+}
+
+std::optional<Exchange> ExchangeNamed(std::string_view name) {
+  if (name == "1e") {
+    return Exchange::FirstEdition;
+  }
+  if (name == "bx") {
+    return Exchange::Basic;
+  }
+  return std::nullopt;
+}
+
+}  // namespace vorneth::worth

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorneth::worth {
+
+// What a line of a DM list is.
+enum class LineKind {
+  Coins,        // "1,234 Gold coins"
+  Gems,         // "12 Gems (Jet 1,200 gp)"
+  Jewelry,      // "3 Jewelry Items (Wrought Gold 3,114 gp)"
+  Magic,        // any other line: a magic item, priced when it ends in "(... N gp)"
+  ScrollSpell,  // " plus 1 Level 3 ... Spell": a further spell of the scroll above
+  Map,          // "A Map"
+  Nothing,      // "Nothing Found"
+  Blank,        // empty or only blanks (an edit may leave one)
+};
+
+enum class Metal { Copper, Silver, Electrum, Gold, Platinum };
+inline constexpr std::size_t kMetalCount = 5;
+
+// The exchange of coins into gold pieces.
+enum class Exchange {
+  FirstEdition,  // 1 platinum = 5 gold; 1 gold = 2 electrum = 20 silver = 200 copper
+  Basic,         // 1 platinum = 5 gold; 1 gold = 2 electrum = 10 silver = 100 copper
+};
+
+// All values are kept in copper pieces of the exchange, so gold pieces are exact.
+using Copper = std::int64_t;
+
+// Copper pieces per coin of `metal`, and per gold piece.
+Copper CopperPer(Metal metal, Exchange exchange);
+Copper CopperPerGold(Exchange exchange);
+
+// One line and its facts.
+struct LineValue {
+  LineKind kind = LineKind::Magic;
+  Metal metal = Metal::Gold;    // coins
+  std::int64_t amount = 0;      // coins: how many
+  std::int64_t pieces = 0;      // gems and jewelry: how many
+  std::optional<Copper> value;  // what the line is worth, where it says
+};
+
+struct Totals {
+  Exchange exchange = Exchange::FirstEdition;
+  std::array<std::int64_t, kMetalCount> coins{};  // per metal, in Metal's order
+  Copper coinsValue = 0;
+  std::int64_t gemPieces = 0;
+  Copper gemsValue = 0;
+  std::int64_t jewelryPieces = 0;
+  Copper jewelryValue = 0;
+  std::int64_t magicItems = 0;  // a scroll of several spells is one item
+  std::int64_t pricedItems = 0;
+  Copper itemsValue = 0;  // of the priced items
+  std::int64_t maps = 0;
+
+  // What experience for treasure counts: coins, gems and jewelry.
+  Copper treasureValue() const;
+  // The treasure and the priced magic items.
+  Copper totalValue() const;
+};
+
+struct Valuation {
+  std::vector<LineValue> lines;  // one per line, in order
+  Totals totals;
+};
+
+// Values the lines of a DM list (generated, edited or read back from a file). Amounts are read
+// with `separator` between thousands, or as plain digits; item prices always with ",". A line
+// that fits no other form is a magic item: valuation cannot fail. Totals saturate rather than
+// overflow on absurd edited amounts.
+Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
+                    Exchange exchange = Exchange::FirstEdition);
+
+// Gold pieces in decimal, exact, with at most three decimals and no trailing zeros: "12.345",
+// "0.005", "7". `separator` goes between thousands of the whole part.
+std::string GoldText(Copper value, Exchange exchange, std::string_view separator = "");
+
+// The names scripts read: "copper" ... "platinum"; "coins", "gems", "jewelry", "magic",
+// "scroll_spell", "map", "nothing", "blank"; "1e", "bx".
+std::string_view MetalName(Metal metal);
+std::string_view KindName(LineKind kind);
+std::string_view ExchangeName(Exchange exchange);
+std::optional<Exchange> ExchangeNamed(std::string_view name);
+
+}  // namespace vorneth::worth

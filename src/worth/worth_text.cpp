@@ -1,0 +1,54 @@
+#include "worth/worth_text.h"
+
+#include "generator/number_text.h"
+
+namespace vorneth::worth {
+
+namespace {
+
+std::string Gold(Copper value, const Totals& totals, std::string_view separator) {
+  return GoldText(value, totals.exchange, separator) + " gp";
+}
+
+std::string Counted(std::int64_t count, std::string_view one, std::string_view many,
+                    std::string_view separator) {
+  return NumberText(count, separator) + " " + std::string(count == 1 ? one : many);
+}
+
+}  // namespace
+
+std::string WorthLine(const Totals& totals, std::string_view separator) {
+  std::string line = "Worth " + Gold(totals.treasureValue(), totals, separator);
+  if (totals.magicItems > 0) {
+    line += " + " + Counted(totals.magicItems, "magic item", "magic items", separator) + " (" +
+            Gold(totals.itemsValue, totals, separator) + ")";
+  }
+  return line;
+}
+
+std::vector<std::string> WorthBreakdown(const Totals& totals, std::string_view separator) {
+  std::string coins = "Coins:";
+  for (std::size_t m = 0; m < kMetalCount; ++m) {
+    coins += (m == 0 ? " " : ", ") + NumberText(totals.coins[m], separator) + " " +
+             std::string(MetalName(static_cast<Metal>(m)));
+  }
+  const std::int64_t unpriced = totals.magicItems - totals.pricedItems;
+  return {
+      coins,
+      "Coins in gold: " + Gold(totals.coinsValue, totals, separator) + " (exchange " +
+          std::string(ExchangeName(totals.exchange)) + ")",
+      "Gems: " + Counted(totals.gemPieces, "piece", "pieces", separator) + ", " +
+          Gold(totals.gemsValue, totals, separator),
+      "Jewelry: " + Counted(totals.jewelryPieces, "piece", "pieces", separator) + ", " +
+          Gold(totals.jewelryValue, totals, separator),
+      "Magic items: " + NumberText(totals.magicItems, separator) + ", " +
+          NumberText(totals.pricedItems, separator) + " priced (" +
+          Gold(totals.itemsValue, totals, separator) + "), " + NumberText(unpriced, separator) +
+          " unpriced",
+      "Maps: " + NumberText(totals.maps, separator),
+      "Treasure: " + Gold(totals.treasureValue(), totals, separator),
+      "Total: " + Gold(totals.totalValue(), totals, separator),
+  };
+}
+
+}  // namespace vorneth::worth
