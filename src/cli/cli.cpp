@@ -5,6 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/json_output.h"
 #include "generator/assembly.h"
+#include "version.h"
 
 namespace vorneth::cli {
 
@@ -33,7 +34,7 @@ void WriteOutput(std::ostream& out, const CliOptions& options) {
   if (options.help) {
     out << kUsage;
   } else if (options.version) {
-    out << "vorneth-cli 1.00\n";
+    out << "vorneth-cli " << kShownVersion << "\n";
   } else {
     const Hoard hoard = GenerateHoard(options.request, options.separator);
     if (options.format == OutputFormat::Json) {

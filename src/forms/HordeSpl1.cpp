@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/form_font.h"
+#include "version.h"
 
 namespace {
 
@@ -48,7 +49,8 @@ THordeSplash::THordeSplash(QWidget* parent)
 
   titleLabel(QStringLiteral("The Random Hoard Generator"), client, 90, 108)
       ->setObjectName(QStringLiteral("Label1"));
-  titleLabel(QStringLiteral("Version 1.00"), client, 132, 132)
+  titleLabel(QStringLiteral("Version %1").arg(QLatin1String(vorneth::kShownVersion)), client, 132,
+             132)
       ->setObjectName(QStringLiteral("Label2"));
 
   Button1 = new QPushButton(QStringLiteral("OK"), client);
