@@ -1,9 +1,10 @@
 #include "cli/cli_options.h"
 
+#include <CLI/CLI.hpp>
 #include <array>
-#include <cstdint>
-#include <optional>
+#include <limits>
 #include <string_view>
+#include <vector>
 
 #include "cli/echo.h"
 
@@ -34,71 +35,47 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text, std::uint64_t ma
   return value;
 }
 
+// A number option: its text as given, and where its value goes.
 struct NumberOption {
-  std::string_view name;
+  const char* name;
+  std::uint64_t min;
   std::uint64_t max;
+  std::optional<std::string> text;
 };
 
-constexpr std::array<NumberOption, 5> kNumberOptions = {{{"--coins", 99999999},
-                                                         {"--gems", 9999},
-                                                         {"--jewelry", 9999},
-                                                         {"--magic", 999},
-                                                         {"--seed", 4294967295u}}};
-
-void ApplyNumber(CliOptions& o, std::string_view name, std::uint64_t value) {
-  if (name == "--coins") {
-    o.request.CustCoins = static_cast<long long>(value);
-  } else if (name == "--gems") {
-    o.request.CustGems = static_cast<int>(value);
-  } else if (name == "--jewelry") {
-    o.request.CustJewelry = static_cast<int>(value);
-  } else if (name == "--magic") {
-    o.request.CustMagic = static_cast<int>(value);
-  } else {
-    o.request.Seed = static_cast<std::uint32_t>(value);
+// One of the words an option takes.
+template <typename T, std::size_t N>
+bool PickWord(const std::optional<std::string>& text, const char* option,
+              const std::array<std::pair<std::string_view, T>, N>& words, T& into,
+              std::string& error) {
+  if (!text) {
+    return true;
   }
-}
-
-bool IsValueOption(std::string_view name) {
-  for (const NumberOption& n : kNumberOptions) {
-    if (n.name == name) {
+  for (const auto& [word, value] : words) {
+    if (*text == word) {
+      into = value;
       return true;
     }
   }
-  return name == "--title" || name == "--list" || name == "--format" || name == "--separator";
+  std::string list;
+  for (std::size_t i = 0; i < N; ++i) {
+    list += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(words[i].first);
+  }
+  error = std::string(option) + " takes " + list + ", not '" + Echo(*text) + "'";
+  return false;
 }
 
-// Applies one option with its value; returns false with `error` set when it is bad.
-bool ApplyOption(CliOptions& o, std::string_view name, std::string_view value, std::string& error) {
-  for (const NumberOption& n : kNumberOptions) {
-    if (n.name == name) {
-      auto number = ParseNumber(value, n.max, std::string(name.substr(2)), error);
-      if (!number) {
-        return false;
-      }
-      ApplyNumber(o, name, *number);
-      return true;
-    }
-  }
-  if (name == "--title") {
-    o.request.Title = std::string(value);
-  } else if (name == "--separator") {
-    o.separator = std::string(value);
-  } else if (name == "--list") {
-    if (value != "dm" && value != "players") {
-      error = "--list takes dm or players, not '" + Echo(value) + "'";
-      return false;
-    }
-    o.list = value == "dm" ? ListChoice::DM : ListChoice::Players;
-  } else if (name == "--format") {
-    if (value != "text" && value != "json") {
-      error = "--format takes text or json, not '" + Echo(value) + "'";
-      return false;
-    }
-    o.format = value == "text" ? OutputFormat::Text : OutputFormat::Json;
-  }
-  return true;
-}
+constexpr std::array<std::pair<std::string_view, ListChoice>, 2> kLists = {
+    {{"dm", ListChoice::DM}, {"players", ListChoice::Players}}};
+constexpr std::array<std::pair<std::string_view, OutputFormat>, 6> kFormats = {
+    {{"text", OutputFormat::Text},
+     {"json", OutputFormat::Json},
+     {"markdown", OutputFormat::Markdown},
+     {"csv", OutputFormat::Csv},
+     {"jsonl", OutputFormat::Jsonl},
+     {"foundry", OutputFormat::Foundry}}};
+constexpr std::array<std::pair<std::string_view, worth::Exchange>, 2> kRates = {
+    {{"1e", worth::Exchange::FirstEdition}, {"bx", worth::Exchange::Basic}}};
 
 // LETTER=COUNT: a treasure type and how many times it is rolled.
 bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& seen,
@@ -123,7 +100,8 @@ bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& s
     return false;
   }
   seen[index] = true;
-  auto count = ParseNumber(arg.substr(eq + 1), 99, std::string("count of type ") + letter, error);
+  auto count =
+      ParseNumber(arg.substr(eq + 1), kMaxTypeCount, std::string("count of type ") + letter, error);
   if (!count) {
     return false;
   }
@@ -136,38 +114,91 @@ bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& s
 ParsedArgs ParseArgs(std::span<const std::string> args) {
   ParsedArgs result;
   CliOptions& o = result.options;
+
+  // CLI11 reads the shape of the command line; every value is checked here, so that each
+  // complaint quotes the user's text safely and names the limit.
+  CLI::App app("vorneth-cli");
+  app.set_help_flag();  // the help text is our own
+  app.allow_extras();   // LETTER=COUNT, and unknown options reported below
+  NumberOption numbers[] = {{"--coins", 0, kMaxCustCoins, {}},
+                            {"--gems", 0, kMaxCustGems, {}},
+                            {"--jewelry", 0, kMaxCustJewelry, {}},
+                            {"--magic", 0, kMaxCustMagic, {}},
+                            {"--seed", 0, std::numeric_limits<std::uint32_t>::max(), {}},
+                            {"--count", 1, kMaxCount, {}}};
+  for (NumberOption& n : numbers) {
+    app.add_option(n.name, n.text)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
+  std::optional<std::string> title, list, format, separator, rates, worthOf, replay;
+  for (auto [name, into] : {std::pair{"--title", &title},
+                            {"--list", &list},
+                            {"--format", &format},
+                            {"--separator", &separator},
+                            {"--rates", &rates},
+                            {"--worth-of", &worthOf},
+                            {"--replay", &replay}}) {
+    app.add_option(name, *into)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  }
+  app.add_flag("-h,--help", o.help);
+  app.add_flag("--version", o.version);
+  app.add_flag("--worth", o.worth);
+
+  try {
+    app.parse(std::vector<std::string>(args.rbegin(), args.rend()));  // CLI11 takes them reversed
+  } catch (const CLI::ParseError& e) {
+    result.error = Echo(e.what());
+    return result;
+  }
+
   std::array<bool, 26> seen{};
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view arg = args[i];
-    if (arg == "-h" || arg == "--help") {
-      o.help = true;
-    } else if (arg == "--version") {
-      o.version = true;
-    } else if (arg.starts_with("--")) {
-      const auto eq = arg.find('=');
-      const std::string_view name = arg.substr(0, eq);
-      if (!IsValueOption(name)) {
-        result.error = "unknown option '" + Echo(name) + "'";
-        return result;
-      }
-      std::string_view value;
-      if (eq != std::string_view::npos) {
-        value = arg.substr(eq + 1);
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
-      } else {
-        result.error = "option " + Echo(name) + " needs a value";
-        return result;
-      }
-      if (!ApplyOption(o, name, value, result.error)) {
-        return result;
-      }
-    } else if (arg.starts_with("-") && arg.size() > 1) {
-      result.error = "unknown option '" + Echo(arg) + "'";
-      return result;
-    } else if (!ApplyTypeCount(o, arg, seen, result.error)) {
+  for (const std::string& arg : app.remaining()) {
+    if (arg.size() > 1 && arg[0] == '-') {
+      result.error = "unknown option '" + Echo(arg.substr(0, arg.find('='))) + "'";
       return result;
     }
+    if (!ApplyTypeCount(o, arg, seen, result.error)) {
+      return result;
+    }
+  }
+  for (const NumberOption& n : numbers) {
+    if (!n.text) {
+      continue;
+    }
+    const auto value =
+        ParseNumber(*n.text, n.max, std::string_view(n.name).substr(2), result.error);
+    if (!value) {
+      return result;
+    }
+    if (*value < n.min) {
+      result.error = std::string(n.name) + " must be at least " + std::to_string(n.min);
+      return result;
+    }
+    const std::string_view name = n.name;
+    if (name == "--coins") {
+      o.request.CustCoins = static_cast<long long>(*value);
+    } else if (name == "--gems") {
+      o.request.CustGems = static_cast<int>(*value);
+    } else if (name == "--jewelry") {
+      o.request.CustJewelry = static_cast<int>(*value);
+    } else if (name == "--magic") {
+      o.request.CustMagic = static_cast<int>(*value);
+    } else if (name == "--seed") {
+      o.request.Seed = static_cast<std::uint32_t>(*value);
+    } else {
+      o.count = static_cast<std::uint32_t>(*value);
+    }
+  }
+  if (!PickWord(list, "--list", kLists, o.list, result.error) ||
+      !PickWord(format, "--format", kFormats, o.format, result.error) ||
+      !PickWord(rates, "--rates", kRates, o.exchange, result.error)) {
+    return result;
+  }
+  o.request.Title = title.value_or("");
+  o.separator = separator.value_or(",");
+  o.worthOf = worthOf;
+  o.replay = replay;
+  if (o.worth && o.list == ListChoice::Players) {
+    result.error = "--worth is for the DM list: the players list carries no values";
   }
   return result;
 }

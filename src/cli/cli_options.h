@@ -1,20 +1,31 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
 #include "generator/hoard_request.h"
+#include "worth/worth.h"
 
 namespace vorneth::cli {
 
 enum class ListChoice { DM, Players };
-enum class OutputFormat { Text, Json };
+enum class OutputFormat { Text, Json, Markdown, Csv, Jsonl, Foundry };
+
+// The most hoards of one batch.
+inline constexpr std::uint32_t kMaxCount = 1000000;
 
 struct CliOptions {
   HoardRequest request;
   ListChoice list = ListChoice::DM;
   OutputFormat format = OutputFormat::Text;
   std::string separator = ",";
+  bool worth = false;  // text: the worth after the list
+  worth::Exchange exchange = worth::Exchange::FirstEdition;
+  std::optional<std::uint32_t> count;  // a batch: seeds S, S+1, ...
+  std::optional<std::string> worthOf;  // value this list file instead of generating
+  std::optional<std::string> replay;   // roll again the hoards of this export
   bool help = false;
   bool version = false;
 };
@@ -24,8 +35,7 @@ struct ParsedArgs {
   std::string error;  // empty when the arguments are good; otherwise one line saying what is wrong
 };
 
-// Reads the arguments after the program name. Nothing is half-applied: on any error the
-// options are to be discarded.
+// Reads the arguments after the program name. On an error the options are to be discarded.
 ParsedArgs ParseArgs(std::span<const std::string> args);
 
 }  // namespace vorneth::cli

@@ -66,6 +66,10 @@ TEST(Cli, BadArgumentsExitTwoWithOneLine) {
                                                      {"--list", "all"},
                                                      {"--format", "xml"},
                                                      {"--title"},
+                                                     {"--worth", "--list", "players"},
+                                                     {"--count", "0"},
+                                                     {"--count", "1000001"},
+                                                     {"--rates", "2e"},
                                                      {"A"}};
   for (const auto& args : bad) {
     const Result r = Cli(args);
@@ -91,6 +95,20 @@ TEST(Cli, JsonCarriesRequestCaptionAndBothLists) {
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("\"players\": ["), std::string::npos);
+}
+
+TEST(Cli, WorthFollowsTheListAndTheExchange) {
+  EXPECT_EQ(Cli({"--worth", "J=3"}).out,
+            "9 Copper coins\n20 Copper coins\n4 Copper coins\n\n"
+            "Coins: 33 copper, 0 silver, 0 electrum, 0 gold, 0 platinum\n"
+            "Coins in gold: 0.165 gp (exchange 1e)\nGems: 0 pieces, 0 gp\n"
+            "Jewelry: 0 pieces, 0 gp\nMagic items: 0, 0 priced (0 gp), 0 unpriced\nMaps: 0\n"
+            "Treasure: 0.165 gp\nTotal: 0.165 gp\n");
+  EXPECT_NE(Cli({"--format", "json", "--rates", "bx", "J=3"}).out.find("\"coins_gp\": 0.33"),
+            std::string::npos);
+  EXPECT_EQ(Cli({"--count", "2", "J=1"}).out,
+            "Hoard 1 of 2, seed 14737260\n9 Copper coins\n\nHoard 2 of 2, seed 14737261\n10 "
+            "Copper coins\n\n");
 }
 
 TEST(Cli, HelpAndVersion) {
@@ -141,7 +159,7 @@ TEST(Cli, ComplaintsEscapeControlsAndIllFormedBytes) {
       {{"\x1b=1"}, "treasure type '\\x1b' is not a letter A to Z"},
       {{"AB\n"}, "expected LETTER=COUNT, not 'AB\\n'"},
       {{"--list", "a\nb"}, "--list takes dm or players, not 'a\\nb'"},
-      {{"--format=\r"}, "--format takes text or json, not '\\r'"},
+      {{"--format=\r"}, "--format takes text, json, markdown, csv, jsonl or foundry, not '\\r'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);

@@ -1,0 +1,54 @@
+#include "formats/csv.h"
+
+#include "worth/worth.h"
+
+namespace vorneth::formats {
+
+namespace {
+
+std::string Field(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    return std::string(text);
+  }
+  std::string out = "\"";
+  for (char c : text) {
+    out += c;
+    if (c == '"') {
+      out += '"';
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+std::string CsvHeader() {
+  return "hoard,seed,list,line,kind,pieces,gp,text\r\n";
+}
+
+std::string CsvRows(const HoardRecord& record, int hoardNumber) {
+  std::string out;
+  const std::string prefix =
+      std::to_string(hoardNumber) + "," + std::to_string(record.request.Seed) + ",";
+  const auto& dm = record.hoard.DMList;
+  for (std::size_t i = 0; i < dm.size(); ++i) {
+    const worth::LineValue& value = record.dm.lines[i];
+    std::string pieces;
+    if (value.kind == worth::LineKind::Coins) {
+      pieces = std::to_string(value.amount);
+    } else if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
+      pieces = std::to_string(value.pieces);
+    }
+    const std::string gp =
+        value.value ? worth::GoldText(*value.value, record.dm.totals.exchange) : std::string();
+    out += prefix + "dm," + std::to_string(i + 1) + "," + std::string(worth::KindName(value.kind)) +
+           "," + pieces + "," + gp + "," + Field(dm[i]) + "\r\n";
+  }
+  const auto& players = record.hoard.PlayersList;
+  for (std::size_t i = 0; i < players.size(); ++i) {
+    out += prefix + "players," + std::to_string(i + 1) + ",,,," + Field(players[i]) + "\r\n";
+  }
+  return out;
+}
+
+}  // namespace vorneth::formats

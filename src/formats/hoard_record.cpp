@@ -1,0 +1,20 @@
+#include "formats/hoard_record.h"
+
+#include <utility>
+
+namespace vorneth::formats {
+
+HoardRecord MakeRecord(const HoardRequest& request, std::string separator,
+                       worth::Exchange exchange) {
+  Hoard hoard = GenerateHoard(request, separator);
+  return RecordOf(request, std::move(separator), std::move(hoard), exchange);
+}
+
+HoardRecord RecordOf(const HoardRequest& request, std::string separator, Hoard hoard,
+                     worth::Exchange exchange) {
+  HoardRecord record{request, std::move(separator), std::move(hoard), {}};
+  record.dm = worth::ValueList(record.hoard.DMList, record.separator, exchange);
+  return record;
+}
+
+}  // namespace vorneth::formats

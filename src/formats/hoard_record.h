@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "generator/assembly.h"
+#include "generator/hoard_request.h"
+#include "worth/worth.h"
+
+namespace vorneth::formats {
+
+// One hoard with all that went into it and all that is read from it: what every export writes.
+struct HoardRecord {
+  HoardRequest request;   // the seed included
+  std::string separator;  // between thousands of amounts
+  Hoard hoard;
+  worth::Valuation dm;  // the DM list's worth, line by line
+};
+
+// Generates the hoard of `request` (from its seed) and values its DM list.
+HoardRecord MakeRecord(const HoardRequest& request, std::string separator,
+                       worth::Exchange exchange = worth::Exchange::FirstEdition);
+
+// A record of a hoard already made (the desktop's, perhaps edited since): only values it.
+HoardRecord RecordOf(const HoardRequest& request, std::string separator, Hoard hoard,
+                     worth::Exchange exchange = worth::Exchange::FirstEdition);
+
+}  // namespace vorneth::formats

@@ -1,0 +1,85 @@
+#include "formats/json_export.h"
+
+#include "version.h"
+
+namespace vorneth::formats {
+
+Json GoldJson(worth::Copper value, worth::Exchange exchange) {
+  const worth::Copper perGold = worth::CopperPerGold(exchange);
+  if (value % perGold == 0) {
+    return value / perGold;
+  }
+  // The shortest decimal that reads back as this double: the exact three-decimal value.
+  return static_cast<double>(value) / static_cast<double>(perGold);
+}
+
+Json RequestJson(const HoardRequest& request, std::string_view separator) {
+  Json types = Json::object();
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (request.Count(letter) > 0) {
+      types[std::string(1, letter)] = request.Count(letter);
+    }
+  }
+  return Json{{"types", std::move(types)},          {"coins", request.CustCoins},
+              {"gems", request.CustGems},           {"jewelry", request.CustJewelry},
+              {"magic", request.CustMagic},         {"title", request.Title},
+              {"separator", std::string(separator)}};
+}
+
+Json WorthJson(const worth::Totals& t) {
+  using worth::Metal;
+  Json coins = Json::object();
+  for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
+    coins[std::string(worth::MetalName(static_cast<Metal>(m)))] = t.coins[m];
+  }
+  const auto gold = [&t](worth::Copper value) { return GoldJson(value, t.exchange); };
+  return Json{{"rates", worth::ExchangeName(t.exchange)},
+              {"coins", std::move(coins)},
+              {"coins_gp", gold(t.coinsValue)},
+              {"gems", {{"pieces", t.gemPieces}, {"gp", gold(t.gemsValue)}}},
+              {"jewelry", {{"pieces", t.jewelryPieces}, {"gp", gold(t.jewelryValue)}}},
+              {"magic_items",
+               {{"count", t.magicItems}, {"priced", t.pricedItems}, {"gp", gold(t.itemsValue)}}},
+              {"maps", t.maps},
+              {"treasure_gp", gold(t.treasureValue())},
+              {"total_gp", gold(t.totalValue())}};
+}
+
+Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation) {
+  Json out = Json::array();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const worth::LineValue& value = valuation.lines[i];
+    Json line{{"text", lines[i]}, {"kind", worth::KindName(value.kind)}};
+    if (value.kind == worth::LineKind::Coins) {
+      line["metal"] = worth::MetalName(value.metal);
+      line["amount"] = value.amount;
+    }
+    if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
+      line["pieces"] = value.pieces;
+    }
+    if (value.value) {
+      line["gp"] = GoldJson(*value.value, valuation.totals.exchange);
+    }
+    out.push_back(std::move(line));
+  }
+  return out;
+}
+
+Json HoardJson(const HoardRecord& record) {
+  const Hoard& hoard = record.hoard;
+  return Json{{"title", record.request.Title},
+              {"seed", record.request.Seed},
+              {"request", RequestJson(record.request, record.separator)},
+              {"caption", hoard.Caption},
+              {"dm", hoard.DMList},
+              {"players", hoard.PlayersList},
+              {"worth", WorthJson(record.dm.totals)},
+              {"dm_lines", DMLinesJson(hoard.DMList, record.dm)},
+              {"vorneth", {{"version", kVersion}, {"format", kExportFormat}}}};
+}
+
+std::string JsonText(const Json& json, int indent) {
+  return json.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace vorneth::formats

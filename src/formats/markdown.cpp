@@ -1,0 +1,75 @@
+#include "formats/markdown.h"
+
+#include "formats/json_export.h"
+#include "worth/worth_text.h"
+
+namespace vorneth::formats {
+
+namespace {
+
+constexpr std::string_view kEscaped = "\\`*_[]<>|~#&!";
+
+void BulletList(std::string& out, const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    out += "- " + MarkdownText(line) + "\n";
+  }
+}
+
+}  // namespace
+
+std::string MarkdownText(std::string_view line) {
+  std::string out;
+  std::size_t first = 0;
+  std::size_t end = line.size();
+  std::string lead;
+  std::string trail;
+  while (first < end && line[first] == ' ') {
+    lead += "&#32;";
+    ++first;
+  }
+  while (end > first && line[end - 1] == ' ') {
+    trail += "&#32;";
+    --end;
+  }
+  out += lead;
+  for (std::size_t i = first; i < end; ++i) {
+    const char c = line[i];
+    // A list marker or a numbered item at the start would make a nested list.
+    const bool atStart = i == first;
+    const bool marker = atStart && (c == '+' || c == '-');
+    const bool numbered =
+        c == '.' && i > first &&
+        line.substr(first, i - first).find_first_not_of("0123456789") == std::string_view::npos;
+    if (kEscaped.find(c) != std::string_view::npos || marker || numbered) {
+      out += '\\';
+    }
+    out += c;
+  }
+  out += trail;
+  return out;
+}
+
+std::string Markdown(const HoardRecord& record) {
+  std::string out = "# " + MarkdownText(record.hoard.Caption) + "\n\n";
+  // "--" may not appear inside an HTML comment: a title holding it is written as "-\u002d".
+  std::string request = JsonText(Json{{"seed", record.request.Seed},
+                                      {"request", RequestJson(record.request, record.separator)}},
+                                 -1);
+  for (std::size_t at = request.find("--"); at != std::string::npos; at = request.find("--", at)) {
+    request.replace(at + 1, 1, "\\u002d");
+  }
+  out += "<!-- vorneth " + request + " -->\n\n";
+  out += "## DM's List\n\n";
+  BulletList(out, record.hoard.DMList);
+  out += "\n## Player's List\n\n";
+  BulletList(out, record.hoard.PlayersList);
+  out += "\n## Worth\n\n| | |\n|---|---|\n";
+  for (const std::string& line : worth::WorthBreakdown(record.dm.totals, record.separator)) {
+    const std::size_t colon = line.find(": ");
+    out += "| " + MarkdownText(line.substr(0, colon)) + " | " +
+           MarkdownText(line.substr(colon + 2)) + " |\n";
+  }
+  return out;
+}
+
+}  // namespace vorneth::formats

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "formats/hoard_record.h"
+
+namespace vorneth::formats {
+
+// A line as Markdown text that renders as written: metacharacters escaped, a leading or
+// trailing blank written as "&#32;" so that no editor strips it.
+std::string MarkdownText(std::string_view line);
+
+// "# " caption, then "## DM's List" and "## Player's List" as bullet lists, then "## Worth" as
+// a small table; the seed and the whole request in an HTML comment, so the hoard can be rolled
+// again from the note.
+std::string Markdown(const HoardRecord& record);
+
+}  // namespace vorneth::formats

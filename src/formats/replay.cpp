@@ -1,0 +1,147 @@
+#include "formats/replay.h"
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "formats/json_export.h"
+
+namespace vorneth::formats {
+
+namespace {
+
+// A whole number from 0 to max at `key` of `object`, or an error naming it.
+template <typename T>
+bool ReadNumber(const Json& object, const char* key, long long max, T& into, std::string& error) {
+  const auto it = object.find(key);
+  if (it == object.end()) {
+    return true;  // absent: the request's default
+  }
+  if (!it->is_number_integer() || it->get<long long>() < 0 || it->get<long long>() > max) {
+    error = std::string("\"") + key + "\" is not a whole number from 0 to " + std::to_string(max);
+    return false;
+  }
+  into = static_cast<T>(it->get<long long>());
+  return true;
+}
+
+bool ReadText(const Json& object, const char* key, std::string& into, std::string& error) {
+  const auto it = object.find(key);
+  if (it == object.end()) {
+    return true;
+  }
+  if (!it->is_string()) {
+    error = std::string("\"") + key + "\" is not a text";
+    return false;
+  }
+  into = it->get<std::string>();
+  return true;
+}
+
+// One hoard of an export: {"seed", "request"} beside other keys, or a Foundry journal entry
+// that keeps them under flags.vorneth.
+std::optional<RecordedRequest> ReadHoard(const Json& entry, std::string& error) {
+  const Json* source = &entry;
+  if (entry.is_object() && entry.contains("flags") && entry["flags"].is_object() &&
+      entry["flags"].contains("vorneth")) {
+    source = &entry["flags"]["vorneth"];
+  }
+  if (!source->is_object() || !source->contains("seed") || !source->contains("request") ||
+      !(*source)["request"].is_object()) {
+    error = "not a Vorneth export (no seed and request)";
+    return std::nullopt;
+  }
+  RecordedRequest recorded{HoardRequest{}, ","};
+  HoardRequest& r = recorded.request;
+  const Json& request = (*source)["request"];
+  ReadText(entry, "title", r.Title, error);  // an older place of the title, if any
+  const bool good =
+      ReadNumber(*source, "seed", std::numeric_limits<std::uint32_t>::max(), r.Seed, error) &&
+      ReadNumber(request, "coins", kMaxCustCoins, r.CustCoins, error) &&
+      ReadNumber(request, "gems", kMaxCustGems, r.CustGems, error) &&
+      ReadNumber(request, "jewelry", kMaxCustJewelry, r.CustJewelry, error) &&
+      ReadNumber(request, "magic", kMaxCustMagic, r.CustMagic, error) &&
+      ReadText(request, "title", r.Title, error) &&
+      ReadText(request, "separator", recorded.separator, error);
+  if (!good) {
+    return std::nullopt;
+  }
+  if (request.contains("types")) {
+    const Json& types = request["types"];
+    if (!types.is_object()) {
+      error = "\"types\" is not an object";
+      return std::nullopt;
+    }
+    for (const auto& [letter, count] : types.items()) {
+      if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'Z') {
+        error = "\"types\" names something other than a letter A to Z";
+        return std::nullopt;
+      }
+      if (!ReadNumber(types, letter.c_str(), kMaxTypeCount, r.Count(letter[0]), error)) {
+        return std::nullopt;
+      }
+    }
+  }
+  return recorded;
+}
+
+bool ReadEntries(const Json& document, ReplayResult& result) {
+  const auto add = [&result](const Json& entry) {
+    if (auto recorded = ReadHoard(entry, result.error)) {
+      result.requests.push_back(std::move(*recorded));
+      return true;
+    }
+    return false;
+  };
+  if (document.is_array()) {
+    for (const Json& entry : document) {
+      if (!add(entry)) {
+        return false;
+      }
+    }
+    if (document.empty()) {
+      result.error = "the export holds no hoard";
+    }
+    return !document.empty();
+  }
+  return add(document);
+}
+
+}  // namespace
+
+ReplayResult ReadExport(std::string_view text) {
+  ReplayResult result;
+  const Json document = Json::parse(text, nullptr, false);
+  if (!document.is_discarded()) {
+    if (!ReadEntries(document, result)) {
+      result.requests.clear();
+    }
+    return result;
+  }
+  // JSON Lines: one hoard per line.
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) {
+      end = text.size();
+    }
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
+      continue;
+    }
+    const Json entry = Json::parse(line, nullptr, false);
+    if (entry.is_discarded() || !entry.is_object() || !ReadEntries(entry, result)) {
+      if (result.error.empty()) {
+        result.error = "not a Vorneth export (neither JSON nor JSON Lines)";
+      }
+      result.requests.clear();
+      return result;
+    }
+  }
+  if (result.requests.empty() && result.error.empty()) {
+    result.error = "not a Vorneth export (no hoard in it)";
+  }
+  return result;
+}
+
+}  // namespace vorneth::formats

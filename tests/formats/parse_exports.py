@@ -1,0 +1,46 @@
+#!/usr/bin/env python3
+"""Reads vorneth-cli's CSV and Foundry exports back with Python's own csv and json readers."""
+import csv
+import io
+import json
+import subprocess
+import sys
+
+cli = sys.argv[1]
+
+
+def run(*args):
+    return subprocess.run([cli, *args], check=True, capture_output=True).stdout
+
+
+request = ["A=2", "Q=3", "--magic", "4", "--title", 'Crypt, "Ash"', "--seed", "77"]
+dm = run(*request).decode().splitlines()
+players = run(*request, "--list", "players").decode().splitlines()
+
+raw = run(*request, "--format", "csv", "--count", "2")
+assert b"\n" not in raw.replace(b"\r\n", b""), "every row ends in CR LF"
+rows = list(csv.DictReader(io.StringIO(raw.decode(), newline="")))
+first = [r for r in rows if r["hoard"] == "1"]
+assert [r["text"] for r in first if r["list"] == "dm"] == dm
+assert [r["text"] for r in first if r["list"] == "players"] == players
+assert {r["seed"] for r in rows} == {"77", "78"}
+assert all(r["kind"] for r in first if r["list"] == "dm")
+assert all(not r["kind"] and not r["gp"] for r in rows if r["list"] == "players")
+
+journal = json.loads(run(*request, "--format", "foundry"))
+assert journal["name"] == 'Vorneth - Crypt, "Ash"'
+dm_page, players_page = journal["pages"]
+assert (dm_page["name"], players_page["name"]) == ("DM's List", "Player's List")
+assert dm_page["ownership"] == {"default": 0} and players_page["ownership"] == {"default": 2}
+assert dm_page["text"]["format"] == 1 and dm_page["text"]["content"].startswith("<ul><li>")
+assert journal["flags"]["vorneth"]["seed"] == 77
+
+hoard = json.loads(run(*request, "--format", "json"))
+worth = hoard["worth"]
+lines = hoard["dm_lines"]
+assert [l["text"] for l in lines] == dm
+gp = lambda kind: sum(l.get("gp", 0) for l in lines if l["kind"] == kind)
+assert abs(worth["coins_gp"] - gp("coins")) < 1e-6
+assert worth["gems"]["gp"] == gp("gems") and worth["magic_items"]["gp"] == gp("magic")
+assert abs(worth["total_gp"] - (gp("coins") + gp("gems") + gp("jewelry") + gp("magic"))) < 1e-6
+print("exports parse back")
