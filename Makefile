@@ -2,10 +2,11 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
+DEB_BUILD ?= build-deb
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan test-release bench fuzz format format-check clean
+.PHONY: all deps build run test test-asan test-release deb deb-check bench fuzz format format-check clean
 
 all: build
 
@@ -41,6 +42,24 @@ test-release: deps
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	cd $(RELEASE_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The Debian package, $(DEB_BUILD)/vorneth_<version>_<arch>.deb: a Release build for the /usr prefix
+# with Debian's hardening flags (all of them), packed by CPack (cmake/Packaging.cmake).
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags
+# The changelog's date is the last commit's (SOURCE_DATE_EPOCH).
+deb: deps
+	SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || date +%s)} \
+	cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DVORNETH_TESTS=OFF \
+	  -DCMAKE_CXX_FLAGS="$$($(BUILDFLAGS) --get CPPFLAGS) $$($(BUILDFLAGS) --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(BUILDFLAGS) --get LDFLAGS)" $(CMAKE_FLAGS)
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	rm -f $(DEB_BUILD)/vorneth_*.deb
+	cd $(DEB_BUILD) && cpack -G DEB
+
+# The package's files, control fields, menu entry and metainfo, and lintian.
+deb-check: deb
+	tests/packaging/check_deb.sh $(DEB_BUILD)
+
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVORNETH_BENCH=ON -DVORNETH_TESTS=OFF
 	cmake --build build-bench -j $(JOBS)
@@ -63,4 +82,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) build-bench build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(DEB_BUILD) build-bench build-fuzz

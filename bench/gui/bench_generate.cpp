@@ -24,11 +24,6 @@ void fillLargestRequest(THordeIntro& intro) {
   fill(QStringLiteral("edCustGems"), largest.CustGems);
   fill(QStringLiteral("edCustJewelry"), largest.CustJewelry);
 }
-intro.findChild<QLineEdit*>(QStringLiteral("edCustMagic"))->setText(QStringLiteral("999"));
-intro.findChild<QLineEdit*>(QStringLiteral("edCustCoins"))->setText(QStringLiteral("99999999"));
-intro.findChild<QLineEdit*>(QStringLiteral("edCustGems"))->setText(QStringLiteral("9999"));
-intro.findChild<QLineEdit*>(QStringLiteral("edCustJewelry"))->setText(QStringLiteral("9999"));
-}
 
 // Reads the request and seeds as "Generate" does, shows the report form (whose showing assembles
 // the hoard and fills the visible list) and lets it lay out and paint, then hides it again.

@@ -1,6 +1,9 @@
 #include "forms/HordeScr1.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -71,6 +74,14 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   TreasList->setUniformItemSizes(true);
   TreasList->setSelectionMode(QAbstractItemView::SingleSelection);
   TreasList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  TreasList->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* copy = new QAction(QStringLiteral("Copy"), TreasList);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(copy, &QAction::triggered, this, [this] { copyLines(false); });
+  auto* copyAll = new QAction(QStringLiteral("Copy All"), TreasList);
+  connect(copyAll, &QAction::triggered, this, [this] { copyLines(true); });
+  TreasList->addActions({copy, copyAll});
 
   butExit = button(QStringLiteral("Exit"), "butExit", client, 448);
   butPlayer = button(QStringLiteral("Players List"), "butPlayer", client, 352);
@@ -106,6 +117,10 @@ void THordeScr::buildMenu(QMenuBar* menu) {
           &THordeScr::PrintDMsList1Click);
   connect(item(PrintItemText(ListKind::Players)), &QAction::triggered, this,
           &THordeScr::PrintPlayersList1Click);
+  file->addSeparator();
+  QAction* exportItem = file->addAction(QStringLiteral("Export..."));
+  exportItem->setObjectName(QStringLiteral("Export1"));
+  connect(exportItem, &QAction::triggered, this, &THordeScr::exportHoard);
   // "Edit" has no items: choosing the menu bar entry itself acts.
   QAction* edit = menu->addAction(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -139,6 +154,23 @@ void THordeScr::changeEvent(QEvent* event) {
 
 QStringList THordeScr::visibleLines() const {
   return treasModel_->stringList();
+}
+
+void THordeScr::exportHoard() {
+  vorneth::platform::ExportHoard(
+      this,
+      vorneth::formats::RecordOf(request_, separator_.utf8(),
+                                 {windowTitle().toStdString(), lstDMs, lstPlayers}),
+      DMListShown ? vorneth::platform::ListKind::DM : vorneth::platform::ListKind::Players);
+}
+
+void THordeScr::copyLines(bool all) {
+  const QModelIndexList selected = TreasList->selectionModel()->selectedIndexes();
+  QStringList lines = treasModel_->stringList();
+  if (!all && !selected.isEmpty()) {
+    lines = QStringList{selected.front().data().toString()};
+  }
+  QGuiApplication::clipboard()->setText(lines.join(u'\n'));
 }
 
 void THordeScr::valueDMList() {

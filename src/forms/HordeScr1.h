@@ -58,6 +58,13 @@ class THordeScr : public QDialog {
   void PrintPlayersList1Click() { printList(lstPlayers, vorneth::platform::ListKind::Players); }
   void Edit1Click() { editShownList(); }
 
+  // Beyond the form's own menu items: File > "Export..." writes the hoard shown (both lists,
+  // worth, seed, request) as Markdown, CSV, JSON, a Foundry journal or a PDF printout; "Copy"
+  // (Ctrl+C, and the list's context menu) puts the selected line, or else the whole list shown,
+  // on the clipboard, and "Copy All" the whole list.
+  void exportHoard();
+  void copyLines(bool all);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -5,9 +5,15 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 
+#include "formats/csv.h"
+#include "formats/foundry.h"
+#include "formats/json_export.h"
+#include "formats/markdown.h"
 #include "platform/desktop_editor.h"
 #include "platform/editor_process.h"
+#include "platform/export_dialog.h"
 #include "platform/list_printer.h"
 #include "platform/messages.h"
 #include "platform/private_folder.h"
@@ -21,9 +27,9 @@ QString CannotCreate(const QString& name) {
   return QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(name));
 }
 
-// Writes the file, showing the message of a failure; true when it was written.
-bool WriteOrComplain(QWidget* parent, const QString& name, const Lines& lines) {
-  switch (WriteTextFile(name, lines)) {
+// Shows the message of a failed write of `name`; true when it was written.
+bool ReportWrite(QWidget* parent, const QString& name, WriteResult result) {
+  switch (result) {
     case WriteResult::Ok:
       return true;
     case WriteResult::CannotCreate:
@@ -61,7 +67,7 @@ void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines&
   const Lines file = SavedListLines(title, kind, lines);
   if (const std::optional<QString> name =
           AskSaveFileName(parent, QString::fromLatin1(SaveItemText(kind)))) {
-    WriteOrComplain(parent, *name, file);
+    ReportWrite(parent, *name, WriteTextFile(*name, file));
   }
 }
 
@@ -77,6 +83,51 @@ void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lin
     ShowErrorMessage(parent, QStringLiteral("The printer %1 could not start the print job")
                                  .arg(defaultPrinter.printerName()));
   }
+}
+
+namespace {
+
+// The printout of a list as PDF bytes, made in a temporary file; empty when it failed.
+QByteArray PdfOf(const QString& caption, ListKind kind, const Lines& lines) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("export.pdf"));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  if (!dir.isValid() || !PrintListTo(printer, caption, kind, lines, QDateTime::currentDateTime())) {
+    return {};
+  }
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray ExportBytes(const formats::HoardRecord& record, ExportKind kind, ListKind shown) {
+  switch (kind) {
+    case ExportKind::Markdown:
+      return QByteArray::fromStdString(formats::Markdown(record));
+    case ExportKind::Csv:
+      return QByteArray::fromStdString(formats::CsvHeader() + formats::CsvRows(record, 1));
+    case ExportKind::Json:
+      return QByteArray::fromStdString(formats::JsonText(formats::HoardJson(record)) + "\n");
+    case ExportKind::Foundry:
+      return QByteArray::fromStdString(formats::JsonText(formats::FoundryJournal(record)) + "\n");
+    case ExportKind::Pdf:
+      return PdfOf(QString::fromStdString(record.hoard.Caption), shown,
+                   shown == ListKind::DM ? record.hoard.DMList : record.hoard.PlayersList);
+  }
+  return {};
+}
+
+}  // namespace
+
+void ExportHoard(QWidget* parent, const formats::HoardRecord& record, ListKind shown) {
+  const std::optional<ExportChoice> choice = AskExportFile(parent);
+  if (!choice) {
+    return;
+  }
+  const QByteArray bytes = ExportBytes(record, choice->kind, shown);
+  ReportWrite(parent, choice->path,
+              bytes.isEmpty() ? WriteResult::CannotCreate : WriteFileBytes(choice->path, bytes));
 }
 
 std::optional<Lines> EditList(QWidget* parent, const Lines& lines) {

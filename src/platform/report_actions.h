@@ -8,6 +8,7 @@
 #include <QString>
 #include <optional>
 
+#include "formats/hoard_record.h"
 #include "platform/list_kind.h"
 #include "platform/text_file.h"
 
@@ -25,6 +26,11 @@ void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines&
 // Prints the list on the default printer under `caption` (the report window's caption). Without
 // a default printer it shows "There is no default printer currently selected".
 void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lines& lines);
+
+// Asks for a file and a kind (Markdown, CSV, JSON, Foundry journal, PDF) and exports the hoard:
+// both lists, the worth, the seed and the request; a PDF is the printout of the list `shown`.
+// A file that cannot be written is reported and any old file stays unchanged.
+void ExportHoard(QWidget* parent, const formats::HoardRecord& record, ListKind shown);
 
 // The editor's file, in the user's private folder (see private_folder.h), so that no other user
 // can read it, plant a link in its place or swap it while the editor runs. It is left on disk

@@ -8,8 +8,6 @@ namespace vorneth::platform {
 
 namespace {
 
-constexpr QSize kSaveDialogSize(760, 480);
-
 struct SaveDialogState {
   QString lastChosen;  // empty until a name has been chosen
   bool answerPending = false;
@@ -43,7 +41,7 @@ void ConfigureSaveDialog(QFileDialog& dialog, const QString& title) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setSizeGripEnabled(true);  // resizable; Qt's dialog has no read-only check box
   dialog.selectFile(OfferedSaveFileName());
-  dialog.resize(kSaveDialogSize);  // wide enough for the name, size, type and date columns
+  dialog.resize(kFileDialogSize);
 }
 
 std::optional<QString> AskSaveFileName(QWidget* parent, const QString& title) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -7,6 +8,9 @@ class QFileDialog;
 class QWidget;
 
 namespace vorneth::platform {
+
+// The size file dialogs open at: wide enough for the name, size, type and date columns.
+inline constexpr QSize kFileDialogSize(760, 480);
 
 // The save dialog of both "Save ... List As" items, titled by the item: one filter "Text Files
 // (*.txt)", default suffix "txt" (added to a name typed without one), confirmation before an

@@ -99,6 +99,10 @@ Lines DecodeLines(QByteArrayView bytes, std::size_t maxLines) {
 }
 
 WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWriter& writer) {
+  return WriteFileBytes(path, EncodeLines(lines), writer);
+}
+
+WriteResult WriteFileBytes(const QString& path, const QByteArray& bytes, const ByteWriter& writer) {
   if (!IsRegularFileOrMissing(path)) {
     return WriteResult::CannotCreate;  // replacing a FIFO or device by a file would break it
   }
@@ -106,7 +110,6 @@ WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWri
   if (!file.open(QIODevice::WriteOnly)) {
     return WriteResult::CannotCreate;
   }
-  const QByteArray bytes = EncodeLines(lines);
   const bool written =
       writer ? writer(file, bytes) : file.write(bytes) == static_cast<qint64>(bytes.size());
   // write() may only have filled Qt's buffer: the disk's answer comes from flush() and fsync().

@@ -43,6 +43,10 @@ enum class WriteResult {
 // folder, FIFO, device, socket or link loop) is refused as CannotCreate and left alone.
 WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWriter& writer = {});
 
+// The same for bytes already encoded (exports).
+WriteResult WriteFileBytes(const QString& path, const QByteArray& bytes,
+                           const ByteWriter& writer = {});
+
 // Writes a file of the user's own in a private folder: deletes whatever has the name, then
 // creates the file anew, exclusively, with mode 0600 and never through a link, and syncs it.
 // A file that could not be written whole is deleted again. On failure `reason` gets the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,15 +26,28 @@ struct ProcessResult {
   std::string err;
 };
 
-inline std::string ReadAll(int fd) {
-  std::string text;
-  char buffer[4096];
-  ssize_t n = 0;
-  while ((n = read(fd, buffer, sizeof buffer)) > 0) {
-    text.append(buffer, static_cast<std::size_t>(n));
+// Reads both pipes until each is closed, together, so that a child filling one of them is
+// never left blocked while the other is read. A descriptor of -1 is skipped.
+inline void ReadBoth(int outFd, int errFd, std::string& out, std::string& err) {
+  pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
+  std::string* texts[2] = {&out, &err};
+  int remaining = (outFd != -1) + (errFd != -1);
+  while (remaining > 0 && poll(fds, 2, -1) > 0) {
+    for (int i = 0; i < 2; ++i) {
+      if (fds[i].fd == -1 || fds[i].revents == 0) {
+        continue;
+      }
+      char buffer[4096];
+      const ssize_t n = read(fds[i].fd, buffer, sizeof buffer);
+      if (n > 0) {
+        texts[i]->append(buffer, static_cast<std::size_t>(n));
+      } else {
+        close(fds[i].fd);
+        fds[i].fd = -1;
+        --remaining;
+      }
+    }
   }
-  close(fd);
-  return text;
 }
 
 inline ProcessResult RunCliProcess(std::vector<std::string> args,
@@ -87,10 +101,7 @@ inline ProcessResult RunCliProcess(std::vector<std::string> args,
     close(devFull);
   }
   ProcessResult result{-1, "", ""};
-  if (outPipe[0] != -1) {
-    result.out = ReadAll(outPipe[0]);
-  }
-  result.err = ReadAll(errPipe[0]);
+  ReadBoth(outPipe[0], errPipe[0], result.out, result.err);
   int status = 0;
   if (pid > 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
     result.exitCode = WEXITSTATUS(status);

@@ -1,9 +1,11 @@
 // The report form's File and Edit menus on a generated hoard: saving either list with the
 // request form's title, editing the shown list in a real (scripted) editor process, and printing
 // without a printer.
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListView>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,6 +13,7 @@
 #include "gui_test_support.h"
 #include "platform/desktop_editor.h"
 #include "platform/editor_process.h"
+#include "platform/export_dialog.h"
 #include "platform/messages.h"
 #include "platform/save_dialog.h"
 
@@ -136,6 +139,32 @@ class ReportMenusTest : public QObject {
     useEditorWriting("1,500 Gold coins\r\nBoots (Winged 20,000 gp)\r\nRing of Lore\r\n");
     forms_->report.Edit1Click();
     QCOMPARE(worth->text(), QStringLiteral("Worth 1,500 gp + 2 magic items (20,000 gp)"));
+  }
+
+  void exportWritesEveryKindAndCopyPutsLinesOnTheClipboard() {
+    using vorneth::platform::ExportKind;
+    generate();
+    const std::pair<ExportKind, QByteArray> kinds[] = {{ExportKind::Markdown, "# Vorneth"},
+                                                       {ExportKind::Csv, "hoard,seed,list,"},
+                                                       {ExportKind::Json, "{\n  \"title\""},
+                                                       {ExportKind::Foundry, "{\n  \"name\""},
+                                                       {ExportKind::Pdf, "%PDF"}};
+    for (const auto& [kind, start] : kinds) {
+      const QString path = dir_.filePath(QStringLiteral("export%1").arg(static_cast<int>(kind)));
+      vorneth::platform::SetNextExportChoice(vorneth::platform::ExportChoice{path, kind});
+      forms_->report.exportHoard();
+      QVERIFY2(ReadAll(path).startsWith(start), qPrintable(path));
+    }
+    QVERIFY(ReadAll(dir_.filePath("export2")).contains(dm().front().toUtf8()));
+    QVERIFY(messages_.isEmpty());
+
+    QListView* list = forms_->report.findChild<QListView*>(QStringLiteral("TreasList"));
+    forms_->report.copyLines(true);
+    QCOMPARE(QGuiApplication::clipboard()->text(), dm().join(u'\n'));
+    list->setCurrentIndex(list->model()->index(0, 0));
+    list->setFocus();
+    QTest::keySequence(list, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), dm().front());
   }
 
   void editingThePlayersListChangesOnlyIt() {

@@ -90,7 +90,7 @@ TEST_F(SaveListTest, TheRealDialogOffersVornathAddsTxtAndRemembersTheName) {
     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
     EXPECT_TRUE(dialog->isSizeGripEnabled());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Save Players List As"));
-    EXPECT_GE(dialog->width(), 700);  // the name, size, type and date columns fit
+    EXPECT_GE(dialog->width(), 700);          // the name, size, type and date columns fit
     static_cast<QDialog*>(dialog)->accept();  // the user takes the proposed name
   });
   const std::optional<QString> chosen = AskSaveFileName(nullptr, "Save Players List As");

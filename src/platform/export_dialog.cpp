@@ -1,0 +1,78 @@
+#include "platform/export_dialog.h"
+
+#include "platform/save_dialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <array>
+#include <utility>
+
+namespace vorneth::platform {
+
+namespace {
+
+struct KindFilter {
+  ExportKind kind;
+  const char* filter;
+  const char* suffix;
+};
+
+constexpr std::array<KindFilter, 5> kFilters = {{
+    {ExportKind::Markdown, "Markdown (*.md)", "md"},
+    {ExportKind::Csv, "CSV (*.csv)", "csv"},
+    {ExportKind::Json, "JSON (*.json)", "json"},
+    {ExportKind::Foundry, "Foundry journal (*.json)", "json"},
+    {ExportKind::Pdf, "PDF (*.pdf)", "pdf"},
+}};
+
+struct Pending {
+  bool set = false;
+  std::optional<ExportChoice> choice;
+};
+
+Pending& Next() {
+  static Pending pending;
+  return pending;
+}
+
+}  // namespace
+
+std::optional<ExportChoice> AskExportFile(QWidget* parent) {
+  if (Next().set) {
+    Next().set = false;
+    return std::exchange(Next().choice, std::nullopt);
+  }
+  QFileDialog dialog(parent, QStringLiteral("Export"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  QStringList filters;
+  for (const KindFilter& f : kFilters) {
+    filters << QString::fromLatin1(f.filter);
+  }
+  dialog.setNameFilters(filters);
+  dialog.setDefaultSuffix(QString::fromLatin1(kFilters[0].suffix));
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
+    for (const KindFilter& k : kFilters) {
+      if (f == QLatin1String(k.filter)) {
+        dialog.setDefaultSuffix(QString::fromLatin1(k.suffix));
+      }
+    }
+  });
+  dialog.selectFile(QStringLiteral("Vornath"));
+  dialog.resize(kFileDialogSize);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  for (const KindFilter& f : kFilters) {
+    if (dialog.selectedNameFilter() == QLatin1String(f.filter)) {
+      return ExportChoice{dialog.selectedFiles().front(), f.kind};
+    }
+  }
+  return std::nullopt;
+}
+
+void SetNextExportChoice(std::optional<ExportChoice> choice) {
+  Next() = {true, std::move(choice)};
+}
+
+}  // namespace vorneth::platform
