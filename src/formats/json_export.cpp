@@ -45,7 +45,8 @@ Json WorthJson(const worth::Totals& t) {
               {"total_gp", gold(t.totalValue())}};
 }
 
-Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation) {
+Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation,
+                 std::span<const LineOrigin> origins) {
   Json out = Json::array();
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
@@ -59,6 +60,10 @@ Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& val
     }
     if (value.value) {
       line["gp"] = GoldJson(*value.value, valuation.totals.exchange);
+    }
+    if (i < origins.size() && origins[i].family != Family::None) {
+      line["family"] = FamilyName(origins[i].family);
+      line["table"] = origins[i].table;
     }
     out.push_back(std::move(line));
   }
@@ -74,7 +79,7 @@ Json HoardJson(const HoardRecord& record) {
               {"dm", hoard.DMList},
               {"players", hoard.PlayersList},
               {"worth", WorthJson(record.dm.totals)},
-              {"dm_lines", DMLinesJson(hoard.DMList, record.dm)},
+              {"dm_lines", DMLinesJson(hoard.DMList, record.dm, hoard.DMOrigins)},
               {"vorneth", {{"version", kVersion}, {"format", kExportFormat}}}};
 }
 

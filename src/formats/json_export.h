@@ -23,8 +23,10 @@ Json RequestJson(const HoardRequest& request, std::string_view separator);
 Json WorthJson(const worth::Totals& totals);
 
 // One object per DM line: {"text", "kind", and where they apply "metal", "amount", "pieces",
-// "gp"}.
-Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation);
+// "gp", and for a line of a magic item as generated "family" and "table"}. `origins` is empty
+// or has one entry per line.
+Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation,
+                 std::span<const LineOrigin> origins = {});
 
 // The whole hoard: title, seed, request, caption, both lists, worth, dm_lines, and "vorneth":
 // {"version", "format"}.

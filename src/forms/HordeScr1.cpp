@@ -132,6 +132,7 @@ void THordeScr::FormShow() {
   setWindowTitle(QString::fromStdString(hoard.Caption));
   lstDMs = std::move(hoard.DMList);
   lstPlayers = std::move(hoard.PlayersList);
+  dmOrigins_ = std::move(hoard.DMOrigins);
   valueDMList();
   showList(lstDMs, true);
 }
@@ -160,7 +161,7 @@ void THordeScr::exportHoard() {
   vorneth::platform::ExportHoard(
       this,
       vorneth::formats::RecordOf(request_, separator_.utf8(),
-                                 {windowTitle().toStdString(), lstDMs, lstPlayers}),
+                                 {windowTitle().toStdString(), lstDMs, lstPlayers, dmOrigins_}),
       DMListShown ? vorneth::platform::ListKind::DM : vorneth::platform::ListKind::Players);
 }
 
@@ -223,6 +224,7 @@ void THordeScr::editShownList() {
   if (std::optional<Lines> edited = vorneth::platform::EditList(this, shown)) {
     shown = std::move(*edited);
     if (DMListShown) {
+      dmOrigins_.clear();  // the edited lines are no longer the generator's
       valueDMList();
     }
     showList(shown, DMListShown);

@@ -7,6 +7,7 @@
 
 #include "app/thousands_separator.h"
 #include "generator/hoard_request.h"
+#include "generator/line_origin.h"
 #include "generator/random_source.h"
 #include "platform/list_kind.h"
 
@@ -91,5 +92,6 @@ class THordeScr : public QDialog {
 
   Lines lstDMs;
   Lines lstPlayers;
+  std::vector<vorneth::LineOrigin> dmOrigins_;  // of lstDMs as generated; dropped by an edit
   bool DMListShown = false;
 };

@@ -1,7 +1,10 @@
 #include "generator/assembly.h"
 
+#include <utility>
+
 #include "generator/gems_jewelry.h"
 #include "generator/generator.h"
+#include "generator/line_forms.h"
 #include "generator/magic_selection.h"
 #include "generator/treasure_types.h"
 #include "playersview/players_view.h"
@@ -26,7 +29,7 @@ std::string HoardCaption(std::string_view title) {
   return "Vorneth";
 }
 
-std::vector<std::string> AssembleDMList(const HoardRequest& request, RandomSource& random,
+DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                                         std::string_view separator) {
   Generator g(random, std::string(separator));
   for (int i = 0; i < request.CustMagic; ++i) {
@@ -41,23 +44,25 @@ std::vector<std::string> AssembleDMList(const HoardRequest& request, RandomSourc
     g.AddLine(g.NumberText(request.CustCoins) + " Gold coins");
   }
   if (request.CustGems > 0) {
-    g.AddLine(g.NumberText(request.CustGems) + " Gems " + GemLotText(g, request.CustGems));
+    g.AddLine(g.NumberText(request.CustGems) + std::string(kGemsWord) + GemLotText(g, request.CustGems));
   }
   if (request.CustJewelry > 0) {
-    g.AddLine(g.NumberText(request.CustJewelry) + " Jewelry Items " +
+    g.AddLine(g.NumberText(request.CustJewelry) + std::string(kJewelryWord) +
               JewelryLotText(g, request.CustJewelry));
   }
   if (g.Lines().empty()) {
-    g.AddLine("Nothing Found");
+    g.AddLine(std::string(kNothingFound));
   }
 
-  return g.TakeLines();
+  return {g.TakeLines(), g.TakeOrigins()};
 }
 
 Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {
   Hoard hoard;
   hoard.Caption = HoardCaption(request.Title);
-  hoard.DMList = AssembleDMList(request, random, separator);
+  DMLines dm = AssembleDMList(request, random, separator);
+  hoard.DMList = std::move(dm.lines);
+  hoard.DMOrigins = std::move(dm.origins);
   hoard.PlayersList = playersview::ParsePlayers(hoard.DMList);
   return hoard;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "generator/hoard_request.h"
+#include "generator/line_origin.h"
 #include "generator/random_source.h"
 
 namespace vorneth {
@@ -14,6 +15,14 @@ struct Hoard {
   std::string Caption;
   std::vector<std::string> DMList;
   std::vector<std::string> PlayersList;
+  // Where each DM line came from, as generated; empty for a list edited or read back.
+  std::vector<LineOrigin> DMOrigins = {};
+};
+
+// A DM list as generated and the origin of each of its lines.
+struct DMLines {
+  std::vector<std::string> lines;
+  std::vector<LineOrigin> origins;
 };
 
 // "Vorneth - " followed by the title exactly as typed, or "Vorneth" when the title holds
@@ -21,7 +30,7 @@ struct Hoard {
 std::string HoardCaption(std::string_view title);
 
 // The DM list alone, drawn from the random source as it stands (see AssembleHoard).
-std::vector<std::string> AssembleDMList(const HoardRequest& request, RandomSource& random,
+DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                                         std::string_view separator);
 
 // Assembles the hoard from the random source as it stands: custom magic items, types A to Z

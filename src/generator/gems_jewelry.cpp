@@ -1,6 +1,7 @@
 #include "generator/gems_jewelry.h"
 
 #include "generator/generator.h"
+#include "generator/line_forms.h"
 #include "generator/range_lookup.h"
 
 namespace vorneth {
@@ -57,15 +58,6 @@ int BandOrRowRoll(Generator& g) {
   return roll == 0 ? 100 : roll;
 }
 
-std::string LotText(std::string_view name, long long total, const Generator& g) {
-  std::string text = "(";
-  text += name;
-  text += ' ';
-  text += g.NumberText(total);
-  text += " gp)";
-  return text;
-}
-
 }  // namespace
 
 const std::array<GemBand, 6>& GemBands() {
@@ -84,14 +76,14 @@ std::string GemLotText(Generator& g, long long n) {
   const std::size_t index = (nameRoll == 0 || nameRoll == count)
                                 ? gems.names.size() - 1
                                 : static_cast<std::size_t>(nameRoll - 1);
-  return LotText(gems.names[index], n * gems.valuePerGem, g);
+  return LotBracket(gems.names[index], n * gems.valuePerGem, g.Separator());
 }
 
 std::string JewelryLotText(Generator& g, long long n) {
   const JewelryRow& row = EntryFor(kJewelry, BandOrRowRoll(g));
   const int value = g.Roll(row.valueDie) + row.valueBase;
   const int materialRoll = row.materialDie > 0 ? g.Roll(row.materialDie) : 0;
-  return LotText(EntryFor(row.materials, materialRoll).name, n * value, g);
+  return LotBracket(EntryFor(row.materials, materialRoll).name, n * value, g.Separator());
 }
 
 }  // namespace vorneth

@@ -3,6 +3,8 @@
 #include <span>
 #include <string_view>
 
+#include "generator/line_origin.h"
+
 namespace vorneth {
 
 class Generator;
@@ -25,17 +27,21 @@ void Weapons(Generator& g);
 // Treasure type X's miscellaneous item: one Roll(101) chooses one of Misc1 ... Misc5.
 void MiscOneToFive(Generator& g);
 
-// An outcome range of a router's roll ending at `hi`, and what it calls.
+// An outcome range of a router's roll ending at `hi`, and what it calls: another router, or
+// the family table named `table` that adds the item.
 struct Branch {
   int hi;
   void (*call)(Generator&);
+  std::string_view table = {};
 };
 
 // A router rolls Roll(die) (outcomes 0 to die - 1) and calls the branch whose range holds it.
+// A family's router names the family its tables' lines are recorded under.
 struct Router {
   std::string_view name;
   int die;
   std::span<const Branch> branches;
+  Family family = Family::None;
 };
 
 // Every router above, for checks over their ranges.

@@ -6,6 +6,7 @@
 
 #include "generator/gems_jewelry.h"
 #include "generator/generator.h"
+#include "generator/line_forms.h"
 #include "generator/magic_selection.h"
 
 namespace vorneth {
@@ -106,9 +107,6 @@ constexpr std::array<Recipe, 26> kRecipes = {{
 }};
 // clang-format on
 
-constexpr std::string_view kCoinSuffix[] = {" Copper coins", " Silver coins", " Electrum coins",
-                                            " Gold coins", " Platinum coins"};
-
 using Operation = void (*)(Generator&);
 constexpr Operation kOneWeaponLike[] = {Swords, Armour, Weapons};
 constexpr Operation kSixFamilies[] = {Rings, Wands, Misc, Armour, Swords, Weapons};
@@ -119,12 +117,12 @@ bool Present(Generator& g, const Component& c) {
 
 void AddGems(Generator& g, const Component& c) {
   const int n = g.Roll(c.die) + c.base;
-  g.AddLine(g.NumberText(n) + " Gems " + GemLotText(g, n));
+  g.AddLine(g.NumberText(n) + std::string(kGemsWord) + GemLotText(g, n));
 }
 
 void AddJewelry(Generator& g, const Component& c) {
   const int n = g.Roll(c.die) + c.base;
-  g.AddLine(g.NumberText(n) + " Jewelry Items " + JewelryLotText(g, n));
+  g.AddLine(g.NumberText(n) + std::string(kJewelryWord) + JewelryLotText(g, n));
 }
 
 void Repeat(Generator& g, int times, Operation call) {
@@ -165,7 +163,7 @@ void AddMagic(Generator& g, const MagicEntry& m) {
       }
       break;
     case Magic::Map:
-      g.AddLine("A Map");
+      g.AddLine(std::string(kMapLine));
       break;
     case Magic::MiscThenPotion:
       MiscOneToFive(g);
@@ -181,7 +179,7 @@ void RollRecipe(Generator& g, const Recipe& r) {
     const Component& c = r.coins[metal];
     if (Present(g, c)) {
       const int amount = g.Roll(c.die) + c.base;
-      g.AddLine(g.NumberText(amount) + std::string(kCoinSuffix[metal]));
+      g.AddLine(g.NumberText(amount) + std::string(kCoinSuffixes[metal]));
     }
   }
   if (r.sharedGemRoll) {

@@ -1,7 +1,9 @@
 #include "worth/worth.h"
 
 #include <limits>
+#include <utility>
 
+#include "generator/line_forms.h"
 #include "generator/number_text.h"
 
 namespace vorneth::worth {
@@ -14,12 +16,11 @@ namespace {
 constexpr std::int64_t kMaxAmount = 999'999'999'999;  // 12 digits
 constexpr std::size_t kMaxDigits = 12;
 
-constexpr std::string_view kCoinSuffixes[kMetalCount] = {
-    " Copper coins", " Silver coins", " Electrum coins", " Gold coins", " Platinum coins"};
+static_assert(kCoinSuffixes.size() == kMetalCount);
 constexpr std::string_view kMetalNames[kMetalCount] = {"copper", "silver", "electrum", "gold",
                                                        "platinum"};
-constexpr std::string_view kGems = " Gems (";
-constexpr std::string_view kJewelry = " Jewelry Items (";
+constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind::Gems},
+                                                          {kJewelryWord, LineKind::Jewelry}};
 constexpr std::string_view kPriceEnd = "gp)";
 constexpr std::string_view kScrollSpell = " plus ";
 
@@ -83,33 +84,39 @@ std::optional<std::int64_t> AmountBefore(std::string_view line, std::string_view
   return ParseAmount(line.substr(0, line.size() - suffix.size()), separator);
 }
 
-// "N Gems (name total gp)" or "N Jewelry Items (material total gp)": pieces and total.
-bool ParseLot(std::string_view line, std::string_view marker, std::string_view separator,
-              LineValue& value) {
+// The parts of "N Gems (name total gp)" or "N Jewelry Items (material total gp)".
+struct Lot {
+  std::int64_t pieces = 0;
+  std::int64_t total = 0;  // gold pieces
+  std::string_view name;
+};
+
+std::optional<Lot> ParseLot(std::string_view line, std::string_view word,
+                            std::string_view separator) {
   constexpr std::string_view kEnd = " gp)";
-  const std::size_t at = line.find(marker);
-  if (at == std::string_view::npos || !line.ends_with(kEnd)) {
-    return false;
+  const std::size_t at = line.find(word);
+  const std::size_t open = at + word.size();
+  if (at == std::string_view::npos || open >= line.size() || line[open] != '(' ||
+      !line.ends_with(kEnd) || line.size() < open + 1 + kEnd.size()) {
+    return std::nullopt;
   }
-  const std::string_view inside =
-      line.substr(at + marker.size(), line.size() - at - marker.size() - kEnd.size());
+  const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
   // The total is the longest amount after a blank at the end: a separator may be a blank too.
-  std::optional<std::int64_t> total;
+  std::optional<Lot> lot;
   for (std::size_t blank = inside.rfind(' '); blank != std::string_view::npos && blank > 0;
        blank = inside.rfind(' ', blank - 1)) {
     const auto amount = ParseAmount(inside.substr(blank + 1), separator);
     if (!amount) {
       break;
     }
-    total = amount;
+    lot = Lot{0, *amount, inside.substr(0, blank)};
   }
   const auto pieces = ParseAmount(line.substr(0, at), separator);
-  if (!pieces || !total) {
-    return false;  // a lot names its kind, then its total
+  if (!pieces || !lot) {
+    return std::nullopt;  // a lot names its kind, then its total
   }
-  value.pieces = *pieces;
-  value.value = *total;  // gold pieces for now; scaled by the caller
-  return true;
+  lot->pieces = *pieces;
+  return lot;
 }
 
 // The price of a magic item line: the last word of its last bracket, when the line ends in
@@ -141,11 +148,11 @@ LineValue Classify(std::string_view line, std::string_view separator, Exchange e
     value.kind = LineKind::Blank;
     return value;
   }
-  if (line == "A Map") {
+  if (line == kMapLine) {
     value.kind = LineKind::Map;
     return value;
   }
-  if (line == "Nothing Found") {
+  if (line == kNothingFound) {
     value.kind = LineKind::Nothing;
     return value;
   }
@@ -160,12 +167,11 @@ LineValue Classify(std::string_view line, std::string_view separator, Exchange e
       }
     }
   }
-  const std::pair<std::string_view, LineKind> lots[] = {{kGems, LineKind::Gems},
-                                                        {kJewelry, LineKind::Jewelry}};
-  for (const auto& [marker, kind] : lots) {
-    if (ParseLot(line, marker, separator, value)) {
+  for (const auto& [word, kind] : kLots) {
+    if (const auto lot = ParseLot(line, word, separator)) {
       value.kind = kind;
-      value.value = SaturatingMul(*value.value, CopperPerGold(exchange));
+      value.pieces = lot->pieces;
+      value.value = SaturatingMul(lot->total, CopperPerGold(exchange));
       return value;
     }
   }
@@ -250,6 +256,15 @@ Valuation ValueList(std::span<const std::string> lines, std::string_view separat
     }
   }
   return valuation;
+}
+
+std::string_view LotName(std::string_view line, std::string_view separator) {
+  for (const auto& [word, kind] : kLots) {
+    if (const auto lot = ParseLot(line, word, separator)) {
+      return lot->name;
+    }
+  }
+  return {};
 }
 
 std::string GoldText(Copper value, Exchange exchange, std::string_view separator) {

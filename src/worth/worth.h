@@ -78,6 +78,10 @@ struct Valuation {
 Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
                     Exchange exchange = Exchange::FirstEdition);
 
+// The name of a gem lot's stones or a jewelry lot's material ("Garnet, Red" of
+// "4 Gems (Garnet, Red 400 gp)"); empty when the line is no lot.
+std::string_view LotName(std::string_view line, std::string_view separator);
+
 // Gold pieces in decimal, exact, with at most three decimals and no trailing zeros: "12.345",
 // "0.005", "7". `separator` goes between thousands of the whole part.
 std::string GoldText(Copper value, Exchange exchange, std::string_view separator = "");

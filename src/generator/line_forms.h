@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "generator/number_text.h"
+
+namespace vorneth {
+
+// The forms of the lines of a DM list: written by the generator, read by the valuation, and
+// written again when a hoard is divided among a party.
+
+// After the amount of a coin line, by metal: copper, silver, electrum, gold, platinum.
+inline constexpr std::array<std::string_view, 5> kCoinSuffixes = {
+    " Copper coins", " Silver coins", " Electrum coins", " Gold coins", " Platinum coins"};
+// After the count of a lot, before its bracket.
+inline constexpr std::string_view kGemsWord = " Gems ";
+inline constexpr std::string_view kJewelryWord = " Jewelry Items ";
+inline constexpr std::string_view kMapLine = "A Map";
+inline constexpr std::string_view kNothingFound = "Nothing Found";
+
+// "(" name " " total " gp)": the bracket of a gem or jewelry lot.
+inline std::string LotBracket(std::string_view name, long long total, std::string_view separator) {
+  std::string text = "(";
+  text += name;
+  text += ' ';
+  text += NumberText(total, separator);
+  text += " gp)";
+  return text;
+}
+
+}  // namespace vorneth
