@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "generator/text_lines.h"
 #include "platform/system_error.h"
 
 namespace vorneth::platform {
@@ -72,30 +73,8 @@ QByteArray EncodeLines(const Lines& lines) {
 }
 
 Lines DecodeLines(QByteArrayView bytes, std::size_t maxLines) {
-  Lines lines;
-  std::string current;
-  bool pending = false;  // something (even an empty line's break) started a line not yet ended
-  for (qsizetype i = 0; i < bytes.size() && lines.size() <= maxLines; ++i) {
-    const char c = bytes[i];
-    if (c == '\0') {
-      break;
-    }
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-        ++i;
-      }
-      continue;
-    }
-    current.push_back(c);
-    pending = true;
-  }
-  if (pending) {
-    lines.push_back(std::move(current));
-  }
-  return lines;
+  return SplitTextLines(std::string_view(bytes.data(), static_cast<std::size_t>(bytes.size())),
+                        maxLines);
 }
 
 WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWriter& writer) {

@@ -20,10 +20,7 @@ using Lines = std::vector<std::string>;
 // No byte-order mark.
 QByteArray EncodeLines(const Lines& lines);
 
-// Splits file bytes into lines. A line ends at CR LF, at a lone CR or at a lone LF; a last line
-// without a line end still counts; everything from the first NUL byte on is ignored. Stops as
-// soon as it holds more than `maxLines` lines, so a caller with a limit learns of the overflow
-// without holding every line.
+// Splits file bytes into lines as SplitTextLines does.
 Lines DecodeLines(QByteArrayView bytes,
                   std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 

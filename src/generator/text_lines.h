@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorneth {
+
+// Splits the text of a file into lines. A line ends at CR LF, at a lone CR or at a lone LF; a
+// last line without a line end still counts; everything from the first NUL byte on is ignored.
+// Stops as soon as it holds more than `maxLines` lines, so a caller with a limit learns of the
+// overflow without holding every line.
+std::vector<std::string> SplitTextLines(
+    std::string_view text, std::size_t maxLines = std::numeric_limits<std::size_t>::max());
+
+}  // namespace vorneth
