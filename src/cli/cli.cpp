@@ -10,6 +10,7 @@
 #include "cli/hoard_output.h"
 #include "formats/json_export.h"
 #include "formats/replay.h"
+#include "formats/split.h"
 #include "generator/hoard_request.h"
 #include "version.h"
 #include "worth/worth_text.h"
@@ -55,6 +56,12 @@ std::string Usage() {
          "  --count N           N hoards, seeds S, S+1, ..., 1 to " +
          n(kMaxCount) +
          "\n"
+         "  --split K           divide each hoard among K characters, " +
+         n(formats::kMinShares) + " to " + n(formats::kMaxShares) +
+         ": coins evenly, lots by\n"
+         "                      pieces and items whole to the share worth least\n"
+         "  --stats             with --count: the odds of the request (gp spread, magic items,\n"
+         "                      families, maps) instead of the hoards; text or json\n"
          "  --worth-of FILE     the worth of a saved DM list file, or of a file of DM lines\n"
          "  --replay FILE       the hoards of a JSON, JSON Lines or Foundry export, again\n"
          "  -h, --help          show this help\n"
@@ -121,6 +128,8 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     out << "vorneth-cli " << kShownVersion << "\n";
   } else if (options.worthOf || options.replay) {
     code = FromFile(options, out, err);
+  } else if (options.stats) {
+    WriteStats(out, options);
   } else {
     WriteHoards(out, options);
   }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/echo.h"
+#include "formats/split.h"
 
 namespace vorneth::cli {
 
@@ -35,12 +36,13 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text, std::uint64_t ma
   return value;
 }
 
-// A number option: its text as given, and where its value goes.
+// A number option: its limits, where its value goes, and its text as given.
 struct NumberOption {
   const char* name;
   std::uint64_t min;
   std::uint64_t max;
-  std::optional<std::string> text;
+  void (*apply)(CliOptions&, std::uint64_t);
+  std::optional<std::string> text = {};
 };
 
 // One of the words an option takes.
@@ -109,6 +111,28 @@ bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& s
   return true;
 }
 
+// What the options ask for that cannot be done together; empty when they agree.
+std::string Conflict(const CliOptions& o) {
+  if (o.worth && o.list == ListChoice::Players) {
+    return "--worth is for the DM list: the players list carries no values";
+  }
+  if (o.worthOf && (o.replay || o.split || o.count || o.stats)) {
+    return "--worth-of values a list file: it takes no --replay, --split, --count or --stats";
+  }
+  if (o.stats) {
+    if (!o.count) {
+      return "--stats needs --count N: the number of hoards to roll";
+    }
+    if (o.replay || o.split) {
+      return "--stats rolls the request's own hoards: it takes no --replay or --split";
+    }
+    if (o.format != OutputFormat::Text && o.format != OutputFormat::Json) {
+      return "--stats writes text or json";
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 ParsedArgs ParseArgs(std::span<const std::string> args) {
@@ -120,12 +144,26 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   CLI::App app("vorneth-cli");
   app.set_help_flag();  // the help text is our own
   app.allow_extras();   // LETTER=COUNT, and unknown options reported below
-  NumberOption numbers[] = {{"--coins", 0, kMaxCustCoins, {}},
-                            {"--gems", 0, kMaxCustGems, {}},
-                            {"--jewelry", 0, kMaxCustJewelry, {}},
-                            {"--magic", 0, kMaxCustMagic, {}},
-                            {"--seed", 0, std::numeric_limits<std::uint32_t>::max(), {}},
-                            {"--count", 1, kMaxCount, {}}};
+  // The values are within each limit, so every cast below is exact.
+  NumberOption numbers[] = {
+      {"--coins", 0, kMaxCustCoins,
+       [](CliOptions& into, std::uint64_t v) {
+         into.request.CustCoins = static_cast<long long>(v);
+       }},
+      {"--gems", 0, kMaxCustGems,
+       [](CliOptions& into, std::uint64_t v) { into.request.CustGems = static_cast<int>(v); }},
+      {"--jewelry", 0, kMaxCustJewelry,
+       [](CliOptions& into, std::uint64_t v) { into.request.CustJewelry = static_cast<int>(v); }},
+      {"--magic", 0, kMaxCustMagic,
+       [](CliOptions& into, std::uint64_t v) { into.request.CustMagic = static_cast<int>(v); }},
+      {"--seed", 0, std::numeric_limits<std::uint32_t>::max(),
+       [](CliOptions& into, std::uint64_t v) {
+         into.request.Seed = static_cast<std::uint32_t>(v);
+       }},
+      {"--count", 1, kMaxCount,
+       [](CliOptions& into, std::uint64_t v) { into.count = static_cast<std::uint32_t>(v); }},
+      {"--split", formats::kMinShares, formats::kMaxShares,
+       [](CliOptions& into, std::uint64_t v) { into.split = static_cast<int>(v); }}};
   for (NumberOption& n : numbers) {
     app.add_option(n.name, n.text)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   }
@@ -142,6 +180,7 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   app.add_flag("-h,--help", o.help);
   app.add_flag("--version", o.version);
   app.add_flag("--worth", o.worth);
+  app.add_flag("--stats", o.stats);
 
   try {
     app.parse(std::vector<std::string>(args.rbegin(), args.rend()));  // CLI11 takes them reversed
@@ -173,20 +212,7 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
       result.error = std::string(n.name) + " must be at least " + std::to_string(n.min);
       return result;
     }
-    const std::string_view name = n.name;
-    if (name == "--coins") {
-      o.request.CustCoins = static_cast<long long>(*value);
-    } else if (name == "--gems") {
-      o.request.CustGems = static_cast<int>(*value);
-    } else if (name == "--jewelry") {
-      o.request.CustJewelry = static_cast<int>(*value);
-    } else if (name == "--magic") {
-      o.request.CustMagic = static_cast<int>(*value);
-    } else if (name == "--seed") {
-      o.request.Seed = static_cast<std::uint32_t>(*value);
-    } else {
-      o.count = static_cast<std::uint32_t>(*value);
-    }
+    n.apply(o, *value);
   }
   if (!PickWord(list, "--list", kLists, o.list, result.error) ||
       !PickWord(format, "--format", kFormats, o.format, result.error) ||
@@ -197,9 +223,7 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   o.separator = separator.value_or(",");
   o.worthOf = worthOf;
   o.replay = replay;
-  if (o.worth && o.list == ListChoice::Players) {
-    result.error = "--worth is for the DM list: the players list carries no values";
-  }
+  result.error = Conflict(o);
   return result;
 }
 

@@ -26,6 +26,8 @@ struct CliOptions {
   std::optional<std::uint32_t> count;  // a batch: seeds S, S+1, ...
   std::optional<std::string> worthOf;  // value this list file instead of generating
   std::optional<std::string> replay;   // roll again the hoards of this export
+  std::optional<int> split;            // divide each hoard among this many characters
+  bool stats = false;                  // with count: the odds of the request, not the hoards
   bool help = false;
   bool version = false;
 };

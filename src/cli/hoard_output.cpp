@@ -6,6 +6,9 @@
 #include "formats/foundry.h"
 #include "formats/json_export.h"
 #include "formats/markdown.h"
+#include "formats/split.h"
+#include "formats/stats.h"
+#include "generator/text_lines.h"
 #include "worth/worth_text.h"
 
 namespace vorneth::cli {
@@ -27,9 +30,18 @@ std::string Indented(const std::string& text) {
   return out;
 }
 
-Json DocumentOf(const CliOptions& options, const HoardRecord& record) {
-  return options.format == OutputFormat::Foundry ? formats::FoundryJournal(record)
-                                                 : formats::HoardJson(record);
+// A hoard and, when it is divided among a party, its shares.
+struct Output {
+  HoardRecord record;
+  std::vector<HoardRecord> shares;
+};
+
+Json DocumentOf(const CliOptions& options, const Output& o) {
+  if (options.format == OutputFormat::Foundry) {
+    return o.shares.empty() ? formats::FoundryJournal(o.record)
+                            : formats::SplitJournal(o.record, o.shares);
+  }
+  return o.shares.empty() ? formats::HoardJson(o.record) : formats::SplitJson(o.record, o.shares);
 }
 
 void WriteText(std::ostream& out, const CliOptions& options, const HoardRecord& record) {
@@ -46,6 +58,29 @@ void WriteText(std::ostream& out, const CliOptions& options, const HoardRecord& 
   }
 }
 
+// The list asked for, or each share's under its heading, shares apart by an empty line.
+void WriteTextOf(std::ostream& out, const CliOptions& options, const Output& o) {
+  if (o.shares.empty()) {
+    WriteText(out, options, o.record);
+    return;
+  }
+  const int count = static_cast<int>(o.shares.size());
+  for (int k = 1; k <= count; ++k) {
+    const HoardRecord& share = o.shares[static_cast<std::size_t>(k - 1)];
+    out << (k > 1 ? "\n" : "") << formats::ShareHeading(k, count, share) << '\n';
+    WriteText(out, options, share);
+  }
+}
+
+void WriteCsv(std::ostream& out, const Output& o, int hoardNumber) {
+  if (o.shares.empty()) {
+    out << formats::CsvRows(o.record, hoardNumber);
+  }
+  for (std::size_t k = 0; k < o.shares.size(); ++k) {
+    out << formats::CsvRows(o.shares[k], hoardNumber, static_cast<int>(k + 1));
+  }
+}
+
 // Writes `count` hoards made by `make`, one after another; `batch` when a batch was asked for
 // (text heads each hoard, JSON makes an array).
 void WriteRecords(std::ostream& out, const CliOptions& options, std::size_t count, bool batch,
@@ -53,64 +88,48 @@ void WriteRecords(std::ostream& out, const CliOptions& options, std::size_t coun
   const bool array =
       batch && (options.format == OutputFormat::Json || options.format == OutputFormat::Foundry);
   if (options.format == OutputFormat::Csv) {
-    out << formats::CsvHeader();
+    out << formats::CsvHeader(options.split.has_value());
   }
   if (array) {
     out << "[\n";
   }
   for (std::size_t i = 0; i < count && out; ++i) {
-    const HoardRecord record = make(i);
+    Output o{make(i), {}};
+    if (options.split) {
+      o.shares = formats::SplitHoard(o.record, *options.split);
+    }
     switch (options.format) {
       case OutputFormat::Text:
         if (batch) {
-          out << "Hoard " << i + 1 << " of " << count << ", seed " << record.request.Seed << '\n';
+          out << "Hoard " << i + 1 << " of " << count << ", seed " << o.record.request.Seed << '\n';
         }
-        WriteText(out, options, record);
+        WriteTextOf(out, options, o);
         if (batch) {
           out << '\n';
         }
         break;
       case OutputFormat::Json:
       case OutputFormat::Foundry: {
-        const std::string text = formats::JsonText(DocumentOf(options, record));
+        const std::string text = formats::JsonText(DocumentOf(options, o));
         out << (array ? (i > 0 ? ",\n" : "") + Indented(text) : text + "\n");
         break;
       }
       case OutputFormat::Jsonl:
-        out << formats::JsonText(formats::HoardJson(record), -1) << '\n';
+        out << formats::JsonText(DocumentOf(options, o), -1) << '\n';
         break;
       case OutputFormat::Markdown:
-        out << (i > 0 ? "\n" : "") << formats::Markdown(record);
+        out << (i > 0 ? "\n" : "")
+            << (o.shares.empty() ? formats::Markdown(o.record)
+                                 : formats::SplitMarkdown(o.record, o.shares));
         break;
       case OutputFormat::Csv:
-        out << formats::CsvRows(record, static_cast<int>(i + 1));
+        WriteCsv(out, o, static_cast<int>(i + 1));
         break;
     }
   }
   if (array) {
     out << "\n]\n";
   }
-}
-
-// Splits a file's text into lines at CR LF, lone CR or lone LF.
-std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::string current;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-        ++i;
-      }
-    } else {
-      current += text[i];
-    }
-  }
-  if (!current.empty()) {
-    lines.push_back(std::move(current));
-  }
-  return lines;
 }
 
 }  // namespace
@@ -132,9 +151,21 @@ void WriteReplay(std::ostream& out, const CliOptions& options,
       });
 }
 
+void WriteStats(std::ostream& out, const CliOptions& options) {
+  const formats::HoardStats stats =
+      formats::ComputeStats(options.request, options.count.value_or(1), options.exchange);
+  if (options.format == OutputFormat::Json) {
+    out << formats::JsonText(formats::StatsJson(stats)) << '\n';
+    return;
+  }
+  for (const std::string& line : formats::StatsText(stats, options.separator)) {
+    out << line << '\n';
+  }
+}
+
 bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_view text,
                       std::string& error) {
-  std::vector<std::string> lines = SplitLines(text);
+  std::vector<std::string> lines = SplitTextLines(text);
   const bool saved = lines.size() >= 4 && lines[1].empty() && lines[3].empty();
   if (saved && lines[2] == "Player's List") {
     error = "is a players list: it carries no values";

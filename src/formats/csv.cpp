@@ -22,12 +22,17 @@ std::string Field(std::string_view text) {
 
 }  // namespace
 
-std::string CsvHeader() {
-  return "hoard,seed,list,line,kind,pieces,gp,text\r\n";
+std::string CsvHeader(bool shares) {
+  return shares ? "hoard,seed,list,line,kind,pieces,gp,text,share\r\n"
+                : "hoard,seed,list,line,kind,pieces,gp,text\r\n";
 }
 
-std::string CsvRows(const HoardRecord& record, int hoardNumber) {
+std::string CsvRows(const HoardRecord& record, int hoardNumber, int share) {
   std::string out;
+  std::string end = "\r\n";
+  if (share > 0) {
+    end.insert(0, std::to_string(share)).insert(0, 1, ',');
+  }
   const std::string prefix =
       std::to_string(hoardNumber) + "," + std::to_string(record.request.Seed) + ",";
   const auto& dm = record.hoard.DMList;
@@ -42,11 +47,11 @@ std::string CsvRows(const HoardRecord& record, int hoardNumber) {
     const std::string gp =
         value.value ? worth::GoldText(*value.value, record.dm.totals.exchange) : std::string();
     out += prefix + "dm," + std::to_string(i + 1) + "," + std::string(worth::KindName(value.kind)) +
-           "," + pieces + "," + gp + "," + Field(dm[i]) + "\r\n";
+           "," + pieces + "," + gp + "," + Field(dm[i]) + end;
   }
   const auto& players = record.hoard.PlayersList;
   for (std::size_t i = 0; i < players.size(); ++i) {
-    out += prefix + "players," + std::to_string(i + 1) + ",,,," + Field(players[i]) + "\r\n";
+    out += prefix + "players," + std::to_string(i + 1) + ",,,," + Field(players[i]) + end;
   }
   return out;
 }

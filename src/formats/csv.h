@@ -7,11 +7,13 @@
 namespace vorneth::formats {
 
 // RFC 4180 text: CR LF line ends, fields with a comma, quote or line break quoted, quotes
-// doubled. The header row names the columns of CsvRows.
-std::string CsvHeader();
+// doubled. The header row names the columns of CsvRows; a divided hoard's rows have a last
+// column "share".
+std::string CsvHeader(bool shares = false);
 
 // One row per line of both lists: hoard (from 1), seed, list ("dm" or "players"), line (from 1),
-// kind, pieces (coins: their number), gp, text. Players rows leave kind, pieces and gp empty.
-std::string CsvRows(const HoardRecord& record, int hoardNumber);
+// kind, pieces (coins: their number), gp, text, and for `share` > 0 the share (from 1). Players
+// rows leave kind, pieces and gp empty.
+std::string CsvRows(const HoardRecord& record, int hoardNumber, int share = 0);
 
 }  // namespace vorneth::formats

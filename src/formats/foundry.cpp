@@ -1,5 +1,8 @@
 #include "formats/foundry.h"
 
+#include <utility>
+
+#include "formats/split.h"
 #include "version.h"
 
 namespace vorneth::formats {
@@ -37,11 +40,28 @@ std::string HtmlEscaped(std::string_view text) {
   return out;
 }
 
-Json Page(const char* name, const std::vector<std::string>& lines, int ownership) {
+Json Page(const std::string& name, const std::vector<std::string>& lines, int ownership) {
   return Json{{"name", name},
               {"type", "text"},
               {"text", {{"content", HtmlList(lines)}, {"format", kTextFormatHtml}}},
               {"ownership", {{"default", ownership}}}};
+}
+
+Json Journal(const HoardRecord& record, Json pages) {
+  return Json{{"name", record.hoard.Caption},
+              {"pages", std::move(pages)},
+              {"ownership", {{"default", kOwnershipNone}}},
+              {"flags",
+               {{"vorneth",
+                 {{"seed", record.request.Seed},
+                  {"request", RequestJson(record.request, record.separator)},
+                  {"version", kVersion}}}}}};
+}
+
+// The owner's page of the DM list and the observers' page of the players list.
+void AddPages(Json& pages, const HoardRecord& record, const std::string& prefix) {
+  pages.push_back(Page(prefix + "DM's List", record.hoard.DMList, kOwnershipNone));
+  pages.push_back(Page(prefix + "Player's List", record.hoard.PlayersList, kOwnershipObserver));
 }
 
 }  // namespace
@@ -55,16 +75,19 @@ std::string HtmlList(const std::vector<std::string>& lines) {
 }
 
 Json FoundryJournal(const HoardRecord& record) {
-  return Json{{"name", record.hoard.Caption},
-              {"pages",
-               {Page("DM's List", record.hoard.DMList, kOwnershipNone),
-                Page("Player's List", record.hoard.PlayersList, kOwnershipObserver)}},
-              {"ownership", {{"default", kOwnershipNone}}},
-              {"flags",
-               {{"vorneth",
-                 {{"seed", record.request.Seed},
-                  {"request", RequestJson(record.request, record.separator)},
-                  {"version", kVersion}}}}}};
+  Json pages = Json::array();
+  AddPages(pages, record, "");
+  return Journal(record, std::move(pages));
+}
+
+Json SplitJournal(const HoardRecord& record, const std::vector<HoardRecord>& shares) {
+  Json pages = Json::array();
+  const int count = static_cast<int>(shares.size());
+  for (int k = 1; k <= count; ++k) {
+    const HoardRecord& share = shares[static_cast<std::size_t>(k - 1)];
+    AddPages(pages, share, ShareHeading(k, count, share) + ": ");
+  }
+  return Journal(record, std::move(pages));
 }
 
 }  // namespace vorneth::formats

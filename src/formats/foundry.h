@@ -9,6 +9,10 @@ namespace vorneth::formats {
 // version under flags.vorneth so that it can be rolled again.
 Json FoundryJournal(const HoardRecord& record);
 
+// A hoard divided among a party: one journal entry with a DM page and a players page per share,
+// named "Share k of K, worth X gp: DM's List" and "...: Player's List".
+Json SplitJournal(const HoardRecord& record, const std::vector<HoardRecord>& shares);
+
 // The lines as an HTML list, every character that HTML gives a meaning escaped.
 std::string HtmlList(const std::vector<std::string>& lines);
 

@@ -80,7 +80,27 @@ Json HoardJson(const HoardRecord& record) {
               {"players", hoard.PlayersList},
               {"worth", WorthJson(record.dm.totals)},
               {"dm_lines", DMLinesJson(hoard.DMList, record.dm, hoard.DMOrigins)},
-              {"vorneth", {{"version", kVersion}, {"format", kExportFormat}}}};
+              {"vorneth", VornethJson()}};
+}
+
+Json SplitJson(const HoardRecord& record, const std::vector<HoardRecord>& shares) {
+  Json list = Json::array();
+  for (std::size_t i = 0; i < shares.size(); ++i) {
+    list.push_back(Json{{"share", i + 1},
+                        {"worth", WorthJson(shares[i].dm.totals)},
+                        {"dm", shares[i].hoard.DMList},
+                        {"players", shares[i].hoard.PlayersList}});
+  }
+  return Json{{"title", record.request.Title},
+              {"seed", record.request.Seed},
+              {"request", RequestJson(record.request, record.separator)},
+              {"caption", record.hoard.Caption},
+              {"shares", std::move(list)},
+              {"vorneth", VornethJson()}};
+}
+
+Json VornethJson() {
+  return Json{{"version", kVersion}, {"format", kExportFormat}};
 }
 
 std::string JsonText(const Json& json, int indent) {

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/hoard_record.h"
 
@@ -31,6 +32,13 @@ Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& val
 // The whole hoard: title, seed, request, caption, both lists, worth, dm_lines, and "vorneth":
 // {"version", "format"}.
 Json HoardJson(const HoardRecord& record);
+
+// A hoard divided among a party: title, seed, request, caption, "shares": [{"share" (from 1),
+// "worth", "dm", "players"}, ...] and "vorneth".
+Json SplitJson(const HoardRecord& record, const std::vector<HoardRecord>& shares);
+
+// {"version", "format"}: what wrote an export.
+Json VornethJson();
 
 // Gold pieces as a JSON number: an integer when whole, else exact to three decimals.
 Json GoldJson(worth::Copper value, worth::Exchange exchange);

@@ -1,6 +1,7 @@
 #include "formats/markdown.h"
 
 #include "formats/json_export.h"
+#include "formats/split.h"
 #include "worth/worth_text.h"
 
 namespace vorneth::formats {
@@ -13,6 +14,27 @@ void BulletList(std::string& out, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     out += "- " + MarkdownText(line) + "\n";
   }
+}
+
+// "# " caption, then the seed and the request in an HTML comment.
+std::string Head(const HoardRecord& record) {
+  std::string out = "# " + MarkdownText(record.hoard.Caption) + "\n\n";
+  // "--" may not appear inside an HTML comment: a title holding it is written as "-\u002d".
+  std::string request = JsonText(Json{{"seed", record.request.Seed},
+                                      {"request", RequestJson(record.request, record.separator)}},
+                                 -1);
+  for (std::size_t at = request.find("--"); at != std::string::npos; at = request.find("--", at)) {
+    request.replace(at + 1, 1, "\\u002d");
+  }
+  return out + "<!-- vorneth " + request + " -->\n\n";
+}
+
+// `level` "## " or "### " headed DM's and players lists.
+void Lists(std::string& out, const HoardRecord& record, std::string_view level) {
+  out.append(level).append("DM's List\n\n");
+  BulletList(out, record.hoard.DMList);
+  out.append("\n").append(level).append("Player's List\n\n");
+  BulletList(out, record.hoard.PlayersList);
 }
 
 }  // namespace
@@ -50,24 +72,25 @@ std::string MarkdownText(std::string_view line) {
 }
 
 std::string Markdown(const HoardRecord& record) {
-  std::string out = "# " + MarkdownText(record.hoard.Caption) + "\n\n";
-  // "--" may not appear inside an HTML comment: a title holding it is written as "-\u002d".
-  std::string request = JsonText(Json{{"seed", record.request.Seed},
-                                      {"request", RequestJson(record.request, record.separator)}},
-                                 -1);
-  for (std::size_t at = request.find("--"); at != std::string::npos; at = request.find("--", at)) {
-    request.replace(at + 1, 1, "\\u002d");
-  }
-  out += "<!-- vorneth " + request + " -->\n\n";
-  out += "## DM's List\n\n";
-  BulletList(out, record.hoard.DMList);
-  out += "\n## Player's List\n\n";
-  BulletList(out, record.hoard.PlayersList);
+  std::string out = Head(record);
+  Lists(out, record, "## ");
   out += "\n## Worth\n\n| | |\n|---|---|\n";
   for (const std::string& line : worth::WorthBreakdown(record.dm.totals, record.separator)) {
     const std::size_t colon = line.find(": ");
     out += "| " + MarkdownText(line.substr(0, colon)) + " | " +
            MarkdownText(line.substr(colon + 2)) + " |\n";
+  }
+  return out;
+}
+
+std::string SplitMarkdown(const HoardRecord& record, const std::vector<HoardRecord>& shares) {
+  std::string out = Head(record);
+  const int count = static_cast<int>(shares.size());
+  for (int k = 1; k <= count; ++k) {
+    const HoardRecord& share = shares[static_cast<std::size_t>(k - 1)];
+    out.append(k > 1 ? "\n## " : "## ").append(MarkdownText(ShareHeading(k, count, share)));
+    out.append("\n\n");
+    Lists(out, share, "### ");
   }
   return out;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/hoard_record.h"
 
@@ -15,5 +16,9 @@ std::string MarkdownText(std::string_view line);
 // a small table; the seed and the whole request in an HTML comment, so the hoard can be rolled
 // again from the note.
 std::string Markdown(const HoardRecord& record);
+
+// A hoard divided among a party: the caption and the request as above, then for each share a
+// "## " heading with its worth over "### DM's List" and "### Player's List".
+std::string SplitMarkdown(const HoardRecord& record, const std::vector<HoardRecord>& shares);
 
 }  // namespace vorneth::formats

@@ -70,6 +70,12 @@ TEST(Cli, BadArgumentsExitTwoWithOneLine) {
                                                      {"--count", "0"},
                                                      {"--count", "1000001"},
                                                      {"--rates", "2e"},
+                                                     {"--split", "1"},
+                                                     {"--split", "13"},
+                                                     {"--stats", "A=1"},
+                                                     {"--stats", "--count", "9", "--split", "2"},
+                                                     {"--stats", "--count", "9", "--format", "csv"},
+                                                     {"--worth-of", "x", "--count", "2"},
                                                      {"A"}};
   for (const auto& args : bad) {
     const Result r = Cli(args);
@@ -109,6 +115,26 @@ TEST(Cli, WorthFollowsTheListAndTheExchange) {
   EXPECT_EQ(Cli({"--count", "2", "J=1"}).out,
             "Hoard 1 of 2, seed 14737260\n9 Copper coins\n\nHoard 2 of 2, seed 14737261\n10 "
             "Copper coins\n\n");
+}
+
+TEST(Cli, SharesAreHeadedWithTheirWorthInEveryFormat) {
+  EXPECT_EQ(Cli({"--split", "3", "J=3"}).out,
+            "Share 1 of 3, worth 0.055 gp\n11 Copper coins\n\n"
+            "Share 2 of 3, worth 0.055 gp\n11 Copper coins\n\n"
+            "Share 3 of 3, worth 0.055 gp\n11 Copper coins\n");
+  EXPECT_NE(
+      Cli({"--split", "2", "--list", "players", "Q=1"}).out.find("Share 2 of 2, worth 20 gp\n"),
+      std::string::npos);
+  const std::string json = Cli({"--split", "2", "--format", "json", "A=1"}).out;
+  EXPECT_NE(json.find("\"shares\": [\n    {\n      \"share\": 1,\n      \"worth\": {"),
+            std::string::npos)
+      << json;
+  EXPECT_EQ(Cli({"--split", "2", "--format", "csv", "J=1"}).out,
+            "hoard,seed,list,line,kind,pieces,gp,text,share\r\n"
+            "1,14737260,dm,1,coins,5,0.025,5 Copper coins,1\r\n"
+            "1,14737260,players,1,,,,5 Copper coins,1\r\n"
+            "1,14737260,dm,1,coins,4,0.02,4 Copper coins,2\r\n"
+            "1,14737260,players,1,,,,4 Copper coins,2\r\n");
 }
 
 TEST(Cli, HelpAndVersion) {

@@ -43,4 +43,15 @@ gp = lambda kind: sum(l.get("gp", 0) for l in lines if l["kind"] == kind)
 assert abs(worth["coins_gp"] - gp("coins")) < 1e-6
 assert worth["gems"]["gp"] == gp("gems") and worth["magic_items"]["gp"] == gp("magic")
 assert abs(worth["total_gp"] - (gp("coins") + gp("gems") + gp("jewelry") + gp("magic"))) < 1e-6
+# A hoard divided among four: the shares' CSV rows and journal pages, and the worth adds up.
+rows = list(csv.DictReader(io.StringIO(run(*request, "--format", "csv", "--split", "4").decode(),
+                                       newline="")))
+assert {r["share"] for r in rows} == {"1", "2", "3", "4"}
+shares = json.loads(run(*request, "--format", "json", "--split", "4"))["shares"]
+assert [s["share"] for s in shares] == [1, 2, 3, 4]
+assert [r["text"] for r in rows if r["share"] == "2" and r["list"] == "dm"] == shares[1]["dm"]
+assert abs(sum(s["worth"]["total_gp"] for s in shares) - worth["total_gp"]) < 1e-6
+pages = json.loads(run(*request, "--format", "foundry", "--split", "4"))["pages"]
+assert len(pages) == 8 and pages[3]["name"].startswith("Share 2 of 4, worth ")
+assert pages[3]["name"].endswith(": Player's List") and pages[3]["ownership"] == {"default": 2}
 print("exports parse back")

@@ -1,10 +1,14 @@
 // Exports of a hoard: replay of every JSON kind gives the same lists, refusals, Markdown text.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "formats/foundry.h"
 #include "formats/json_export.h"
 #include "formats/markdown.h"
 #include "formats/replay.h"
+#include "formats/split.h"
 
 namespace vorneth::formats {
 namespace {
@@ -32,7 +36,9 @@ TEST(Formats, EveryJsonKindOfExportRollsTheSameHoardsAgain) {
     journals.push_back(FoundryJournal(records.back()));
   }
   for (const std::string& text :
-       {jsonl, JsonText(array), JsonText(journals), JsonText(HoardJson(records[4]))}) {
+       {jsonl, JsonText(array), JsonText(journals), JsonText(HoardJson(records[4])),
+        JsonText(SplitJson(records[4], SplitHoard(records[4], 3))),
+        JsonText(SplitJournal(records[4], SplitHoard(records[4], 2)))}) {
     const ReplayResult replay = ReadExport(text);
     ASSERT_EQ(replay.error, "");
     ASSERT_TRUE(replay.requests.size() == records.size() || replay.requests.size() == 1);
@@ -68,6 +74,33 @@ TEST(Formats, WhatIsNotAnExportOrOutOfRangeIsRefusedInOneLine) {
     EXPECT_FALSE(replay.error.empty()) << text;
     EXPECT_EQ(replay.error.find('\n'), std::string::npos) << text;
   }
+}
+
+TEST(Formats, EveryMagicItemLineNamesTheFamilyAndTableThatAddedIt) {
+  // Each family's tables are named after it: "Potions1", "Misc5" ...
+  const std::map<std::string, std::string> tablesOf = {
+      {"potion", "Potions"},       {"scroll", "Scrolls"}, {"ring", "Rings"},
+      {"rod_staff_wand", "Wands"}, {"misc", "Misc"},      {"armour_shield", "Armour"},
+      {"sword", "Swords"},         {"weapon", "Weapons"}};
+  std::set<std::string> families;
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    HoardRequest request = Request(seed);
+    request.CustMagic = 6;
+    request.Count('X') = 1;  // its own miscellaneous roll
+    const Json json = HoardJson(MakeRecord(request, ","));
+    for (const Json& line : json["dm_lines"]) {
+      const std::string kind = line["kind"];
+      ASSERT_EQ(line.contains("family"), kind == "magic" || kind == "scroll_spell") << line;
+      if (line.contains("family")) {
+        const std::string family = line["family"];
+        const std::string table = line["table"];
+        families.insert(family);
+        ASSERT_TRUE(tablesOf.contains(family)) << line;
+        EXPECT_EQ(table.substr(0, table.size() - 1), tablesOf.at(family)) << line;
+      }
+    }
+  }
+  EXPECT_EQ(families.size(), tablesOf.size());  // every family was met
 }
 
 TEST(Formats, MarkdownTextRendersAsWritten) {
