@@ -30,7 +30,7 @@ std::string HoardCaption(std::string_view title) {
 }
 
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
-                                        std::string_view separator) {
+                       std::string_view separator) {
   Generator g(random, std::string(separator));
   for (int i = 0; i < request.CustMagic; ++i) {
     AnyMagicItem(g);
@@ -44,7 +44,8 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
     g.AddLine(g.NumberText(request.CustCoins) + " Gold coins");
   }
   if (request.CustGems > 0) {
-    g.AddLine(g.NumberText(request.CustGems) + std::string(kGemsWord) + GemLotText(g, request.CustGems));
+    g.AddLine(g.NumberText(request.CustGems) + std::string(kGemsWord) +
+              GemLotText(g, request.CustGems));
   }
   if (request.CustJewelry > 0) {
     g.AddLine(g.NumberText(request.CustJewelry) + std::string(kJewelryWord) +

@@ -31,7 +31,7 @@ std::string HoardCaption(std::string_view title);
 
 // The DM list alone, drawn from the random source as it stands (see AssembleHoard).
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
-                                        std::string_view separator);
+                       std::string_view separator);
 
 // Assembles the hoard from the random source as it stands: custom magic items, types A to Z
 // in letter order, then the custom gold, gem and jewelry lines, "Nothing Found" when nothing

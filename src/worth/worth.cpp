@@ -20,7 +20,7 @@ static_assert(kCoinSuffixes.size() == kMetalCount);
 constexpr std::string_view kMetalNames[kMetalCount] = {"copper", "silver", "electrum", "gold",
                                                        "platinum"};
 constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind::Gems},
-                                                          {kJewelryWord, LineKind::Jewelry}};
+                                                           {kJewelryWord, LineKind::Jewelry}};
 constexpr std::string_view kPriceEnd = "gp)";
 constexpr std::string_view kScrollSpell = " plus ";
 
