@@ -141,49 +141,51 @@ bool IsBlank(std::string_view line) {
   return line.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
 }
 
-LineValue Classify(std::string_view line, std::string_view separator, Exchange exchange,
-                   bool itemAbove) {
-  LineValue value;
+// Fills `value`, a default LineValue, in place.
+void Classify(std::string_view line, std::string_view separator, Exchange exchange, bool itemAbove,
+              LineValue& value) {
   if (IsBlank(line)) {
     value.kind = LineKind::Blank;
-    return value;
+    return;
   }
   if (line == kMapLine) {
     value.kind = LineKind::Map;
-    return value;
+    return;
   }
   if (line == kNothingFound) {
     value.kind = LineKind::Nothing;
-    return value;
+    return;
   }
-  if (line.ends_with(" coins")) {
+  // Coin and lot lines begin with their amount; most item lines begin with a letter and are
+  // spared both searches.
+  const bool amountFirst = IsDigit(line.front());
+  if (amountFirst && line.ends_with(" coins")) {
     for (std::size_t m = 0; m < kMetalCount; ++m) {
       if (const auto amount = AmountBefore(line, kCoinSuffixes[m], separator)) {
         value.kind = LineKind::Coins;
         value.metal = static_cast<Metal>(m);
         value.amount = *amount;
         value.value = SaturatingMul(*amount, CopperPer(value.metal, exchange));
-        return value;
+        return;
       }
     }
   }
   for (const auto& [word, kind] : kLots) {
-    if (const auto lot = ParseLot(line, word, separator)) {
+    if (const auto lot = amountFirst ? ParseLot(line, word, separator) : std::nullopt) {
       value.kind = kind;
       value.pieces = lot->pieces;
       value.value = SaturatingMul(lot->total, CopperPerGold(exchange));
-      return value;
+      return;
     }
   }
   if (itemAbove && line.find(kScrollSpell) != std::string_view::npos) {
     value.kind = LineKind::ScrollSpell;
-    return value;
+    return;
   }
   value.kind = LineKind::Magic;
   if (const auto price = ItemPrice(line)) {
     value.value = SaturatingMul(*price, CopperPerGold(exchange));
   }
-  return value;
 }
 
 void Add(Totals& totals, const LineValue& line) {
@@ -248,8 +250,8 @@ Valuation ValueList(std::span<const std::string> lines, std::string_view separat
   valuation.lines.reserve(lines.size());
   bool itemAbove = false;  // the last line that was not blank belongs to a magic item
   for (const std::string& line : lines) {
-    const LineValue& value =
-        valuation.lines.emplace_back(Classify(line, separator, exchange, itemAbove));
+    LineValue& value = valuation.lines.emplace_back();
+    Classify(line, separator, exchange, itemAbove, value);
     Add(valuation.totals, value);
     if (value.kind != LineKind::Blank) {
       itemAbove = value.kind == LineKind::Magic || value.kind == LineKind::ScrollSpell;
