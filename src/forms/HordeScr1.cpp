@@ -18,6 +18,7 @@
 #include "app/form_font.h"
 #include "generator/assembly.h"
 #include "platform/report_actions.h"
+#include "platform/share_window.h"
 #include "worth/worth_text.h"
 
 namespace {
@@ -121,6 +122,9 @@ void THordeScr::buildMenu(QMenuBar* menu) {
   QAction* exportItem = file->addAction(QStringLiteral("Export..."));
   exportItem->setObjectName(QStringLiteral("Export1"));
   connect(exportItem, &QAction::triggered, this, &THordeScr::exportHoard);
+  QAction* shareItem = file->addAction(QStringLiteral("Share Among Party..."));
+  shareItem->setObjectName(QStringLiteral("Share1"));
+  connect(shareItem, &QAction::triggered, this, &THordeScr::shareHoard);
   // "Edit" has no items: choosing the menu bar entry itself acts.
   QAction* edit = menu->addAction(QStringLiteral("&Edit"));
   edit->setObjectName(QStringLiteral("Edit1"));
@@ -157,12 +161,23 @@ QStringList THordeScr::visibleLines() const {
   return treasModel_->stringList();
 }
 
+vorneth::formats::HoardRecord THordeScr::shownRecord() const {
+  return vorneth::formats::RecordOf(request_, separator_.utf8(),
+                                    {windowTitle().toStdString(), lstDMs, lstPlayers, dmOrigins_});
+}
+
 void THordeScr::exportHoard() {
   vorneth::platform::ExportHoard(
-      this,
-      vorneth::formats::RecordOf(request_, separator_.utf8(),
-                                 {windowTitle().toStdString(), lstDMs, lstPlayers, dmOrigins_}),
+      this, shownRecord(),
       DMListShown ? vorneth::platform::ListKind::DM : vorneth::platform::ListKind::Players);
+}
+
+void THordeScr::shareHoard() {
+  if (const std::optional<int> count = vorneth::platform::AskShareCount(this)) {
+    vorneth::platform::ShowShares(
+        this, shownRecord(), *count,
+        DMListShown ? vorneth::platform::ListKind::DM : vorneth::platform::ListKind::Players);
+  }
 }
 
 void THordeScr::copyLines(bool all) {

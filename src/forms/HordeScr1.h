@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/thousands_separator.h"
+#include "formats/hoard_record.h"
 #include "generator/hoard_request.h"
 #include "generator/line_origin.h"
 #include "generator/random_source.h"
@@ -65,6 +66,9 @@ class THordeScr : public QDialog {
   // on the clipboard, and "Copy All" the whole list.
   void exportHoard();
   void copyLines(bool all);
+  // File > "Share Among Party..." shows the hoard divided among 2 to 12 characters, in the list
+  // shown, in a window beside the report.
+  void shareHoard();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -74,6 +78,8 @@ class THordeScr : public QDialog {
   void buildMenu(QMenuBar* menu);
   void showList(const Lines& lines, bool dmList);
   void valueDMList();
+  // The hoard as the form shows it now (edits included), for exports and shares.
+  vorneth::formats::HoardRecord shownRecord() const;
 
   void saveList(const Lines& lines, vorneth::platform::ListKind kind);
   void printList(const Lines& lines, vorneth::platform::ListKind kind);

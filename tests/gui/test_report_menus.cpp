@@ -2,11 +2,15 @@
 // request form's title, editing the shown list in a real (scripted) editor process, and printing
 // without a printer.
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -16,6 +20,7 @@
 #include "platform/export_dialog.h"
 #include "platform/messages.h"
 #include "platform/save_dialog.h"
+#include "platform/share_window.h"
 
 namespace {
 
@@ -165,6 +170,36 @@ class ReportMenusTest : public QObject {
     list->setFocus();
     QTest::keySequence(list, QKeySequence::Copy);
     QCOMPARE(QGuiApplication::clipboard()->text(), dm().front());
+  }
+
+  void shareAmongPartyShowsEachShareOfTheListShownAndCopiesIt() {
+    generate();
+    auto* file = forms_->report.findChild<QMenu*>(QStringLiteral("File1"));
+    QAction* share = forms_->report.findChild<QAction*>(QStringLiteral("Share1"));
+    QCOMPARE(file->actions().last(), share);  // after the form's own items
+    vorneth::platform::SetNextShareCount(3);
+    share->trigger();
+    auto* window = forms_->report.findChild<QDialog*>(QStringLiteral("Shares"));
+    QVERIFY(window && window->isVisible());
+    const QString text = window->findChild<QPlainTextEdit*>()->toPlainText();
+    QVERIFY2(text.startsWith(QStringLiteral("Share 1 of 3, worth ")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("\n\nShare 3 of 3, worth ")));
+    window->findChild<QPushButton*>(QStringLiteral("CopyShares"))->click();
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    window->close();
+    QTRY_VERIFY(!forms_->report.findChild<QDialog*>(QStringLiteral("Shares")));
+
+    forms_->report.butPlayerClick();
+    vorneth::platform::SetNextShareCount(2);
+    share->trigger();
+    window = forms_->report.findChild<QDialog*>(QStringLiteral("Shares"));
+    const QString players = window->findChild<QPlainTextEdit*>()->toPlainText();
+    QVERIFY2(players.startsWith(QStringLiteral("Share 1 of 2\n")), qPrintable(players));
+    QVERIFY(!players.contains(QStringLiteral(" gp)")));  // the players never see a value
+    window->close();
+    vorneth::platform::SetNextShareCount(std::nullopt);  // cancelled: nothing opens
+    share->trigger();
+    QTRY_VERIFY(!forms_->report.findChild<QDialog*>(QStringLiteral("Shares")));
   }
 
   void editingThePlayersListChangesOnlyIt() {
