@@ -145,6 +145,10 @@ void THordeScr::showEvent(QShowEvent* event) {
   // Only a showing by the program generates; a restore from minimised by the window system
   // must not roll again.
   if (!event->spontaneous()) {
+    // A new hoard: the shares of the last one must not stand beside it.
+    for (QDialog* shares : findChildren<QDialog*>(QStringLiteral("Shares"))) {
+      shares->close();
+    }
     FormShow();
   }
   QDialog::showEvent(event);
