@@ -1,5 +1,6 @@
 #include "worth/worth.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -24,6 +25,20 @@ constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind:
 constexpr std::string_view kPriceEnd = "gp)";
 constexpr std::string_view kScrollSpell = " plus ";
 
+// Where `word`, which begins with a blank, first occurs in `line`, or npos. Searched from its
+// second letter: string_view::find calls into the C library at every match of the first
+// character, and lines have many blanks but few "G", "J" or "p".
+std::size_t FindBlankWord(std::string_view line, std::string_view word) {
+  const std::string_view rest = word.substr(1);
+  for (std::size_t at = line.find(rest, 1); at != std::string_view::npos;
+       at = line.find(rest, at + 1)) {
+    if (line[at - 1] == word.front()) {
+      return at - 1;
+    }
+  }
+  return std::string_view::npos;
+}
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -35,16 +50,37 @@ std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
   return a + b;
 }
 
+// For amounts and rates, never negative. The overflow check is the processor's flag, not a
+// division, which would cost more than the rest of a line's valuation.
 std::int64_t SaturatingMul(std::int64_t a, std::int64_t b) {
-  if (b != 0 && a > std::numeric_limits<std::int64_t>::max() / b) {
+  std::int64_t product = 0;
+  if (__builtin_mul_overflow(a, b, &product)) {
     return std::numeric_limits<std::int64_t>::max();
   }
-  return a * b;
+  return product;
+}
+
+// What the readers below return for text that is not an amount. They return plain numbers, not
+// std::optional: GCC writes an optional's flag and reads it back whole, a stall on every line.
+constexpr std::int64_t kNoAmount = -1;
+
+// Whether `separator` (not empty) stands at `i` of `text`; compared by hand, as it is a byte or
+// a few, and a call into the C library for each would cost more than the amount's digits.
+bool SeparatorAt(std::string_view text, std::size_t i, std::string_view separator) {
+  if (separator.empty() || separator.size() > text.size() - i) {
+    return false;
+  }
+  for (std::size_t k = 0; k < separator.size(); ++k) {
+    if (text[i + k] != separator[k]) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // A whole amount: plain digits, or groups of three digits after a first group of one to three,
 // with `separator` between them. Nothing else may be in `text`.
-std::optional<std::int64_t> ParseAmount(std::string_view text, std::string_view separator) {
+std::int64_t ParseAmount(std::string_view text, std::string_view separator) {
   std::int64_t value = 0;
   std::size_t digits = 0;
   std::size_t group = 0;  // digits since the last separator
@@ -56,30 +92,29 @@ std::optional<std::int64_t> ParseAmount(std::string_view text, std::string_view 
       ++group;
       ++i;
       if (digits > kMaxDigits || (grouped && group > 3)) {
-        return std::nullopt;
+        return kNoAmount;
       }
       continue;
     }
     // A separator must follow one to three digits (the first group) or exactly three.
-    if (separator.empty() || text.substr(i, separator.size()) != separator || group == 0 ||
-        group > 3 || (grouped && group != 3)) {
-      return std::nullopt;
+    if (!SeparatorAt(text, i, separator) || group == 0 || group > 3 || (grouped && group != 3)) {
+      return kNoAmount;
     }
     grouped = true;
     group = 0;
     i += separator.size();
   }
   if (digits == 0 || (grouped && group != 3) || value > kMaxAmount) {
-    return std::nullopt;
+    return kNoAmount;
   }
   return value;
 }
 
 // "N<suffix>" with N an amount: the amount.
-std::optional<std::int64_t> AmountBefore(std::string_view line, std::string_view suffix,
-                                         std::string_view separator) {
+std::int64_t AmountBefore(std::string_view line, std::string_view suffix,
+                          std::string_view separator) {
   if (line.size() <= suffix.size() || !line.ends_with(suffix)) {
-    return std::nullopt;
+    return kNoAmount;
   }
   return ParseAmount(line.substr(0, line.size() - suffix.size()), separator);
 }
@@ -91,43 +126,39 @@ struct Lot {
   std::string_view name;
 };
 
-std::optional<Lot> ParseLot(std::string_view line, std::string_view word,
-                            std::string_view separator) {
+bool ParseLot(std::string_view line, std::string_view word, std::string_view separator, Lot& lot) {
   constexpr std::string_view kEnd = " gp)";
-  const std::size_t at = line.find(word);
+  const std::size_t at = FindBlankWord(line, word);
   const std::size_t open = at + word.size();
   if (at == std::string_view::npos || open >= line.size() || line[open] != '(' ||
       !line.ends_with(kEnd) || line.size() < open + 1 + kEnd.size()) {
-    return std::nullopt;
+    return false;
   }
   const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
   // The total is the longest amount after a blank at the end: a separator may be a blank too.
-  std::optional<Lot> lot;
+  lot.total = kNoAmount;
   for (std::size_t blank = inside.rfind(' '); blank != std::string_view::npos && blank > 0;
        blank = inside.rfind(' ', blank - 1)) {
-    const auto amount = ParseAmount(inside.substr(blank + 1), separator);
-    if (!amount) {
+    const std::int64_t amount = ParseAmount(inside.substr(blank + 1), separator);
+    if (amount == kNoAmount) {
       break;
     }
-    lot = Lot{0, *amount, inside.substr(0, blank)};
+    lot.total = amount;
+    lot.name = inside.substr(0, blank);
   }
-  const auto pieces = ParseAmount(line.substr(0, at), separator);
-  if (!pieces || !lot) {
-    return std::nullopt;  // a lot names its kind, then its total
-  }
-  lot->pieces = *pieces;
-  return lot;
+  lot.pieces = ParseAmount(line.substr(0, at), separator);
+  return lot.pieces != kNoAmount && lot.total != kNoAmount;  // a lot names its kind, then its total
 }
 
 // The price of a magic item line: the last word of its last bracket, when the line ends in
 // "gp)", read with "," between thousands ("(Undead 1,500 gp)", "(Petrification 2,000gp)").
-std::optional<std::int64_t> ItemPrice(std::string_view line) {
+std::int64_t ItemPrice(std::string_view line) {
   if (!line.ends_with(kPriceEnd)) {
-    return std::nullopt;
+    return kNoAmount;
   }
   const std::size_t open = line.rfind('(');
   if (open == std::string_view::npos) {
-    return std::nullopt;
+    return kNoAmount;
   }
   std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kPriceEnd.size());
   while (!inside.empty() && inside.back() == ' ') {
@@ -137,8 +168,10 @@ std::optional<std::int64_t> ItemPrice(std::string_view line) {
   return ParseAmount(blank == std::string_view::npos ? inside : inside.substr(blank + 1), ",");
 }
 
+// Only blanks and \t \n \v \f \r, or nothing.
 bool IsBlank(std::string_view line) {
-  return line.find_first_not_of(" \t\r\n\v\f") == std::string_view::npos;
+  return std::all_of(line.begin(), line.end(),
+                     [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
 }
 
 // Fills `value`, a default LineValue, in place.
@@ -161,30 +194,32 @@ void Classify(std::string_view line, std::string_view separator, Exchange exchan
   const bool amountFirst = IsDigit(line.front());
   if (amountFirst && line.ends_with(" coins")) {
     for (std::size_t m = 0; m < kMetalCount; ++m) {
-      if (const auto amount = AmountBefore(line, kCoinSuffixes[m], separator)) {
+      if (const std::int64_t amount = AmountBefore(line, kCoinSuffixes[m], separator);
+          amount != kNoAmount) {
         value.kind = LineKind::Coins;
         value.metal = static_cast<Metal>(m);
-        value.amount = *amount;
-        value.value = SaturatingMul(*amount, CopperPer(value.metal, exchange));
+        value.amount = amount;
+        value.value = SaturatingMul(amount, CopperPer(value.metal, exchange));
         return;
       }
     }
   }
+  Lot lot;
   for (const auto& [word, kind] : kLots) {
-    if (const auto lot = amountFirst ? ParseLot(line, word, separator) : std::nullopt) {
+    if (amountFirst && ParseLot(line, word, separator, lot)) {
       value.kind = kind;
-      value.pieces = lot->pieces;
-      value.value = SaturatingMul(lot->total, CopperPerGold(exchange));
+      value.pieces = lot.pieces;
+      value.value = SaturatingMul(lot.total, CopperPerGold(exchange));
       return;
     }
   }
-  if (itemAbove && line.find(kScrollSpell) != std::string_view::npos) {
+  if (itemAbove && FindBlankWord(line, kScrollSpell) != std::string_view::npos) {
     value.kind = LineKind::ScrollSpell;
     return;
   }
   value.kind = LineKind::Magic;
-  if (const auto price = ItemPrice(line)) {
-    value.value = SaturatingMul(*price, CopperPerGold(exchange));
+  if (const std::int64_t price = ItemPrice(line); price != kNoAmount) {
+    value.value = SaturatingMul(price, CopperPerGold(exchange));
   }
 }
 
@@ -261,9 +296,10 @@ Valuation ValueList(std::span<const std::string> lines, std::string_view separat
 }
 
 std::string_view LotName(std::string_view line, std::string_view separator) {
+  Lot lot;
   for (const auto& [word, kind] : kLots) {
-    if (const auto lot = ParseLot(line, word, separator)) {
-      return lot->name;
+    if (ParseLot(line, word, separator, lot)) {
+      return lot.name;
     }
   }
   return {};
