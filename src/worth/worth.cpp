@@ -25,15 +25,22 @@ constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind:
 constexpr std::string_view kPriceEnd = "gp)";
 constexpr std::string_view kScrollSpell = " plus ";
 
-// Where `word`, which begins with a blank, first occurs in `line`, or npos. Searched from its
-// second letter: string_view::find calls into the C library at every match of the first
-// character, and lines have many blanks but few "G", "J" or "p".
+// Where `word`, which begins with a blank, first occurs in `line`, or npos. Searched by its
+// second letter, the rest compared by hand: lines have many blanks but few "G", "J" or "p", and
+// string_view::find would call into the C library twice at every blank.
 std::size_t FindBlankWord(std::string_view line, std::string_view word) {
-  const std::string_view rest = word.substr(1);
-  for (std::size_t at = line.find(rest, 1); at != std::string_view::npos;
-       at = line.find(rest, at + 1)) {
-    if (line[at - 1] == word.front()) {
-      return at - 1;
+  for (std::size_t at = line.find(word[1], 1); at != std::string_view::npos;
+       at = line.find(word[1], at + 1)) {
+    const std::size_t start = at - 1;
+    if (line.size() - start < word.size()) {
+      break;
+    }
+    std::size_t k = 0;
+    while (k < word.size() && line[start + k] == word[k]) {
+      ++k;
+    }
+    if (k == word.size()) {
+      return start;
     }
   }
   return std::string_view::npos;
