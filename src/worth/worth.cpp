@@ -143,9 +143,11 @@ bool ParseLot(std::string_view line, std::string_view word, std::string_view sep
   }
   const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
   // The total is the longest amount after a blank at the end: a separator may be a blank too.
+  // Without a blank in the separator only the last word can be it.
+  const bool blankSeparator = separator.find(' ') != std::string_view::npos;
   lot.total = kNoAmount;
   for (std::size_t blank = inside.rfind(' '); blank != std::string_view::npos && blank > 0;
-       blank = inside.rfind(' ', blank - 1)) {
+       blank = blankSeparator ? inside.rfind(' ', blank - 1) : std::string_view::npos) {
     const std::int64_t amount = ParseAmount(inside.substr(blank + 1), separator);
     if (amount == kNoAmount) {
       break;
