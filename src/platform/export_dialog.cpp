@@ -1,5 +1,6 @@
 #include "platform/export_dialog.h"
 
+#include "platform/preset_answer.h"
 #include "platform/save_dialog.h"
 
 #include <QFileDialog>
@@ -25,22 +26,16 @@ constexpr std::array<KindFilter, 5> kFilters = {{
     {ExportKind::Pdf, "PDF (*.pdf)", "pdf"},
 }};
 
-struct Pending {
-  bool set = false;
-  std::optional<ExportChoice> choice;
-};
-
-Pending& Next() {
-  static Pending pending;
-  return pending;
+PresetAnswer<ExportChoice>& Preset() {
+  static PresetAnswer<ExportChoice> preset;
+  return preset;
 }
 
 }  // namespace
 
 std::optional<ExportChoice> AskExportFile(QWidget* parent) {
-  if (Next().set) {
-    Next().set = false;
-    return std::exchange(Next().choice, std::nullopt);
+  if (std::optional<ExportChoice> preset; Preset().Take(preset)) {
+    return preset;
   }
   QFileDialog dialog(parent, QStringLiteral("Export"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -72,7 +67,7 @@ std::optional<ExportChoice> AskExportFile(QWidget* parent) {
 }
 
 void SetNextExportChoice(std::optional<ExportChoice> choice) {
-  Next() = {true, std::move(choice)};
+  Preset().Set(std::move(choice));
 }
 
 }  // namespace vorneth::platform

@@ -8,9 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "formats/split.h"
+#include "platform/preset_answer.h"
 
 namespace vorneth::platform {
 
@@ -18,22 +18,16 @@ namespace {
 
 constexpr int kSuggestedShares = 4;  // a usual party
 
-struct Pending {
-  bool set = false;
-  std::optional<int> count;
-};
-
-Pending& Next() {
-  static Pending pending;
-  return pending;
+PresetAnswer<int>& Preset() {
+  static PresetAnswer<int> preset;
+  return preset;
 }
 
 }  // namespace
 
 std::optional<int> AskShareCount(QWidget* parent) {
-  if (Next().set) {
-    Next().set = false;
-    return std::exchange(Next().count, std::nullopt);
+  if (std::optional<int> preset; Preset().Take(preset)) {
+    return preset;
   }
   bool ok = false;
   const int count = QInputDialog::getInt(
@@ -44,7 +38,7 @@ std::optional<int> AskShareCount(QWidget* parent) {
 }
 
 void SetNextShareCount(std::optional<int> count) {
-  Next() = Pending{true, count};
+  Preset().Set(count);
 }
 
 QString SharesText(const std::vector<formats::HoardRecord>& shares, ListKind shown) {
