@@ -2,16 +2,17 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "cli/cli_options.h"
 #include "cli/echo.h"
 #include "cli/hoard_output.h"
+#include "cli/input_file.h"
 #include "formats/json_export.h"
 #include "formats/replay.h"
 #include "formats/split.h"
 #include "generator/hoard_request.h"
+#include "generator/number_text.h"
+#include "generator/text_lines.h"
 #include "version.h"
 #include "worth/worth_text.h"
 
@@ -73,42 +74,115 @@ void Complain(std::ostream& err, const std::string& message) {
   err << "vorneth-cli: " + message + "\n" << std::flush;
 }
 
-// The whole text of a file, or nullopt with errno's words in `reason`.
-std::optional<std::string> ReadFile(const std::string& path, std::string& reason) {
-  errno = 0;
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  if (file && (text << file.rdbuf()) && !file.bad()) {
-    return text.str();
+// A file's failure: its exit code and its one line.
+struct FileProblem {
+  int code = 0;
+  std::string message;
+};
+
+// The hoards of a JSON Lines export too large to hold, read line by line twice: first every line
+// is checked and the hoards counted, so that nothing is written for a bad file, then each
+// hoard is rolled again as its line is read.
+FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOptions& options,
+                        std::ostream& out) {
+  std::size_t count = 0;
+  std::size_t number = 0;
+  std::string error;
+  std::string reason;
+  const InputFile::Read checked = file.ForEachLine(
+      kMaxFileBytes,
+      [&](std::string_view line) {
+        ++number;
+        if (formats::IsBlankExportLine(line)) {
+          return true;
+        }
+        if (!formats::ReadExportLine(line, error)) {
+          error = "line " + std::to_string(number) + ": " + error;
+          return false;
+        }
+        if (++count > kMaxCount) {
+          error = "holds more than " + NumberText(kMaxCount, ",") + " hoards, the most of a batch";
+          return false;
+        }
+        return true;
+      },
+      reason);
+  if (checked == InputFile::Read::Failed) {
+    return {1, "cannot read " + shown + ": " + reason};
   }
-  reason = errno != 0 ? std::strerror(errno) : "not a readable file";
-  return std::nullopt;
+  if (checked == InputFile::Read::TooLarge) {
+    return {2, shown + ": larger than " + MebibytesText(kMaxFileBytes) +
+                   " and not JSON Lines with a hoard a line"};
+  }
+  if (error.empty() && count > 1 && options.format == OutputFormat::Foundry) {
+    error = kFoundryBatch;
+  }
+  if (!error.empty()) {
+    return {2, shown + ": " + error};
+  }
+  HoardWriter writer(out, options, count);
+  file.ForEachLine(
+      kMaxFileBytes,
+      [&](std::string_view line) {
+        if (!formats::IsBlankExportLine(line)) {
+          std::optional<formats::RecordedRequest> recorded = formats::ReadExportLine(line, error);
+          writer.Add(recorded->request, std::move(recorded->separator));
+        }
+        return static_cast<bool>(out);
+      },
+      reason);
+  writer.Finish();
+  return {};
 }
 
-// Runs --worth-of or --replay on the file's text; returns the exit code.
-int FromFile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+// Runs --worth-of or --replay on the file.
+FileProblem FromFile(const CliOptions& options, std::ostream& out) {
   const std::string& path = options.worthOf ? *options.worthOf : *options.replay;
+  const std::string shown = Echo(path);
+  InputFile file;
   std::string reason;
-  const std::optional<std::string> text = ReadFile(path, reason);
-  if (!text) {
-    Complain(err, "cannot read " + Echo(path) + ": " + reason);
-    return 1;
+  if (!file.Open(path, reason)) {
+    return {1, "cannot read " + shown + ": " + reason};
+  }
+  std::string text;
+  const InputFile::Read read = file.ReadAll(kMaxFileBytes, text, reason);
+  if (read == InputFile::Read::Failed) {
+    return {1, "cannot read " + shown + ": " + reason};
+  }
+  if (text.empty()) {
+    return {2, shown + ": empty file"};
+  }
+  if (read == InputFile::Read::TooLarge) {
+    if (options.replay) {
+      text = std::string();  // read again line by line
+      return ReplayLines(file, shown, options, out);
+    }
+    return {2, shown + ": larger than " + MebibytesText(kMaxFileBytes) + ", the most of a list"};
   }
   if (options.worthOf) {
     std::string error;
-    if (!WriteWorthOfFile(out, options, *text, error)) {
-      Complain(err, Echo(path) + " " + error);
-      return 2;
+    if (!WriteWorthOfFile(out, options, text, error)) {
+      return {2, shown + " " + error};
     }
-    return 0;
+    return {};
   }
-  const formats::ReplayResult replay = formats::ReadExport(*text);
-  if (!replay.error.empty()) {
-    Complain(err, Echo(path) + ": " + replay.error);
-    return 2;
+  const formats::ReplayResult replay = formats::ReadExport(text);
+  std::string error = replay.error;
+  if (error.empty() && replay.requests.size() > kMaxCount) {
+    error = "holds more than " + NumberText(kMaxCount, ",") + " hoards, the most of a batch";
   }
-  WriteReplay(out, options, replay.requests);
-  return 0;
+  if (error.empty() && replay.requests.size() > 1 && options.format == OutputFormat::Foundry) {
+    error = kFoundryBatch;
+  }
+  if (!error.empty()) {
+    return {2, shown + ": " + error};
+  }
+  HoardWriter writer(out, options, replay.requests.size());
+  for (std::size_t i = 0; i < replay.requests.size() && out; ++i) {
+    writer.Add(replay.requests[i].request, replay.requests[i].separator);
+  }
+  writer.Finish();
+  return {};
 }
 
 }  // namespace
@@ -125,9 +199,13 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   if (options.help) {
     out << Usage();
   } else if (options.version) {
-    out << "vorneth-cli " << kShownVersion << "\n";
+    out << "vorneth-cli " << kVersion << "\n";
   } else if (options.worthOf || options.replay) {
-    code = FromFile(options, out, err);
+    const FileProblem problem = FromFile(options, out);
+    if (problem.code != 0) {
+      Complain(err, problem.message);
+      return problem.code;
+    }
   } else if (options.stats) {
     WriteStats(out, options);
   } else {

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <string_view>
@@ -8,6 +9,7 @@
 
 #include "cli/echo.h"
 #include "formats/split.h"
+#include "generator/separator.h"
 
 namespace vorneth::cli {
 
@@ -111,8 +113,55 @@ bool ApplyTypeCount(CliOptions& o, std::string_view arg, std::array<bool, 26>& s
   return true;
 }
 
-// What the options ask for that cannot be done together; empty when they agree.
-std::string Conflict(const CliOptions& o) {
+// CLI11 reads "--title=" as "--title" and takes the next argument for its value. An empty value
+// after "=" is empty: it goes to CLI11 as a value that no argument can hold (argv has no NUL)
+// and is read back as the empty text.
+constexpr std::string_view kEmptyValue{"\0", 1};
+
+std::vector<std::string> WithEmptyValues(std::span<const std::string> args,
+                                         std::span<const char* const> valueOptions) {
+  std::vector<std::string> out;
+  out.reserve(args.size() + 1);
+  for (const std::string& arg : args) {
+    bool empty = false;
+    for (const char* name : valueOptions) {
+      empty = empty || arg == std::string(name) + "=";
+    }
+    if (empty) {
+      out.push_back(arg.substr(0, arg.size() - 1));
+      out.emplace_back(kEmptyValue);
+    } else {
+      out.push_back(arg);
+    }
+  }
+  return out;
+}
+
+std::optional<std::string> ValueOf(const std::optional<std::string>& given) {
+  return given && *given == kEmptyValue ? std::optional<std::string>("") : given;
+}
+
+// What the options ask for that cannot be done together; empty when they agree. `request`
+// names the request options given, which a file's hoards do not take.
+std::string Conflict(const CliOptions& o, const std::string& request) {
+  if (o.worthOf && !request.empty()) {
+    return "--worth-of values the file's lines: it takes no " + request;
+  }
+  if (o.worthOf && o.list) {
+    return "--worth-of values a DM list: it takes no --list";
+  }
+  if (o.worthOf && o.format != OutputFormat::Text && o.format != OutputFormat::Json) {
+    return "--worth-of writes text or json";
+  }
+  if (o.replay && (!request.empty() || o.separatorGiven)) {
+    const char* separator = !o.separatorGiven ? ""
+                            : request.empty() ? "--separator"
+                                              : ", --separator";
+    return "--replay rolls the export's own requests: it takes no " + request + separator;
+  }
+  if (o.count && o.format == OutputFormat::Foundry && !o.stats) {
+    return kFoundryBatch;
+  }
   if (o.worth && o.list == ListChoice::Players) {
     return "--worth is for the DM list: the players list carries no values";
   }
@@ -168,14 +217,17 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
     app.add_option(n.name, n.text)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   }
   std::optional<std::string> title, list, format, separator, rates, worthOf, replay;
-  for (auto [name, into] : {std::pair{"--title", &title},
-                            {"--list", &list},
-                            {"--format", &format},
-                            {"--separator", &separator},
-                            {"--rates", &rates},
-                            {"--worth-of", &worthOf},
-                            {"--replay", &replay}}) {
+  const std::pair<const char*, std::optional<std::string>*> texts[] = {
+      {"--title", &title},         {"--list", &list},   {"--format", &format},
+      {"--separator", &separator}, {"--rates", &rates}, {"--worth-of", &worthOf},
+      {"--replay", &replay}};
+  std::vector<const char*> valueOptions;
+  for (auto [name, into] : texts) {
     app.add_option(name, *into)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    valueOptions.push_back(name);
+  }
+  for (const NumberOption& n : numbers) {
+    valueOptions.push_back(n.name);
   }
   app.add_flag("-h,--help", o.help);
   app.add_flag("--version", o.version);
@@ -183,12 +235,19 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   app.add_flag("--stats", o.stats);
 
   try {
-    app.parse(std::vector<std::string>(args.rbegin(), args.rend()));  // CLI11 takes them reversed
+    std::vector<std::string> given = WithEmptyValues(args, valueOptions);
+    app.parse(std::vector<std::string>(given.rbegin(), given.rend()));  // CLI11 takes them reversed
   } catch (const CLI::ParseError& e) {
     result.error = Echo(e.what());
     return result;
   }
 
+  for (auto [name, into] : texts) {
+    *into = ValueOf(*into);
+  }
+  for (NumberOption& n : numbers) {
+    n.text = ValueOf(n.text);
+  }
   std::array<bool, 26> seen{};
   for (const std::string& arg : app.remaining()) {
     if (arg.size() > 1 && arg[0] == '-') {
@@ -214,16 +273,46 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
     }
     n.apply(o, *value);
   }
-  if (!PickWord(list, "--list", kLists, o.list, result.error) ||
+  if (list) {
+    o.list = ListChoice::DM;
+  }
+  if (!PickWord(list, "--list", kLists, *o.list, result.error) ||
       !PickWord(format, "--format", kFormats, o.format, result.error) ||
       !PickWord(rates, "--rates", kRates, o.exchange, result.error)) {
     return result;
   }
   o.request.Title = title.value_or("");
   o.separator = separator.value_or(",");
+  o.separatorGiven = separator.has_value();
+  if (const std::string problem = SeparatorProblem(o.separator); !problem.empty()) {
+    result.error = "--separator " + problem + ": '" + Echo(o.separator) + "'";
+    return result;
+  }
+  for (auto [name, path] : {std::pair{"--worth-of", &worthOf}, {"--replay", &replay}}) {
+    if (*path && (*path)->empty()) {
+      result.error = std::string(name) + " needs a file name";
+      return result;
+    }
+  }
   o.worthOf = worthOf;
   o.replay = replay;
-  result.error = Conflict(o);
+  // The request's own options, for the file options that take none.
+  std::string request;
+  const auto name = [&request](std::string_view option) {
+    request += (request.empty() ? "" : ", ") + std::string(option);
+  };
+  if (std::find(seen.begin(), seen.end(), true) != seen.end()) {
+    name("treasure types");
+  }
+  for (const NumberOption& n : numbers) {
+    if (n.text && std::string_view(n.name) != "--split") {
+      name(n.name);
+    }
+  }
+  if (title) {
+    name("--title");
+  }
+  result.error = Conflict(o, request);
   return result;
 }
 

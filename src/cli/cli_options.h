@@ -16,11 +16,17 @@ enum class OutputFormat { Text, Json, Markdown, Csv, Jsonl, Foundry };
 // The most hoards of one batch.
 inline constexpr std::uint32_t kMaxCount = 1000000;
 
+// Foundry's Import Data takes one journal entry a file.
+inline constexpr char kFoundryBatch[] =
+    "--format foundry writes one journal entry, as Foundry's Import Data takes it: for a batch "
+    "use --format jsonl, or one --seed a file";
+
 struct CliOptions {
   HoardRequest request;
-  ListChoice list = ListChoice::DM;
+  std::optional<ListChoice> list;  // text: the DM list unless given; foundry: both unless given
   OutputFormat format = OutputFormat::Text;
   std::string separator = ",";
+  bool separatorGiven = false;
   bool worth = false;  // text: the worth after the list
   worth::Exchange exchange = worth::Exchange::FirstEdition;
   std::optional<std::uint32_t> count;  // a batch: seeds S, S+1, ...

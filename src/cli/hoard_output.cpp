@@ -8,6 +8,7 @@
 #include "formats/markdown.h"
 #include "formats/split.h"
 #include "formats/stats.h"
+#include "generator/number_text.h"
 #include "generator/text_lines.h"
 #include "worth/worth_text.h"
 
@@ -45,8 +46,9 @@ Json DocumentOf(const CliOptions& options, const Output& o) {
 }
 
 void WriteText(std::ostream& out, const CliOptions& options, const HoardRecord& record) {
-  const auto& lines =
-      options.list == ListChoice::DM ? record.hoard.DMList : record.hoard.PlayersList;
+  const auto& lines = options.list.value_or(ListChoice::DM) == ListChoice::DM
+                          ? record.hoard.DMList
+                          : record.hoard.PlayersList;
   for (const std::string& line : lines) {
     out << line << '\n';
   }
@@ -81,74 +83,72 @@ void WriteCsv(std::ostream& out, const Output& o, int hoardNumber) {
   }
 }
 
-// Writes `count` hoards made by `make`, one after another; `batch` when a batch was asked for
-// (text heads each hoard, JSON makes an array).
-void WriteRecords(std::ostream& out, const CliOptions& options, std::size_t count, bool batch,
-                  const std::function<HoardRecord(std::size_t)>& make) {
-  const bool array =
-      batch && (options.format == OutputFormat::Json || options.format == OutputFormat::Foundry);
+}  // namespace
+
+HoardWriter::HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count)
+    : out_(out), options_(options), count_(count), batch_(count > 1 || options.count.has_value()) {
+  array_ =
+      batch_ && (options.format == OutputFormat::Json || options.format == OutputFormat::Foundry);
   if (options.format == OutputFormat::Csv) {
     out << formats::CsvHeader(options.split.has_value());
   }
-  if (array) {
+  if (array_) {
     out << "[\n";
-  }
-  for (std::size_t i = 0; i < count && out; ++i) {
-    Output o{make(i), {}};
-    if (options.split) {
-      o.shares = formats::SplitHoard(o.record, *options.split);
-    }
-    switch (options.format) {
-      case OutputFormat::Text:
-        if (batch) {
-          out << "Hoard " << i + 1 << " of " << count << ", seed " << o.record.request.Seed << '\n';
-        }
-        WriteTextOf(out, options, o);
-        if (batch) {
-          out << '\n';
-        }
-        break;
-      case OutputFormat::Json:
-      case OutputFormat::Foundry: {
-        const std::string text = formats::JsonText(DocumentOf(options, o));
-        out << (array ? (i > 0 ? ",\n" : "") + Indented(text) : text + "\n");
-        break;
-      }
-      case OutputFormat::Jsonl:
-        out << formats::JsonText(DocumentOf(options, o), -1) << '\n';
-        break;
-      case OutputFormat::Markdown:
-        out << (i > 0 ? "\n" : "")
-            << (o.shares.empty() ? formats::Markdown(o.record)
-                                 : formats::SplitMarkdown(o.record, o.shares));
-        break;
-      case OutputFormat::Csv:
-        WriteCsv(out, o, static_cast<int>(i + 1));
-        break;
-    }
-  }
-  if (array) {
-    out << "\n]\n";
   }
 }
 
-}  // namespace
+void HoardWriter::Add(const HoardRequest& request, std::string separator) {
+  const std::size_t i = written_++;
+  Output o{formats::MakeRecord(request, std::move(separator), options_.exchange), {}};
+  if (options_.split) {
+    o.shares = formats::SplitHoard(o.record, *options_.split);
+  }
+  std::ostream& out = out_;
+  switch (options_.format) {
+    case OutputFormat::Text:
+      if (batch_) {
+        out << "Hoard " << i + 1 << " of " << count_ << ", seed " << o.record.request.Seed << '\n';
+      }
+      WriteTextOf(out, options_, o);
+      if (batch_) {
+        out << '\n';
+      }
+      break;
+    case OutputFormat::Json:
+    case OutputFormat::Foundry: {
+      const std::string text = formats::JsonText(DocumentOf(options_, o));
+      out << (array_ ? (i > 0 ? ",\n" : "") + Indented(text) : text + "\n");
+      break;
+    }
+    case OutputFormat::Jsonl:
+      out << formats::JsonText(DocumentOf(options_, o), -1) << '\n';
+      break;
+    case OutputFormat::Markdown:
+      out << (i > 0 ? "\n" : "")
+          << (o.shares.empty() ? formats::Markdown(o.record)
+                               : formats::SplitMarkdown(o.record, o.shares));
+      break;
+    case OutputFormat::Csv:
+      WriteCsv(out, o, static_cast<int>(i + 1));
+      break;
+  }
+}
+
+void HoardWriter::Finish() {
+  if (array_) {
+    out_ << "\n]\n";
+  }
+}
 
 void WriteHoards(std::ostream& out, const CliOptions& options) {
   const std::uint32_t count = options.count.value_or(1);
-  WriteRecords(out, options, count, options.count.has_value(), [&options](std::size_t i) {
+  HoardWriter writer(out, options, count);
+  for (std::uint32_t i = 0; i < count && out; ++i) {
     HoardRequest request = options.request;
-    request.Seed += static_cast<std::uint32_t>(i);  // wraps round modulo 2^32
-    return formats::MakeRecord(request, options.separator, options.exchange);
-  });
-}
-
-void WriteReplay(std::ostream& out, const CliOptions& options,
-                 const std::vector<formats::RecordedRequest>& requests) {
-  WriteRecords(
-      out, options, requests.size(), requests.size() > 1, [&options, &requests](std::size_t i) {
-        return formats::MakeRecord(requests[i].request, requests[i].separator, options.exchange);
-      });
+    request.Seed += i;  // wraps round modulo 2^32
+    writer.Add(request, options.separator);
+  }
+  writer.Finish();
 }
 
 void WriteStats(std::ostream& out, const CliOptions& options) {
@@ -165,7 +165,12 @@ void WriteStats(std::ostream& out, const CliOptions& options) {
 
 bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_view text,
                       std::string& error) {
-  std::vector<std::string> lines = SplitTextLines(text);
+  std::vector<std::string> lines = SplitTextLines(text, kMaxFileLines);
+  if (lines.size() > kMaxFileLines) {
+    error = "holds more than " + NumberText(static_cast<long long>(kMaxFileLines), ",") +
+            " lines, the most of a list";
+    return false;
+  }
   const bool saved = lines.size() >= 4 && lines[1].empty() && lines[3].empty();
   if (saved && lines[2] == "Player's List") {
     error = "is a players list: it carries no values";

@@ -14,9 +14,26 @@ namespace vorneth::cli {
 // with --split each divided among the party.
 void WriteHoards(std::ostream& out, const CliOptions& options);
 
-// The hoards of an export, rolled again from their recorded requests.
-void WriteReplay(std::ostream& out, const CliOptions& options,
-                 const std::vector<formats::RecordedRequest>& requests);
+// Writes hoards one after another in the options' format, each divided among the party with
+// --split: a batch (more than one hoard, or --count) heads each hoard in text and makes a JSON
+// array. The hoards of a replay come in as their lines are read.
+class HoardWriter {
+ public:
+  // Writes what comes before the first of `count` hoards.
+  HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count);
+  // Generates and writes the next hoard.
+  void Add(const HoardRequest& request, std::string separator);
+  // Writes what comes after the last hoard.
+  void Finish();
+
+ private:
+  std::ostream& out_;
+  const CliOptions& options_;
+  std::size_t count_;
+  bool batch_;
+  bool array_ = false;
+  std::size_t written_ = 0;
+};
 
 // The odds of the options' request over its --count seeds (--stats).
 void WriteStats(std::ostream& out, const CliOptions& options);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "formats/json_export.h"
+#include "generator/separator.h"
 
 namespace vorneth::formats {
 
@@ -66,6 +67,10 @@ std::optional<RecordedRequest> ReadHoard(const Json& entry, std::string& error) 
   if (!good) {
     return std::nullopt;
   }
+  if (const std::string problem = SeparatorProblem(recorded.separator); !problem.empty()) {
+    error = "\"separator\" " + problem;
+    return std::nullopt;
+  }
   if (request.contains("types")) {
     const Json& types = request["types"];
     if (!types.is_object()) {
@@ -107,11 +112,38 @@ bool ReadEntries(const Json& document, ReplayResult& result) {
   return add(document);
 }
 
+// Parses JSON keeping only what a request is read from: the lists, the worth and the pages of
+// an export are dropped as they are read, so a large batch does not build them in memory.
+Json ParseRequests(std::string_view text) {
+  static const Json::parser_callback_t keep = [](int, Json::parse_event_t event, Json& parsed) {
+    if (event != Json::parse_event_t::key || !parsed.is_string()) {
+      return true;
+    }
+    const std::string& key = parsed.get_ref<const std::string&>();
+    return key != "dm" && key != "players" && key != "dm_lines" && key != "worth" &&
+           key != "shares" && key != "pages" && key != "caption";
+  };
+  return Json::parse(text, keep, false);
+}
+
 }  // namespace
+
+bool IsBlankExportLine(std::string_view line) {
+  return line.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+std::optional<RecordedRequest> ReadExportLine(std::string_view line, std::string& error) {
+  const Json entry = ParseRequests(line);
+  if (entry.is_discarded() || !entry.is_object()) {
+    error = "not a Vorneth export (neither JSON nor JSON Lines)";
+    return std::nullopt;
+  }
+  return ReadHoard(entry, error);
+}
 
 ReplayResult ReadExport(std::string_view text) {
   ReplayResult result;
-  const Json document = Json::parse(text, nullptr, false);
+  const Json document = ParseRequests(text);
   if (!document.is_discarded()) {
     if (!ReadEntries(document, result)) {
       result.requests.clear();
@@ -126,17 +158,15 @@ ReplayResult ReadExport(std::string_view text) {
     }
     const std::string_view line = text.substr(start, end - start);
     start = end + 1;
-    if (line.find_first_not_of(" \t\r") == std::string_view::npos) {
+    if (IsBlankExportLine(line)) {
       continue;
     }
-    const Json entry = Json::parse(line, nullptr, false);
-    if (entry.is_discarded() || !entry.is_object() || !ReadEntries(entry, result)) {
-      if (result.error.empty()) {
-        result.error = "not a Vorneth export (neither JSON nor JSON Lines)";
-      }
+    std::optional<RecordedRequest> recorded = ReadExportLine(line, result.error);
+    if (!recorded) {
       result.requests.clear();
       return result;
     }
+    result.requests.push_back(std::move(*recorded));
   }
   if (result.requests.empty() && result.error.empty()) {
     result.error = "not a Vorneth export (no hoard in it)";

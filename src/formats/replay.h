@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +24,12 @@ struct ReplayResult {
 // hoard or a batch). A text that is not such an export, or whose request is out of range, gives
 // an error saying why, in one line.
 ReplayResult ReadExport(std::string_view text);
+
+// Reads the request of one line of a JSON Lines export; nullopt with the reason in `error` when
+// the line is not a hoard of an export.
+std::optional<RecordedRequest> ReadExportLine(std::string_view line, std::string& error);
+
+// True when a line of a JSON Lines export holds nothing but blanks, and is skipped.
+bool IsBlankExportLine(std::string_view line);
 
 }  // namespace vorneth::formats

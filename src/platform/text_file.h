@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "generator/text_lines.h"
+
 class QIODevice;
 
 namespace vorneth::platform {
@@ -51,8 +53,8 @@ WriteResult WriteFileBytes(const QString& path, const QByteArray& bytes,
 WriteResult WritePrivateFile(const QString& path, const Lines& lines, QString* reason = nullptr);
 
 // The most a file read back may hold: a runaway edit must not eat the memory.
-inline constexpr qint64 kMaxReadBytes = 16 * 1024 * 1024;
-inline constexpr std::size_t kMaxReadLines = 100000;
+inline constexpr qint64 kMaxReadBytes = static_cast<qint64>(kMaxFileBytes);
+inline constexpr std::size_t kMaxReadLines = kMaxFileLines;
 
 struct ReadResult {
   enum class Status {

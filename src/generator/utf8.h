@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace vorneth::cli {
+namespace vorneth {
 
 // What lies at the front of some text: one well-formed UTF-8 character, or an ill-formed part.
 struct Utf8Step {
@@ -18,4 +18,4 @@ struct Utf8Step {
 // once and the byte that cut it short is decoded afresh.
 Utf8Step DecodeUtf8(std::string_view text);
 
-}  // namespace vorneth::cli
+}  // namespace vorneth

@@ -1,6 +1,6 @@
-#include "cli/utf8.h"
+#include "generator/utf8.h"
 
-namespace vorneth::cli {
+namespace vorneth {
 
 Utf8Step DecodeUtf8(std::string_view text) {
   const auto byteAt = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -42,4 +42,4 @@ Utf8Step DecodeUtf8(std::string_view text) {
   return {true, codePoint, length};
 }
 
-}  // namespace vorneth::cli
+}  // namespace vorneth

@@ -1,0 +1,159 @@
+// What vorneth-cli refuses: separators that are not one, options that a file's hoards ignore,
+// and files that are not regular, empty, or too large; and the replay of exports too large to
+// hold, which streams.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace vorneth::cli {
+namespace {
+
+struct Result {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Result Cli(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int code = RunCli(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+// A refusal: the exit code, nothing on stdout, one line on stderr.
+void ExpectRefused(const std::vector<std::string>& args, int code, const std::string& words) {
+  const Result r = Cli(args);
+  SCOPED_TRACE(::testing::PrintToString(args));
+  EXPECT_EQ(r.code, code);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+  EXPECT_NE(r.err.find(words), std::string::npos) << r.err;
+}
+
+class CliFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string name = (std::filesystem::temp_directory_path() / "vorneth-cli-XXXXXX").string();
+    ASSERT_NE(mkdtemp(name.data()), nullptr);
+    dir_ = name;
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Write(const std::string& name, const std::string& text) {
+    const std::string path = (dir_ / name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  std::filesystem::path dir_;
+};
+
+TEST(CliInputs, SeparatorIsOnePrintableNonDigitCharacter) {
+  for (const std::string& bad :
+       std::vector<std::string>{"\n", "\r", "\x1b[31m", "\t", "\xc2\x85", "\xff", "\xc3", "0", "7",
+                                ",,", "ab", "\xe2\x80\xa8", "\xe2\x80\x8b"}) {
+    ExpectRefused({"A=1", "--separator", bad}, 2, "--separator");
+  }
+  EXPECT_EQ(Cli({"--coins", "1000", "--separator", "\xe2\x80\xaf"}).out,
+            "1\xe2\x80\xaf"
+            "000 Gold coins\n");
+  for (const std::string& good : std::vector<std::string>{" ", "\xc2\xa0", "'", "", "_"}) {
+    EXPECT_EQ(Cli({"--coins", "1000", "--separator", good}).out, "1" + good + "000 Gold coins\n");
+  }
+}
+
+TEST(CliInputs, EmptyValueAfterEqualsIsEmptyNotTheNextWord) {
+  EXPECT_EQ(Cli({"--coins=1000", "--separator=", "B=1"}).out,
+            Cli({"--coins=1000", "--separator", "", "B=1"}).out);
+  EXPECT_EQ(Cli({"--title=", "J=1"}).out, "9 Copper coins\n");
+  EXPECT_NE(Cli({"--title=", "--format", "json"}).out.find("\"title\": \"\","), std::string::npos);
+  ExpectRefused({"--seed=", "A=1"}, 2, "seed is not a number: ''");
+  ExpectRefused({"--list="}, 2, "--list takes");
+  ExpectRefused({"--list=", "players"}, 2, "not 'players'");
+  ExpectRefused({"--replay="}, 2, "--replay needs a file name");
+}
+
+TEST_F(CliFiles, FileOptionsRefuseWhatTheyWouldIgnore) {
+  const std::string json = Write("h.json", Cli({"A=1", "--format", "json"}).out);
+  for (const std::vector<std::string>& extra : {std::vector<std::string>{"A=1"},
+                                                {"--magic", "3"},
+                                                {"--seed", "9"},
+                                                {"--title", "x"},
+                                                {"--count", "5"}}) {
+    std::vector<std::string> replay = {"--replay", json};
+    replay.insert(replay.end(), extra.begin(), extra.end());
+    ExpectRefused(replay, 2, "--replay rolls the export's own requests: it takes no");
+    std::vector<std::string> worth = {"--worth-of", json};
+    worth.insert(worth.end(), extra.begin(), extra.end());
+    ExpectRefused(worth, 2, "--worth-of");
+  }
+  ExpectRefused({"--replay", json, "--separator", ";"}, 2, "takes no --separator");
+  ExpectRefused({"--worth-of", json, "--format", "csv"}, 2, "--worth-of writes text or json");
+  ExpectRefused({"--worth-of", json, "--format", "markdown"}, 2, "text or json");
+  ExpectRefused({"--worth-of", json, "--list", "dm"}, 2, "takes no --list");
+  ExpectRefused({"A=1", "--count", "2", "--format", "foundry"}, 2, "--format jsonl");
+  const std::string batch = Write("b.jsonl", Cli({"A=1", "--count", "2", "--format", "jsonl"}).out);
+  ExpectRefused({"--replay", batch, "--format", "foundry"}, 2, "--format jsonl");
+  // What a file's hoards do take.
+  EXPECT_EQ(Cli({"--replay", json, "--list", "players", "--split", "2", "--rates", "bx"}).code, 0);
+  EXPECT_EQ(Cli({"--replay", json, "--format", "foundry"}).code, 0);
+}
+
+TEST_F(CliFiles, OnlyRegularFilesAreReadAndNeverWaitedOn) {
+  const std::string fifo = (dir_ / "fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& option : std::vector<std::string>{"--replay", "--worth-of"}) {
+    const auto start = std::chrono::steady_clock::now();
+    ExpectRefused({option, fifo}, 1, "not a regular file");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));  // no hang
+    ExpectRefused({option, "/dev/zero"}, 1, "not a regular file");
+    ExpectRefused({option, "/dev/null"}, 1, "not a regular file");
+    ExpectRefused({option, dir_.string()}, 1, "is a folder");
+    ExpectRefused({option, (dir_ / "missing").string()}, 1, "No such file");
+    ExpectRefused({option, Write("empty", "")}, 2, "empty file");
+  }
+  ExpectRefused({"--replay", Write("notes.txt", "a shopping list\n")}, 2, "not a Vorneth export");
+  ExpectRefused({"--worth-of", Write("big.txt", std::string(16 * 1024 * 1024 + 1, 'x'))}, 2,
+                "larger than 16 MiB");
+  ExpectRefused({"--worth-of", Write("lines.txt", std::string(100001, '\n'))}, 2,
+                "more than 100,000 lines");
+}
+
+TEST_F(CliFiles, ReplayChecksEveryRecordedSeparator) {
+  for (const std::string& bad :
+       std::vector<std::string>{"\\n", "\\u001b", "\\u0000", "5", "\\u0085"}) {
+    const std::string text = "{\"seed\": 1, \"request\": {\"separator\": \"" + bad + "\"}}";
+    ExpectRefused({"--replay", Write("s.json", text)}, 2, "\"separator\"");
+  }
+}
+
+// A JSON Lines export past the size that is read whole is read line by line: the same hoards
+// come out, a bad line anywhere writes nothing, and a batch's maximum still holds.
+TEST_F(CliFiles, LargeJsonLinesReplayStreamsWithinTheBatchMaximum) {
+  const Result batch = Cli({"--count", "40000", "--format", "jsonl", "--coins", "1"});
+  ASSERT_GT(batch.out.size(), 16u * 1024 * 1024);
+  const std::string path = Write("big.jsonl", batch.out);
+  const Result replay = Cli({"--replay", path, "--format", "jsonl"});
+  EXPECT_EQ(replay.code, 0) << replay.err;
+  EXPECT_TRUE(replay.out == batch.out);
+  EXPECT_EQ(Cli({"--replay", path, "--format", "csv"}).out,
+            Cli({"--count", "40000", "--format", "csv", "--coins", "1"}).out);
+
+  ExpectRefused({"--replay", Write("bad.jsonl", batch.out + "{\"seed\": 1}\n")}, 2,
+                "line 40001: not a Vorneth export");
+  std::string many;
+  for (int i = 0; i < 1000001; ++i) {
+    many += "{\"seed\":1,\"request\":{}}\n";
+  }
+  ExpectRefused({"--replay", Write("many.jsonl", many)}, 2, "more than 1,000,000 hoards");
+}
+
+}  // namespace
+}  // namespace vorneth::cli
