@@ -39,8 +39,12 @@ struct Output {
 
 Json DocumentOf(const CliOptions& options, const Output& o) {
   if (options.format == OutputFormat::Foundry) {
-    return o.shares.empty() ? formats::FoundryJournal(o.record)
-                            : formats::SplitJournal(o.record, o.shares);
+    const formats::JournalLists lists = !options.list ? formats::JournalLists::Both
+                                        : *options.list == ListChoice::DM
+                                            ? formats::JournalLists::DM
+                                            : formats::JournalLists::Players;
+    return o.shares.empty() ? formats::FoundryJournal(o.record, lists)
+                            : formats::SplitJournal(o.record, o.shares, lists);
   }
   return o.shares.empty() ? formats::HoardJson(o.record) : formats::SplitJson(o.record, o.shares);
 }

@@ -6,9 +6,18 @@ namespace vorneth::formats {
 
 namespace {
 
-std::string Field(std::string_view text) {
+// A spreadsheet takes a cell that begins with one of these for a formula. No generated line
+// begins with them; an edited one gets a leading single quote, which makes the cell text.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+std::string Field(std::string_view line) {
+  std::string text;
+  if (!line.empty() && kFormulaStarts.find(line.front()) != std::string_view::npos) {
+    text = "'";
+  }
+  text += line;
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    return std::string(text);
+    return text;
   }
   std::string out = "\"";
   for (char c : text) {

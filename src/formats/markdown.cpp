@@ -39,7 +39,16 @@ void Lists(std::string& out, const HoardRecord& record, std::string_view level) 
 
 }  // namespace
 
-std::string MarkdownText(std::string_view line) {
+std::string MarkdownText(std::string_view text) {
+  // One line of rendered text: a line break in a title or an edited line would end the heading
+  // or the list item and start whatever followed it.
+  std::string flat(text);
+  for (char& c : flat) {
+    if (c == '\r' || c == '\n') {
+      c = ' ';
+    }
+  }
+  const std::string_view line = flat;
   std::string out;
   std::size_t first = 0;
   std::size_t end = line.size();

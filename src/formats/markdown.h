@@ -8,8 +8,9 @@
 
 namespace vorneth::formats {
 
-// A line as Markdown text that renders as written: metacharacters escaped, a leading or
-// trailing blank written as "&#32;" so that no editor strips it.
+// A line as Markdown text that renders as written, on one line: metacharacters (HTML's among
+// them) escaped, a line break (CR or LF) written as a blank, a leading or trailing blank
+// written as "&#32;" so that no editor strips it.
 std::string MarkdownText(std::string_view line);
 
 // "# " caption, then "## DM's List" and "## Player's List" as bullet lists, then "## Worth" as

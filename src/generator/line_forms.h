@@ -19,6 +19,8 @@ inline constexpr std::string_view kGemsWord = " Gems ";
 inline constexpr std::string_view kJewelryWord = " Jewelry Items ";
 inline constexpr std::string_view kMapLine = "A Map";
 inline constexpr std::string_view kNothingFound = "Nothing Found";
+// The start of each further spell line of a scroll, below the line that names the scroll.
+inline constexpr std::string_view kScrollSpellStart = " plus ";
 
 // "(" name " " total " gp)": the bracket of a gem or jewelry lot.
 inline std::string LotBracket(std::string_view name, long long total, std::string_view separator) {

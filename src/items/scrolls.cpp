@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "generator/generator.h"
+#include "generator/line_forms.h"
 #include "items/spell_lists.h"
 
 namespace vorneth::items {
@@ -83,7 +84,8 @@ void AddSpellLines(Generator& g, const Row& row, SpellClass spellClass) {
     if (row.adjusted && priestly && level > 3) {
       level -= 2;
     }
-    std::string line = spell == 0 ? "Scroll with 1 Level " : " plus 1 Level ";
+    std::string line(spell == 0 ? std::string_view("Scroll with ") : kScrollSpellStart);
+    line += "1 Level ";
     line += std::to_string(level);
     line += ' ';
     line += SpellClassText(spellClass);

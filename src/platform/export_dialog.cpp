@@ -18,11 +18,12 @@ struct KindFilter {
   const char* suffix;
 };
 
-constexpr std::array<KindFilter, 5> kFilters = {{
+constexpr std::array<KindFilter, 6> kFilters = {{
     {ExportKind::Markdown, "Markdown (*.md)", "md"},
     {ExportKind::Csv, "CSV (*.csv)", "csv"},
     {ExportKind::Json, "JSON (*.json)", "json"},
     {ExportKind::Foundry, "Foundry journal (*.json)", "json"},
+    {ExportKind::FoundryShown, "Foundry journal of the list shown (*.json)", "json"},
     {ExportKind::Pdf, "PDF (*.pdf)", "pdf"},
 }};
 

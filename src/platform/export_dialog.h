@@ -8,7 +8,7 @@ class QWidget;
 namespace vorneth::platform {
 
 // What File > "Export..." writes.
-enum class ExportKind { Markdown, Csv, Json, Foundry, Pdf };
+enum class ExportKind { Markdown, Csv, Json, Foundry, FoundryShown, Pdf };
 
 struct ExportChoice {
   QString path;

@@ -111,6 +111,12 @@ QByteArray ExportBytes(const formats::HoardRecord& record, ExportKind kind, List
       return QByteArray::fromStdString(formats::JsonText(formats::HoardJson(record)) + "\n");
     case ExportKind::Foundry:
       return QByteArray::fromStdString(formats::JsonText(formats::FoundryJournal(record)) + "\n");
+    case ExportKind::FoundryShown: {
+      const formats::JournalLists list =
+          shown == ListKind::DM ? formats::JournalLists::DM : formats::JournalLists::Players;
+      return QByteArray::fromStdString(formats::JsonText(formats::FoundryJournal(record, list)) +
+                                       "\n");
+    }
     case ExportKind::Pdf:
       return PdfOf(QString::fromStdString(record.hoard.Caption), shown,
                    shown == ListKind::DM ? record.hoard.DMList : record.hoard.PlayersList);

@@ -28,7 +28,8 @@ void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines&
 void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lines& lines);
 
 // Asks for a file and a kind (Markdown, CSV, JSON, Foundry journal, PDF) and exports the hoard:
-// both lists, the worth, the seed and the request; a PDF is the printout of the list `shown`.
+// both lists, the worth, the seed and the request; a PDF is the printout of the list `shown`,
+// and a Foundry journal of the list shown holds that list alone.
 // A file that cannot be written is reported and any old file stays unchanged.
 void ExportHoard(QWidget* parent, const formats::HoardRecord& record, ListKind shown);
 

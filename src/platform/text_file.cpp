@@ -1,13 +1,18 @@
 #include "platform/text_file.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <deque>
+#include <string_view>
 
 #include "generator/text_lines.h"
 #include "platform/system_error.h"
@@ -27,6 +32,64 @@ bool IsRegularFileOrMissing(const QString& path) {
     return S_ISREG(info.st_mode);
   }
   return errno == ENOENT;
+}
+
+// True when every symbolic link that `path` goes through, in any part of it, belongs to the user
+// saving or to root. A link planted by another user in a folder of theirs must not turn a save
+// into a write of this user's own file elsewhere (the kernel's protected_symlinks does the same,
+// but only in sticky folders). A path that cannot be followed to its end is left to the write.
+bool LinksBelongToUser(const QByteArray& path) {
+  constexpr int kMaxLinks = 40;  // as the kernel follows at most
+  std::deque<std::string> rest;
+  const auto prepend = [&rest](std::string_view text) {
+    std::vector<std::string> parts;
+    for (std::size_t begin = 0; begin <= text.size();) {
+      const std::size_t end = std::min(text.find('/', begin), text.size());
+      parts.emplace_back(text.substr(begin, end - begin));
+      begin = end + 1;
+    }
+    rest.insert(rest.begin(), parts.begin(), parts.end());
+  };
+  const std::string_view whole(path.constData(), static_cast<std::size_t>(path.size()));
+  std::string done =
+      whole.starts_with('/') ? "" : QFile::encodeName(QDir::currentPath()).toStdString();
+  prepend(whole);
+  const uid_t user = ::geteuid();
+  int links = 0;
+  while (!rest.empty()) {
+    const std::string part = std::move(rest.front());
+    rest.pop_front();
+    if (part.empty() || part == ".") {
+      continue;
+    }
+    if (part == "..") {
+      done.erase(std::min(done.rfind('/'), done.size()));
+      continue;
+    }
+    const std::string next = done + "/" + part;
+    struct stat info {};
+    if (::lstat(next.c_str(), &info) != 0) {
+      return true;
+    }
+    if (!S_ISLNK(info.st_mode)) {
+      done = next;
+      continue;
+    }
+    if ((info.st_uid != user && info.st_uid != 0) || ++links > kMaxLinks) {
+      return false;
+    }
+    std::string target(static_cast<std::size_t>(PATH_MAX), '\0');
+    const ssize_t length = ::readlink(next.c_str(), target.data(), target.size());
+    if (length < 0) {
+      return true;
+    }
+    target.resize(static_cast<std::size_t>(length));
+    if (target.starts_with('/')) {
+      done.clear();
+    }
+    prepend(target);
+  }
+  return true;
 }
 
 // Makes a rename in `folder` survive a crash. Best effort: the new file is already complete.
@@ -84,6 +147,9 @@ WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWri
 WriteResult WriteFileBytes(const QString& path, const QByteArray& bytes, const ByteWriter& writer) {
   if (!IsRegularFileOrMissing(path)) {
     return WriteResult::CannotCreate;  // replacing a FIFO or device by a file would break it
+  }
+  if (!LinksBelongToUser(NativePath(path))) {
+    return WriteResult::CannotCreate;
   }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {

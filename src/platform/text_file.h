@@ -38,8 +38,9 @@ enum class WriteResult {
 
 // Writes the whole file through a temporary file in the same folder that replaces `path` only
 // once every byte is on disk (written, flushed and synced), so a failed write never destroys the
-// old file. A link to a regular file writes that file; a target that is not a regular file (a
-// folder, FIFO, device, socket or link loop) is refused as CannotCreate and left alone.
+// old file. A link to a regular file writes that file when every link on the way belongs to the
+// user saving (or to root); a link of another user's, or a target that is not a regular file (a
+// folder, FIFO, device, socket or link loop), is refused as CannotCreate and left alone.
 WriteResult WriteTextFile(const QString& path, const Lines& lines, const ByteWriter& writer = {});
 
 // The same for bytes already encoded (exports).

@@ -5,14 +5,13 @@
 #include <iterator>
 #include <string_view>
 
+#include "generator/line_forms.h"
 #include "playersview/first_key.h"
 #include "playersview/rewrite_tables.h"
 
 namespace vorneth::playersview {
 
 namespace {
-
-constexpr std::string_view kScrollContinuation = " plus ";
 
 constexpr std::size_t kSubsCount = std::size(kSubstitutions);
 constexpr std::size_t kTruncCount = std::size(kTruncations);
@@ -25,7 +24,7 @@ constexpr FirstKeyIndex<kSubsCount> kSubsIndex(kSubsKeys);
 // is recognised as dropped by the same pass that finds its substitution key otherwise.
 constexpr FirstKeyIndex<kSubsCount + 1> kDropOrSubsIndex([] {
   std::array<std::string_view, kSubsCount + 1> keys{};
-  keys[0] = kScrollContinuation;
+  keys[0] = kScrollSpellStart;
   std::copy(kSubsKeys.begin(), kSubsKeys.end(), keys.begin() + 1);
   return keys;
 }());

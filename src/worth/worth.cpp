@@ -23,7 +23,6 @@ constexpr std::string_view kMetalNames[kMetalCount] = {"copper", "silver", "elec
 constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind::Gems},
                                                            {kJewelryWord, LineKind::Jewelry}};
 constexpr std::string_view kPriceEnd = "gp)";
-constexpr std::string_view kScrollSpell = " plus ";
 
 // Where `word`, which begins with a blank, first occurs in `line`, or npos. Searched by its
 // second letter, the rest compared by hand: lines have many blanks but few "G", "J" or "p", and
@@ -222,7 +221,7 @@ void Classify(std::string_view line, std::string_view separator, Exchange exchan
       return;
     }
   }
-  if (itemAbove && FindBlankWord(line, kScrollSpell) != std::string_view::npos) {
+  if (itemAbove && FindBlankWord(line, kScrollSpellStart) != std::string_view::npos) {
     value.kind = LineKind::ScrollSpell;
     return;
   }

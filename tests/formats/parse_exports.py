@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Reads vorneth-cli's CSV and Foundry exports back with Python's own csv and json readers."""
 import csv
+import html.parser
 import io
 import json
+import re
 import subprocess
 import sys
 
@@ -34,6 +36,41 @@ assert (dm_page["name"], players_page["name"]) == ("DM's List", "Player's List")
 assert dm_page["ownership"] == {"default": 0} and players_page["ownership"] == {"default": 2}
 assert dm_page["text"]["format"] == 1 and dm_page["text"]["content"].startswith("<ul><li>")
 assert journal["flags"]["vorneth"]["seed"] == 77
+assert "ownership" not in journal  # Import Data keeps the entry's own
+assert all(re.fullmatch("[0-9A-Za-z]{16}", p["_id"]) for p in journal["pages"])
+assert [p["sort"] for p in journal["pages"]] == [100000, 200000]
+alone = json.loads(run(*request, "--format", "foundry", "--list", "players"))
+assert [p["name"] for p in alone["pages"]] == ["Player's List"]
+assert alone["pages"][0]["_id"] == players_page["_id"]
+
+
+class Items(html.parser.HTMLParser):
+    """The text of each list item, with the depth of its list."""
+
+    def __init__(self):
+        super().__init__()
+        self.depth, self.items = 0, []
+
+    def handle_starttag(self, tag, attrs):
+        self.depth += tag == "ul"
+        if tag == "li":
+            self.items.append([self.depth, ""])
+
+    def handle_endtag(self, tag):
+        self.depth -= tag == "ul"
+
+    def handle_data(self, data):
+        self.items[-1][1] += data
+
+
+# A scroll's further spells are a list inside the scroll's item; every line is there as it is.
+scrolls = ["--magic", "30", "--seed", "5"]
+scroll_dm = run(*scrolls).decode().splitlines()
+assert any(l.startswith(" plus ") for l in scroll_dm)
+items = Items()
+items.feed(json.loads(run(*scrolls, "--format", "foundry"))["pages"][0]["text"]["content"])
+assert [text for _, text in items.items] == scroll_dm
+assert all((depth == 2) == text.startswith(" plus ") for depth, text in items.items)
 
 hoard = json.loads(run(*request, "--format", "json"))
 worth = hoard["worth"]

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/json_export.h"
 #include "formats/markdown.h"
@@ -113,6 +114,86 @@ TEST(Formats, MarkdownTextRendersAsWritten) {
   EXPECT_EQ(MarkdownText("12. Arrows"), "12\\. Arrows");
   EXPECT_EQ(HtmlList({"<a> & \"b\"", "x"}),
             "<ul><li>&lt;a&gt; &amp; &quot;b&quot;</li><li>x</li></ul>");
+}
+
+// An edited list and a hostile title reach other programs as text: no formula for a
+// spreadsheet, no line break out of a Markdown heading or item, no markup.
+TEST(Formats, EditedLinesAndTitlesStayTextInEveryExport) {
+  HoardRequest request;
+  request.Title = "a\n- injected item\r\n# Fake heading\n\n<script>x</script>";
+  const std::vector<std::string> formulas = {
+      "=1+2", "@SUM(A1:A9)", "+cmd|' /C calc'!A0", "-2+3", "=HYPERLINK(\"http://x\")",
+      "\tx",  "\rx"};
+  std::vector<std::string> dm = formulas;
+  dm.push_back("Plate Mail +1 (5,000 gp)");
+  const HoardRecord record =
+      RecordOf(request, ",", Hoard{HoardCaption(request.Title), dm, {"a - b"}});
+
+  const std::string csv = CsvRows(record, 1);
+  for (std::string formula : formulas) {
+    const bool quoted = formula.find_first_of("\"\r") != std::string::npos;
+    for (std::size_t at = formula.find('"'); at != std::string::npos;
+         at = formula.find('"', at + 2)) {
+      formula.insert(at, 1, '"');
+    }
+    EXPECT_NE(csv.find((quoted ? ",\"'" : ",'") + formula), std::string::npos) << formula;
+  }
+  EXPECT_NE(csv.find(",\"Plate Mail +1 (5,000 gp)\"\r\n"), std::string::npos);
+  EXPECT_NE(csv.find(",a - b\r\n"), std::string::npos);
+
+  const std::string markdown = Markdown(record);
+  const std::string heading = markdown.substr(0, markdown.find('\n'));
+  EXPECT_EQ(heading,
+            "# Vorneth - a - injected item  \\# Fake heading  "
+            "\\<script\\>x\\</script\\>");
+  EXPECT_EQ(markdown.find("\n- injected"), std::string::npos);
+  EXPECT_EQ(markdown.find("\n# Fake"), std::string::npos);
+  // The request in its comment keeps the title exactly, so the hoard replays as it was.
+  ASSERT_EQ(
+      ReadExport(markdown.substr(markdown.find("{"), markdown.find(" -->") - markdown.find("{")))
+          .requests.at(0)
+          .request.Title,
+      request.Title);
+}
+
+TEST(Formats, FoundryPagesHaveStableIdsSortsAndNestedSpells) {
+  HoardRequest request;
+  request.Count('A') = 2;
+  request.CustMagic = 4;
+  const HoardRecord record = MakeRecord(request, ",");
+  const Json journal = FoundryJournal(record);
+  EXPECT_FALSE(journal.contains("ownership"));  // Import Data keeps the entry's own
+  ASSERT_EQ(journal["pages"].size(), 2u);
+  std::set<std::string> ids;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const Json& page = journal["pages"][i];
+    const std::string id = page["_id"];
+    EXPECT_EQ(id.size(), 16u);
+    EXPECT_EQ(
+        id.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+        std::string::npos);
+    ids.insert(id);
+    EXPECT_EQ(page["sort"], 100000 * static_cast<int>(i + 1));
+  }
+  EXPECT_EQ(ids.size(), 2u);
+  EXPECT_EQ(FoundryJournal(record), journal);  // the same hoard, the same pages
+  HoardRequest other = request;
+  other.Seed += 1;
+  EXPECT_NE(FoundryJournal(MakeRecord(other, ","))["pages"][0]["_id"], journal["pages"][0]["_id"]);
+
+  // One list alone: its page keeps its _id and comes first.
+  const Json players = FoundryJournal(record, JournalLists::Players);
+  ASSERT_EQ(players["pages"].size(), 1u);
+  EXPECT_EQ(players["name"], record.hoard.Caption + ": Player's List");
+  EXPECT_EQ(players["pages"][0]["_id"], journal["pages"][1]["_id"]);
+  EXPECT_EQ(players["pages"][0]["sort"], 100000);
+  EXPECT_EQ(FoundryJournal(record, JournalLists::DM)["pages"][0]["name"], "DM's List");
+
+  EXPECT_EQ(HtmlList({"Scroll with 1 Level 1 Spell", " plus 1 Level 2 Spell",
+                      " plus 1 Level 3 Spell", "A Map", " plus x"}),
+            "<ul><li>Scroll with 1 Level 1 Spell<ul><li> plus 1 Level 2 Spell</li><li> plus 1 "
+            "Level 3 Spell</li></ul></li><li>A Map<ul><li> plus x</li></ul></li></ul>");
+  EXPECT_EQ(HtmlList({" plus first", "x"}), "<ul><li> plus first</li><li>x</li></ul>");
 }
 
 }  // namespace

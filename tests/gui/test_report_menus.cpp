@@ -161,6 +161,16 @@ class ReportMenusTest : public QObject {
       QVERIFY2(ReadAll(path).startsWith(start), qPrintable(path));
     }
     QVERIFY(ReadAll(dir_.filePath("export2")).contains(dm().front().toUtf8()));
+    // The players' list alone, for a journal entry of its own that can be shared whole.
+    forms_->report.butPlayerClick();
+    const QString shown = dir_.filePath(QStringLiteral("players.json"));
+    vorneth::platform::SetNextExportChoice(
+        vorneth::platform::ExportChoice{shown, ExportKind::FoundryShown});
+    forms_->report.exportHoard();
+    const QByteArray journal = ReadAll(shown);
+    QVERIFY2(journal.contains(": Player's List\",") && !journal.contains("DM's List"),
+             journal.constData());
+    forms_->report.butDMClick();
     QVERIFY(messages_.isEmpty());
 
     QListView* list = forms_->report.findChild<QListView*>(QStringLiteral("TreasList"));

@@ -174,6 +174,32 @@ TEST(TextFile, ATargetThatIsNotARegularFileIsRefusedAndLeftAlone) {
   EXPECT_TRUE(QFileInfo(dir.filePath("link.txt")).isSymLink());
 }
 
+// Another user's link, as the last part or as a folder on the way, is not followed: the file it
+// points to keeps its bytes. Links of the user's own and of root's are.
+TEST(TextFile, ALinkOfAnotherUserIsNotFollowed) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "giving a link to another user needs root";
+  }
+  constexpr uid_t kNobody = 65534;
+  QTemporaryDir dir;
+  const auto native = [&](const char* name) { return QFile::encodeName(dir.filePath(name)); };
+  ASSERT_TRUE(QDir(dir.path()).mkdir("own"));
+  ASSERT_TRUE(WriteBytes(dir.filePath("own/hoard.txt"), "old\r\n"));
+  ASSERT_EQ(::symlink("own/hoard.txt", native("theirs.txt").constData()), 0);
+  ASSERT_EQ(::symlink("own", native("their-folder").constData()), 0);
+  ASSERT_EQ(::symlink("theirs.txt", native("mine.txt").constData()), 0);  // mine, to theirs
+  for (const char* link : {"theirs.txt", "their-folder"}) {
+    ASSERT_EQ(::lchown(native(link).constData(), kNobody, kNobody), 0);
+  }
+  for (const char* name : {"theirs.txt", "their-folder/hoard.txt", "mine.txt"}) {
+    EXPECT_EQ(WriteTextFile(dir.filePath(name), {"new"}), WriteResult::CannotCreate) << name;
+  }
+  EXPECT_EQ(ReadBytes(dir.filePath("own/hoard.txt")), QByteArray("old\r\n"));
+  ASSERT_EQ(::symlink("own/hoard.txt", native("root.txt").constData()), 0);
+  EXPECT_EQ(WriteTextFile(dir.filePath("root.txt"), {"new"}), WriteResult::Ok);
+  EXPECT_EQ(ReadBytes(dir.filePath("own/hoard.txt")), QByteArray("new\r\n"));
+}
+
 TEST(TextFile, ReadingBackRefusesARunawayFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath("big.txt");
