@@ -66,14 +66,18 @@ bench: deps
 	@for b in build-bench/bench/bench_* build-bench/bench/gui/bench_*; do \
 	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 
-# The players' view under libFuzzer with clang, for a bounded time.
+# The fuzz targets under libFuzzer with clang, each for a bounded time: the players' view, the
+# reading of exports to replay, the valuation of list files and the command line's arguments.
 FUZZ_SECONDS ?= 20
+FUZZ_TARGETS = players_view replay worth_of args
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVORNETH_FUZZ=ON -DVORNETH_GUI=OFF -DVORNETH_TESTS=OFF
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_players_view
-	@mkdir -p build-fuzz/corpus
-	build-fuzz/fuzz/fuzz_players_view -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/players_view.dict \
-	  build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t && \
+	  build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -dict=fuzz/$$t.dict \
+	    build-fuzz/corpus/$$t || exit 1; \
+	done
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -45,13 +45,14 @@ std::string Usage() {
          "  --seed N            0 to 4294967295; default " +
          n(kDefaultSeed) +
          ", the desktop program's seed\n"
-         "  --list dm|players   which list to print (default dm)\n"
+         "  --list dm|players   which list to print (default dm); with foundry, a journal of\n"
+         "                      that list alone (default both)\n"
          "  --format FORMAT     text: one line of the list per output line;\n"
          "                      json: title, seed, request, caption, both lists, worth, dm_lines;\n"
          "                      markdown, csv, jsonl (one hoard per line), foundry (a Foundry\n"
          "                      Virtual Tabletop journal entry)\n"
-         "  --separator TEXT    thousands separator for coin, gem and jewelry amounts (default "
-         "\",\")\n"
+         "  --separator TEXT    thousands separator for coin, gem and jewelry amounts: one\n"
+         "                      printable non-digit character, or empty (default \",\")\n"
          "  --worth             text: after the list, an empty line and the hoard's worth\n"
          "  --rates 1e|bx       the exchange of coins into gold pieces (default 1e)\n"
          "  --count N           N hoards, seeds S, S+1, ..., 1 to " +
@@ -65,6 +66,7 @@ std::string Usage() {
          "                      families, maps) instead of the hoards; text or json\n"
          "  --worth-of FILE     the worth of a saved DM list file, or of a file of DM lines\n"
          "  --replay FILE       the hoards of a JSON, JSON Lines or Foundry export, again\n"
+         "                      (neither takes the options of a request)\n"
          "  -h, --help          show this help\n"
          "  --version           show the version\n";
 }
