@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "cli/cli_options.h"
 #include "cli/echo.h"
@@ -82,8 +83,8 @@ struct FileProblem {
   std::string message;
 };
 
-// The hoards of a JSON Lines export too large to hold, read line by line twice: first every line
-// is checked and the hoards counted, so that nothing is written for a bad file, then each
+// The hoards of a JSON Lines export too large to hold, read line by line: first the hoards are
+// counted and then every line is checked, so that nothing is written for a bad file; then each
 // hoard is rolled again as its line is read.
 FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOptions& options,
                         std::ostream& out) {
@@ -91,36 +92,37 @@ FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOpti
   std::size_t number = 0;
   std::string error;
   std::string reason;
-  const InputFile::Read checked = file.ForEachLine(
-      kMaxFileBytes,
-      [&](std::string_view line) {
-        ++number;
-        if (formats::IsBlankExportLine(line)) {
-          return true;
-        }
-        if (!formats::ReadExportLine(line, error)) {
-          error = "line " + std::to_string(number) + ": " + error;
-          return false;
-        }
-        if (++count > kMaxCount) {
-          error = "holds more than " + NumberText(kMaxCount, ",") + " hoards, the most of a batch";
-          return false;
-        }
-        return true;
-      },
-      reason);
-  if (checked == InputFile::Read::Failed) {
-    return {1, "cannot read " + shown + ": " + reason};
+  const auto read = [&](const std::function<bool(std::string_view)>& line) {
+    const InputFile::Read done = file.ForEachLine(kMaxFileBytes, line, reason);
+    if (done == InputFile::Read::Failed) {
+      return FileProblem{1, "cannot read " + shown + ": " + reason};
+    }
+    if (done == InputFile::Read::TooLarge) {
+      return FileProblem{2, shown + ": larger than " + MebibytesText(kMaxFileBytes) +
+                                " and not JSON Lines with a hoard a line"};
+    }
+    return error.empty() ? FileProblem{} : FileProblem{2, shown + ": " + error};
+  };
+  FileProblem problem = read([&](std::string_view line) {
+    if (!formats::IsBlankExportLine(line) && ++count > kMaxCount) {
+      error = "holds more than " + NumberText(kMaxCount, ",") + " hoards, the most of a batch";
+    }
+    return error.empty();
+  });
+  if (problem.message.empty() && count > 1 && options.format == OutputFormat::Foundry) {
+    problem.message = shown + ": " + kFoundryBatch;
   }
-  if (checked == InputFile::Read::TooLarge) {
-    return {2, shown + ": larger than " + MebibytesText(kMaxFileBytes) +
-                   " and not JSON Lines with a hoard a line"};
+  if (problem.message.empty()) {
+    problem = read([&](std::string_view line) {
+      ++number;
+      if (!formats::IsBlankExportLine(line) && !formats::ReadExportLine(line, error)) {
+        error = "line " + std::to_string(number) + ": " + error;
+      }
+      return error.empty();
+    });
   }
-  if (error.empty() && count > 1 && options.format == OutputFormat::Foundry) {
-    error = kFoundryBatch;
-  }
-  if (!error.empty()) {
-    return {2, shown + ": " + error};
+  if (!problem.message.empty()) {
+    return problem;
   }
   HoardWriter writer(out, options, count);
   file.ForEachLine(

@@ -273,13 +273,14 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
     }
     n.apply(o, *value);
   }
-  if (list) {
-    o.list = ListChoice::DM;
-  }
-  if (!PickWord(list, "--list", kLists, *o.list, result.error) ||
+  ListChoice listChoice = ListChoice::DM;
+  if (!PickWord(list, "--list", kLists, listChoice, result.error) ||
       !PickWord(format, "--format", kFormats, o.format, result.error) ||
       !PickWord(rates, "--rates", kRates, o.exchange, result.error)) {
     return result;
+  }
+  if (list) {
+    o.list = listChoice;
   }
   o.request.Title = title.value_or("");
   o.separator = separator.value_or(",");
