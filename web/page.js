@@ -272,7 +272,7 @@ function generate(list = 'dm') {
   state.shares = 0;
   $('shares').replaceChildren();
   $('report-message').textContent = '';
-  $('printed-at').textContent = printedAt();
+  $('printed-at').textContent = `  ${printedAt()}`;
   showList(list);
   $('report').hidden = false;
   performance.measure('vorneth-generate', { start: started });
@@ -388,7 +388,7 @@ function wire() {
   $('copy').addEventListener('click', copyList);
   $('print').addEventListener('click', () => window.print());
   window.addEventListener('beforeprint', () => {
-    $('printed-at').textContent = printedAt();
+    $('printed-at').textContent = `  ${printedAt()}`;
   });
   const counts = $('share-count');
   for (let k = engine.limits.minShares; k <= engine.limits.maxShares; k++) {
@@ -403,6 +403,7 @@ function wire() {
     if (file) {
       replayFile(file);
     }
+    $('replay-file').value = '';  // so that the same file can be opened again
   });
   document.addEventListener('dragover', (event) => event.preventDefault());
   document.addEventListener('drop', (event) => {
@@ -418,8 +419,9 @@ function wire() {
 function openLink() {
   if (location.hash.length > 1) {
     const list = applyFragment(location.hash);
-    if (list) {
-      generate(list);
+    // A link that cannot be rolled leaves no hoard of another request on show.
+    if (!list || !generate(list)) {
+      $('report').hidden = true;
     }
   }
 }
