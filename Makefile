@@ -1,4 +1,5 @@
-# The two commands of the README: `make run` and `make test`. Both install what is missing.
+# The three commands of the README: `make run`, `make test` and `make web`. Each installs what is
+# missing.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
