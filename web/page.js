@@ -8,7 +8,7 @@ const LAIR = 'ABCDEFGHI';
 const CUSTOM = ['coins', 'gems', 'jewelry', 'magic'];
 const HEADINGS = { dm: "DM's List", players: "Player's List" };
 
-const state = { list: 'dm', shares: 0, generated: false };
+const state = { list: 'dm', shares: 0, request: null };  // the request of the hoard shown
 let engine;
 
 // ---- the form -------------------------------------------------------------------------
@@ -178,10 +178,7 @@ function fragmentOf(request) {
 }
 
 function updateFragment() {
-  const request = readForm();
-  if (request) {
-    history.replaceState(null, '', fragmentOf(request));
-  }
+  history.replaceState(null, '', fragmentOf(state.request));
 }
 
 // Fills the form from the link; returns the list it asks for, or null (with the message shown)
@@ -276,8 +273,8 @@ function generate(list = 'dm') {
   showList(list);
   $('report').hidden = false;
   performance.measure('vorneth-generate', { start: started });
-  state.generated = true;
-  history.replaceState(null, '', fragmentOf(request));
+  state.request = request;
+  updateFragment();
   return true;
 }
 
