@@ -8,7 +8,8 @@ const LAIR = 'ABCDEFGHI';
 const CUSTOM = ['coins', 'gems', 'jewelry', 'magic'];
 const HEADINGS = { dm: "DM's List", players: "Player's List" };
 
-const state = { list: 'dm', shares: 0, request: null };  // the request of the hoard shown
+// The list shown, the shares asked for, the request of the hoard shown, and the export opened.
+const state = { list: 'dm', shares: 0, request: null, replay: null };
 let engine;
 
 // ---- the form -------------------------------------------------------------------------
@@ -336,14 +337,23 @@ async function copyList() {
 
 async function replayFile(file) {
   const result = engine.replay(new Uint8Array(await file.arrayBuffer()));
+  state.replay = result.error ? null : { name: file.name, count: result.count };
+  $('replay-pick-row').hidden = !(result.count > 1);
   if (result.error) {
     $('replay-message').textContent = `${file.name} cannot be rolled again: ${result.error}`;
     return;
   }
-  fillForm(engine.pick(0));
-  const more = result.count > 1 ? `, the first of its ${result.count} hoards` : '';
+  $('replay-pick').value = '1';
+  showReplayed(1);
+}
+
+// Hoard `number` (from 1) of the export opened last.
+function showReplayed(number) {
+  const { name, count } = state.replay;
+  fillForm(engine.pick(number - 1));
   if (generate()) {
-    $('replay-message').textContent = `Rolled again from ${file.name}${more}`;
+    const of = count > 1 ? `, hoard ${number} of ${count}` : '';
+    $('replay-message').textContent = `Rolled again from ${name}${of}`;
   }
 }
 
@@ -401,6 +411,15 @@ function wire() {
       replayFile(file);
     }
     $('replay-file').value = '';  // so that the same file can be opened again
+  });
+  $('replay-show').addEventListener('click', () => {
+    const text = $('replay-pick').value.trim();
+    const number = Number(text);
+    const good = /^\d+$/.test(text) && number >= 1 && number <= state.replay.count;
+    showFieldError($('replay-pick'), good ? '' : `Hoard of the export must be a number from 1 to ${state.replay.count}`);
+    if (good) {
+      showReplayed(number);
+    }
   });
   document.addEventListener('dragover', (event) => event.preventDefault());
   document.addEventListener('drop', (event) => {

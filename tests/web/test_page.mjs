@@ -158,6 +158,15 @@ test('an export opened or dropped is rolled again; a file that is none says why'
   await page.waitForFunction(() => document.getElementById('replay-message').textContent.includes('journal'));
   assert.deepEqual(await shownLines('dm-list'), lines(run(['C=2', '--seed', '3'])));
 
+  // A batch of JSON Lines: any of its hoards.
+  writeFileSync(file, run(['K=4', '--seed', '10', '--count', '3', '--format', 'jsonl']));
+  await page.setInputFiles('#replay-file', file);
+  await typeInto('replay-pick', '3');
+  await page.keyboard.press('Tab');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.getElementById('replay-message').textContent.endsWith('hoard 3 of 3'));
+  assert.deepEqual(await shownLines('dm-list'), lines(run(['K=4', '--seed', '12'])));
+
   writeFileSync(file, '{"hoard": 1}');
   await page.setInputFiles('#replay-file', file);
   await page.waitForFunction(() => document.getElementById('replay-message').textContent.includes('cannot'));
