@@ -4,7 +4,7 @@
 import { loadEngine, LETTERS, Text } from './engine.js';
 
 const $ = (id) => document.getElementById(id);
-const LAIR = 'ABCDEFGHI';
+const LAIR = document.querySelector('#lair-types .types').dataset.letters;
 const CUSTOM = ['coins', 'gems', 'jewelry', 'magic'];
 const HEADINGS = { dm: "DM's List", players: "Player's List" };
 
