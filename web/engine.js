@@ -20,6 +20,7 @@ export const Text = Object.freeze({
   request: 13,
   replayError: 14,
   version: 15,
+  separatorProblem: 16,
 });
 
 // The module's limits, by the same numbers.
@@ -100,7 +101,7 @@ export async function loadEngine(bytes) {
     }),
 
     // request: {types: {A: n, ...}, coins, gems, jewelry, magic, title, seed, separator}, every
-    // number already checked against the limits.
+    // number already checked against the limits and the separator by separatorProblem.
     generate(request) {
       exports.vorneth_request_clear();
       for (const [letter, count] of Object.entries(request.types ?? {})) {
@@ -118,6 +119,12 @@ export async function loadEngine(bytes) {
       putText(request.separator ?? ',');
       exports.vorneth_request_text(1);
       exports.vorneth_generate();
+    },
+
+    // Why `text` cannot be the thousands separator, in a few words; empty when it can.
+    separatorProblem(text) {
+      putText(text);
+      return this.text(Text.separatorProblem);
     },
 
     // Divides the last hoard among `count` characters.

@@ -130,9 +130,9 @@ function readForm() {
     }
   }
   const separator = $('separator').value;
-  const broken = /[\r\n]/.test(separator);
-  showFieldError($('separator'), broken ? 'The separator must not hold a line break' : '');
-  good &&= !broken;
+  const problem = engine.separatorProblem(separator);
+  showFieldError($('separator'), problem && `The separator ${problem}`);
+  good &&= !problem;
   request.title = $('title').value;
   request.separator = separator;
   if (!good) {

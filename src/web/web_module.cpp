@@ -17,6 +17,7 @@
 #include "formats/replay.h"
 #include "formats/split.h"
 #include "generator/hoard_request.h"
+#include "generator/separator.h"
 #include "platform/list_kind.h"
 #include "version.h"
 #include "worth/worth_text.h"
@@ -56,11 +57,12 @@ enum class Text : std::int32_t {
   Caption = 8,      // the window caption, no line end
   SavedDM = 9,      // the DM list as the desktop saves it: title, heading, lines, CR LF
   SavedPlayers = 10,
-  SharesDM = 11,       // `--split K --list dm` for the K of vorneth_share
-  SharesPlayers = 12,  // `--split K --list players`
-  Request = 13,        // the request as exports carry it (JSON, one line), the seed beside it
-  ReplayError = 14,    // why the last vorneth_replay failed, no line end
-  Version = 15,        // the version as the programs show it
+  SharesDM = 11,          // `--split K --list dm` for the K of vorneth_share
+  SharesPlayers = 12,     // `--split K --list players`
+  Request = 13,           // the request as exports carry it (JSON, one line), the seed beside it
+  ReplayError = 14,       // why the last vorneth_replay failed, no line end
+  Version = 15,           // the version as the programs show it
+  SeparatorProblem = 16,  // why the input buffer's text cannot be the separator; empty if it can
 };
 
 struct State {
@@ -143,6 +145,8 @@ std::string TextOf(const State& s, Text which) {
       return s.replayError;
     case Text::Version:
       return vorneth::kShownVersion;
+    case Text::SeparatorProblem:
+      return vorneth::SeparatorProblem(s.input);
   }
   return {};
 }

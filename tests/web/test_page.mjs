@@ -190,8 +190,9 @@ test('a link fills the form and rolls at once; Roll again takes the next seed; I
 });
 
 test('a link with bad values names each beside its field and rolls nothing', async () => {
-  await open('#A=100&coins=12x&seed=5');
+  await open('#A=100&coins=12x&seed=5&separator=%3A%3A');
   assert.equal(await page.textContent('#type-A-error'), 'Type A is above its maximum 99');
+  assert.equal(await page.textContent('#separator-error'), 'The separator must be one character');
   assert.equal(await page.textContent('#coins-error'), 'GP in coins must be a whole number from 0 to 99999999');
   assert.equal(await page.locator('#report').isHidden(), true);
   assert.equal(await page.locator('#dm-list > li').count(), 0);
