@@ -77,6 +77,8 @@ test('a request typed by keyboard gives the lists of vorneth-cli and a link that
     await typeInto(id, value);
   }
   await typeInto('title', "Dragon's lair");
+  const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+  assert.notEqual(outline, 'none', 'the field with the focus shows it');
   await page.keyboard.press('Enter');
   assert.deepEqual(await shownLines('dm-list'), lines(run(REQUEST)));
   assert.deepEqual(await shownLines('players-list'), lines(run([...REQUEST, '--list', 'players'])));
