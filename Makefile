@@ -1,12 +1,17 @@
-# The two commands of the README: `make run` and `make test`. Both install what is missing.
+# The three commands of the README: `make run`, `make test` and `make web`. Each installs what is
+# missing.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 RELEASE_BUILD ?= build-release
 DEB_BUILD ?= build-deb
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+WEB_BUILD ?= build-web
+# The npm packages that drive Chromium in the page's tests, as tests/web/package-lock.json pins them.
+WEB_NODE_MODULES := tests/web/node_modules/.package-lock.json
 
-.PHONY: all deps build run test test-asan test-release deb deb-check bench fuzz format format-check clean
+.PHONY: all deps build run test test-asan test-release deb deb-check bench fuzz format format-check clean \
+  web bench-web
 
 all: build
 
@@ -26,9 +31,12 @@ run: build
 	  $(BUILD)/src/cli/vorneth-cli --title "Dragon's lair" A=1 Z=2 --magic 2; \
 	fi
 
-# CMake gives every test QT_QPA_PLATFORM=offscreen and its own XDG_RUNTIME_DIR (tests/).
-test: build
+# CMake gives every test QT_QPA_PLATFORM=offscreen and its own XDG_RUNTIME_DIR (tests/); the
+# page's tests need the page and the npm packages that drive Chromium.
+test: build web $(WEB_NODE_MODULES)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	VORNETH_CLI=$(BUILD)/src/cli/vorneth-cli VORNETH_WEB=$(WEB_BUILD) \
+	  node --test tests/web/test_module.mjs tests/web/test_page.mjs
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DVORNETH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
@@ -79,6 +87,46 @@ fuzz: deps
 	    build-fuzz/corpus/$$t || exit 1; \
 	done
 
+# The browser edition: the engine, its worth and its exports compiled by clang-19 for
+# wasm32-wasi into a reactor module, then inlined with the page (web/) into one file that works
+# offline and from file://. The odds (stats.cpp) need threads, which wasm32-wasi has not.
+WASM_CXX ?= clang++-19
+WEB_SOURCES := $(filter-out src/formats/stats.cpp,$(wildcard src/generator/*.cpp src/items/*.cpp \
+  src/playersview/*.cpp src/worth/*.cpp src/formats/*.cpp src/web/*.cpp))
+WEB_OBJECTS := $(patsubst src/%.cpp,$(WEB_BUILD)/obj/%.o,$(WEB_SOURCES))
+# The warnings of CMakeLists.txt, errors here too.
+WEB_WARNINGS := $(shell sed -n '/^add_compile_options(-W/,/)/p' CMakeLists.txt | tr -d '()' | \
+  sed 's/add_compile_options//') -Werror
+# version.h comes from configuring the native build; nlohmann-json is header-only.
+WASM_FLAGS = --target=wasm32-wasi -std=c++20 -O2 -fno-exceptions -DJSON_NOEXCEPTION $(WEB_WARNINGS) \
+  -Isrc -I$(BUILD)/generated -isystem $(WEB_BUILD)/include
+
+web: deps
+	@$(MAKE) --no-print-directory -j $(JOBS) $(WEB_BUILD)/vorneth.html
+
+$(WEB_BUILD)/include/nlohmann:
+	@mkdir -p $(WEB_BUILD)/include
+	ln -sfn /usr/include/nlohmann $@
+
+$(WEB_BUILD)/obj/%.o: src/%.cpp | $(BUILD)/build.ninja $(WEB_BUILD)/include/nlohmann
+	@mkdir -p $(dir $@)
+	$(WASM_CXX) $(WASM_FLAGS) -MMD -MP -c $< -o $@
+
+-include $(WEB_OBJECTS:.o=.d)
+
+$(WEB_BUILD)/vorneth.wasm: $(WEB_OBJECTS)
+	$(WASM_CXX) --target=wasm32-wasi -mexec-model=reactor -Wl,--strip-all -o $@ $^
+
+$(WEB_BUILD)/vorneth.html: web/inline.py $(wildcard web/*) $(WEB_BUILD)/vorneth.wasm
+	python3 web/inline.py web/index.html $(WEB_BUILD)/vorneth.wasm $@
+
+$(WEB_NODE_MODULES): tests/web/package.json tests/web/package-lock.json
+	cd tests/web && npm ci --no-audit --no-fund
+
+# The largest request in Chromium, from Generate to both lists shown.
+bench-web: web $(WEB_NODE_MODULES)
+	node tests/web/bench_page.mjs $(WEB_BUILD)/vorneth.html
+
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -86,4 +134,4 @@ format-check:
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(DEB_BUILD) build-bench build-fuzz
+	rm -rf $(BUILD) $(ASAN_BUILD) $(RELEASE_BUILD) $(DEB_BUILD) $(WEB_BUILD) build-bench build-fuzz

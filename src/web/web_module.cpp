@@ -1,0 +1,262 @@
+// The C interface of the browser module (wasm32-wasi reactor): a request goes in through the
+// setters, Generate makes the hoard, and Output hands out each text the CLI writes for it, byte
+// for byte. Texts cross as UTF-8 in the module's memory: the page writes into the buffer of
+// vorneth_input and reads vorneth_output_size bytes at the address vorneth_output returns.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "formats/csv.h"
+#include "formats/foundry.h"
+#include "formats/hoard_record.h"
+#include "formats/json_export.h"
+#include "formats/markdown.h"
+#include "formats/replay.h"
+#include "formats/split.h"
+#include "generator/hoard_request.h"
+#include "generator/separator.h"
+#include "platform/list_kind.h"
+#include "version.h"
+#include "worth/worth_text.h"
+
+// A function of the module's interface, exported under its own name.
+#define VORNETH_EXPORT(name) extern "C" __attribute__((export_name(#name)))
+
+namespace {
+
+using vorneth::HoardRequest;
+using vorneth::formats::HoardRecord;
+using vorneth::platform::ListKind;
+
+// The figures the page checks its fields against; the numbers are vorneth_limit's argument.
+enum class Limit : std::int32_t {
+  TypeCount = 0,
+  CustCoins = 1,
+  CustGems = 2,
+  CustJewelry = 3,
+  CustMagic = 4,
+  Seed = 5,
+  DefaultSeed = 6,
+  MinShares = 7,
+  MaxShares = 8,
+};
+
+// What vorneth_output gives; the numbers are its argument.
+enum class Text : std::int32_t {
+  DMList = 0,       // the lines of `vorneth-cli --list dm`, each ended by LF
+  PlayersList = 1,  // of `--list players`
+  WorthLine = 2,    // "Worth 12,345 gp + ...", no line end
+  Breakdown = 3,    // the lines `--worth` writes after the empty line, each ended by LF
+  Markdown = 4,     // `--format markdown`
+  Csv = 5,          // `--format csv`
+  Json = 6,         // `--format json`
+  Foundry = 7,      // `--format foundry`
+  Caption = 8,      // the window caption, no line end
+  SavedDM = 9,      // the DM list as the desktop saves it: title, heading, lines, CR LF
+  SavedPlayers = 10,
+  SharesDM = 11,          // `--split K --list dm` for the K of vorneth_share
+  SharesPlayers = 12,     // `--split K --list players`
+  Request = 13,           // the request as exports carry it (JSON, one line), the seed beside it
+  ReplayError = 14,       // why the last vorneth_replay failed, no line end
+  Version = 15,           // the version as the programs show it
+  SeparatorProblem = 16,  // why the input buffer's text cannot be the separator; empty if it can
+};
+
+struct State {
+  HoardRequest request;
+  std::string separator = ",";
+  std::string input;
+  std::string output;
+  HoardRecord record;
+  std::vector<HoardRecord> shares;
+  std::vector<vorneth::formats::RecordedRequest> replayed;
+  std::string replayError;
+};
+
+State& TheState() {
+  static State state;
+  return state;
+}
+
+std::string Lines(const std::vector<std::string>& lines, std::string_view end = "\n") {
+  std::string text;
+  for (const std::string& line : lines) {
+    text.append(line).append(end);
+  }
+  return text;
+}
+
+std::string SavedList(const State& s, ListKind kind) {
+  const auto& lines = kind == ListKind::DM ? s.record.hoard.DMList : s.record.hoard.PlayersList;
+  return Lines({s.request.Title, "", vorneth::platform::ListHeading(kind), ""}, "\r\n") +
+         Lines(lines, "\r\n");
+}
+
+// Each share under its heading, shares apart by an empty line, as `--split` writes them.
+std::string SharesText(const State& s, ListKind kind) {
+  std::string text;
+  const int count = static_cast<int>(s.shares.size());
+  for (int k = 1; k <= count; ++k) {
+    const HoardRecord& share = s.shares[static_cast<std::size_t>(k - 1)];
+    text += (k > 1 ? "\n" : "") + vorneth::formats::ShareHeading(k, count, share) + "\n";
+    text += Lines(kind == ListKind::DM ? share.hoard.DMList : share.hoard.PlayersList);
+  }
+  return text;
+}
+
+std::string TextOf(const State& s, Text which) {
+  namespace f = vorneth::formats;
+  const HoardRecord& r = s.record;
+  switch (which) {
+    case Text::DMList:
+      return Lines(r.hoard.DMList);
+    case Text::PlayersList:
+      return Lines(r.hoard.PlayersList);
+    case Text::WorthLine:
+      return vorneth::worth::WorthLine(r.dm.totals, r.separator);
+    case Text::Breakdown:
+      return Lines(vorneth::worth::WorthBreakdown(r.dm.totals, r.separator));
+    case Text::Markdown:
+      return f::Markdown(r);
+    case Text::Csv:
+      return f::CsvHeader() + f::CsvRows(r, 1);
+    case Text::Json:
+      return f::JsonText(f::HoardJson(r)) + "\n";
+    case Text::Foundry:
+      return f::JsonText(f::FoundryJournal(r)) + "\n";
+    case Text::Caption:
+      return r.hoard.Caption;
+    case Text::SavedDM:
+      return SavedList(s, ListKind::DM);
+    case Text::SavedPlayers:
+      return SavedList(s, ListKind::Players);
+    case Text::SharesDM:
+      return SharesText(s, ListKind::DM);
+    case Text::SharesPlayers:
+      return SharesText(s, ListKind::Players);
+    case Text::Request:
+      return f::JsonText(
+          f::Json{{"seed", s.request.Seed}, {"request", f::RequestJson(s.request, s.separator)}},
+          -1);
+    case Text::ReplayError:
+      return s.replayError;
+    case Text::Version:
+      return vorneth::kShownVersion;
+    case Text::SeparatorProblem:
+      return vorneth::SeparatorProblem(s.input);
+  }
+  return {};
+}
+
+}  // namespace
+
+VORNETH_EXPORT(vorneth_limit) std::uint32_t vorneth_limit(std::int32_t which) {
+  switch (static_cast<Limit>(which)) {
+    case Limit::TypeCount:
+      return vorneth::kMaxTypeCount;
+    case Limit::CustCoins:
+      return static_cast<std::uint32_t>(vorneth::kMaxCustCoins);
+    case Limit::CustGems:
+      return vorneth::kMaxCustGems;
+    case Limit::CustJewelry:
+      return vorneth::kMaxCustJewelry;
+    case Limit::CustMagic:
+      return vorneth::kMaxCustMagic;
+    case Limit::Seed:
+      return UINT32_MAX;
+    case Limit::DefaultSeed:
+      return vorneth::kDefaultSeed;
+    case Limit::MinShares:
+      return vorneth::formats::kMinShares;
+    case Limit::MaxShares:
+      return vorneth::formats::kMaxShares;
+  }
+  return 0;
+}
+
+// A buffer of `size` bytes for the page to write a text into, valid until the next call.
+VORNETH_EXPORT(vorneth_input) char* vorneth_input(std::uint32_t size) {
+  std::string& input = TheState().input;
+  input.assign(size, '\0');
+  return input.data();
+}
+
+// Starts a new request: no treasure, the default seed, "," between thousands.
+VORNETH_EXPORT(vorneth_request_clear) void vorneth_request_clear() {
+  TheState().request = HoardRequest{};
+  TheState().separator = ",";
+}
+
+// The page checks every number against vorneth_limit before it sets it.
+VORNETH_EXPORT(vorneth_request_type)
+void vorneth_request_type(std::int32_t letter, std::int32_t count) {
+  if (letter >= 0 && letter < 26) {
+    TheState().request.TypeCount[static_cast<std::size_t>(letter)] = count;
+  }
+}
+
+VORNETH_EXPORT(vorneth_request_custom)
+void vorneth_request_custom(std::int32_t coins, std::int32_t gems, std::int32_t jewelry,
+                            std::int32_t magic) {
+  HoardRequest& r = TheState().request;
+  r.CustCoins = coins;
+  r.CustGems = gems;
+  r.CustJewelry = jewelry;
+  r.CustMagic = magic;
+}
+
+VORNETH_EXPORT(vorneth_request_seed) void vorneth_request_seed(std::uint32_t seed) {
+  TheState().request.Seed = seed;
+}
+
+// The input buffer's text becomes the title (`which` 0) or the separator (1).
+VORNETH_EXPORT(vorneth_request_text) void vorneth_request_text(std::int32_t which) {
+  State& s = TheState();
+  (which == 0 ? s.request.Title : s.separator) = s.input;
+}
+
+// Makes the hoard of the request and values its DM list; forgets the last shares.
+VORNETH_EXPORT(vorneth_generate) void vorneth_generate() {
+  State& s = TheState();
+  s.record = vorneth::formats::MakeRecord(s.request, s.separator);
+  s.shares.clear();
+}
+
+// Divides the last hoard among `count` characters (kMinShares to kMaxShares).
+VORNETH_EXPORT(vorneth_share) void vorneth_share(std::int32_t count) {
+  State& s = TheState();
+  s.shares = vorneth::formats::SplitHoard(s.record, count);
+}
+
+// Reads the requests of the export text in the input buffer; returns how many, 0 with the
+// reason as Text::ReplayError when the text is no good export.
+VORNETH_EXPORT(vorneth_replay) std::uint32_t vorneth_replay() {
+  State& s = TheState();
+  vorneth::formats::ReplayResult result = vorneth::formats::ReadExport(s.input);
+  s.replayed = std::move(result.requests);
+  s.replayError = std::move(result.error);
+  return static_cast<std::uint32_t>(s.replayed.size());
+}
+
+// Makes request `index` of the last replay the request (Text::Request shows it).
+VORNETH_EXPORT(vorneth_replay_pick) void vorneth_replay_pick(std::uint32_t index) {
+  State& s = TheState();
+  if (index < s.replayed.size()) {
+    s.request = s.replayed[index].request;
+    s.separator = s.replayed[index].separator;
+  }
+}
+
+// The text `which` (a Text) of the last hoard; its size is vorneth_output_size().
+VORNETH_EXPORT(vorneth_output) const char* vorneth_output(std::int32_t which) {
+  State& s = TheState();
+  s.output = TextOf(s, static_cast<Text>(which));
+  return s.output.data();
+}
+
+VORNETH_EXPORT(vorneth_output_size) std::uint32_t vorneth_output_size() {
+  return static_cast<std::uint32_t>(TheState().output.size());
+}

@@ -1,0 +1,148 @@
+// The browser module against the native vorneth-cli: the same request gives the same bytes in
+// every list, worth and export, for random requests and the largest one.
+import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { test } from 'node:test';
+
+import { LETTERS, loadEngine, Text } from '../../web/engine.js';
+
+const cli = process.env.VORNETH_CLI ?? 'build/src/cli/vorneth-cli';
+const engine = await loadEngine(readFileSync(join(process.env.VORNETH_WEB ?? 'build-web', 'vorneth.wasm')));
+const { limits } = engine;
+const folder = mkdtempSync(join(tmpdir(), 'vorneth-web-'));
+
+const run = (args) => execFileSync(cli, args, { maxBuffer: 1 << 28 });
+
+function argsOf(request) {
+  const args = Object.entries(request.types).map(([letter, count]) => `${letter}=${count}`);
+  for (const name of ['coins', 'gems', 'jewelry', 'magic']) {
+    args.push(`--${name}`, String(request[name]));
+  }
+  return [...args, '--title', request.title, '--seed', String(request.seed), '--separator', request.separator];
+}
+
+function sameBytes(actual, expected, what) {
+  if (!Buffer.from(actual).equals(expected)) {
+    assert.equal(Buffer.from(actual).toString(), expected.toString(), what);
+    assert.fail(`${what}: the bytes differ`);  // the same text from different bytes
+  }
+}
+
+// Generates `request` in the module and checks every text against the CLI's.
+function compare(request) {
+  const args = argsOf(request);
+  const what = `vorneth-cli ${args.join(' ')}`;
+  engine.generate(request);
+  sameBytes(engine.bytes(Text.dm), run([...args, '--list', 'dm']), `${what} --list dm`);
+  sameBytes(engine.bytes(Text.players), run([...args, '--list', 'players']), `${what} --list players`);
+  const worth = Buffer.concat([engine.bytes(Text.dm), Buffer.from('\n'), engine.bytes(Text.breakdown)]);
+  sameBytes(worth, run([...args, '--worth']), `${what} --worth`);
+  for (const format of ['markdown', 'csv', 'json', 'foundry']) {
+    sameBytes(engine.bytes(Text[format]), run([...args, '--format', format]), `${what} --format ${format}`);
+  }
+}
+
+// A small seeded generator, so that a failure can be run again.
+function randomSource(seed) {
+  let s = seed >>> 0;
+  return (n) => {
+    s = (s + 0x6d2b79f5) >>> 0;
+    let t = Math.imul(s ^ (s >>> 15), 1 | s);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return Math.floor((((t ^ (t >>> 14)) >>> 0) / 4294967296) * n);
+  };
+}
+
+const TITLES = ['', "Dragon's lair", 'Crypt of "Ash" & <bones>', ' Ümlaut hoard — 竜 ', '=SUM(A1) | *x*'];
+const SEPARATORS = [',', '.', ' ', '\u202f', "'", ''];
+
+function randomRequest(roll) {
+  const request = { types: {}, coins: 0, gems: 0, jewelry: 0, magic: 0 };
+  for (let n = roll(4); n > 0; n--) {
+    request.types[LETTERS[roll(26)]] = roll(10) === 0 ? roll(limits.type) + 1 : roll(3) + 1;
+  }
+  if (roll(2)) request.coins = roll(limits.coins + 1);
+  if (roll(3) === 0) request.gems = roll(60);
+  if (roll(3) === 0) request.jewelry = roll(60);
+  if (roll(3) === 0) request.magic = roll(12);
+  request.title = TITLES[roll(TITLES.length)];
+  request.separator = SEPARATORS[roll(SEPARATORS.length)];
+  request.seed = roll(2 ** 32);
+  return request;
+}
+
+function largestRequest() {
+  const types = Object.fromEntries([...LETTERS].map((letter) => [letter, limits.type]));
+  const { coins, gems, jewelry, magic, defaultSeed: seed } = limits;
+  return { types, coins, gems, jewelry, magic, title: 'The largest', separator: ',', seed };
+}
+
+test('random requests give the bytes of vorneth-cli in every list and export', () => {
+  const roll = randomSource(20);
+  for (let i = 0; i < 300; i++) {
+    compare(randomRequest(roll));
+  }
+});
+
+test('the largest request gives the bytes of vorneth-cli', () => {
+  compare(largestRequest());
+});
+
+test('shares and replays give the bytes of vorneth-cli', () => {
+  const roll = randomSource(7);
+  for (let i = 0; i < 12; i++) {
+    const request = randomRequest(roll);
+    const args = argsOf(request);
+    engine.generate(request);
+    const count = limits.minShares + (i % (limits.maxShares - limits.minShares + 1));
+    engine.share(count);
+    sameBytes(engine.bytes(Text.sharesDM), run([...args, '--split', String(count)]), `${args} --split`);
+    sameBytes(
+      engine.bytes(Text.sharesPlayers),
+      run([...args, '--split', String(count), '--list', 'players']),
+      `${args} --split --list players`,
+    );
+
+    // Each export the page writes, and a batch of JSON Lines, rolled again.
+    for (const format of ['json', 'foundry']) {
+      const file = join(folder, `hoard-${format}.json`);
+      writeFileSync(file, engine.bytes(Text[format]));
+      const expected = run(['--replay', file]);
+      const replayed = engine.replay(readFileSync(file));
+      assert.deepEqual(replayed, { count: 1 });
+      engine.generate(engine.pick(0));
+      sameBytes(engine.bytes(Text.dm), expected, `${args} replayed from ${format}`);
+    }
+  }
+  const batch = run(['J=2', '--count', '3', '--format', 'jsonl', '--seed', '4294967295']);
+  assert.deepEqual(engine.replay(batch), { count: 3 });
+  assert.equal(engine.pick(2).seed, 1);  // the seeds wrap round
+  assert.match(engine.replay(Buffer.from('{"seed": 1}')).error, /not a Vorneth export/);
+});
+
+test('a separator the module refuses, vorneth-cli refuses for the same reason', () => {
+  for (const separator of ['::', '7', '\n', '\u0301', '\u00a0']) {
+    const problem = engine.separatorProblem(separator);
+    const cliRun = spawnSync(cli, ['--separator', separator]);
+    if (problem === '') {
+      assert.equal(cliRun.status, 0, `vorneth-cli --separator ${JSON.stringify(separator)}`);
+    } else {
+      assert.equal(cliRun.status, 2);
+      assert.ok(cliRun.stderr.toString().includes(`--separator ${problem}`), cliRun.stderr.toString());
+    }
+  }
+  assert.equal(engine.separatorProblem('::'), 'must be one character');
+});
+
+test('the saved list file is the desktop form: title, empty line, heading, empty line, lines, CR LF', () => {
+  engine.generate({ types: { A: 1 }, title: ' Lair ', seed: 5 });
+  const lines = engine.lines(Text.players);
+  assert.equal(
+    engine.text(Text.savedPlayers),
+    [' Lair ', '', "Player's List", '', ...lines].map((line) => `${line}\r\n`).join(''),
+  );
+  assert.ok(engine.text(Text.savedDM).startsWith(" Lair \r\n\r\nDM's List\r\n\r\n"));
+});

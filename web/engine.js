@@ -1,0 +1,156 @@
+// The hoard engine in the browser (and in node for the tests): the wasm module of src/web and
+// a thin wrapper that passes a request in and reads its texts out. Nothing of the engine is
+// repeated here; every number and text comes from the module.
+
+// The module's texts, as src/web/web_module.cpp numbers them.
+export const Text = Object.freeze({
+  dm: 0,
+  players: 1,
+  worthLine: 2,
+  breakdown: 3,
+  markdown: 4,
+  csv: 5,
+  json: 6,
+  foundry: 7,
+  caption: 8,
+  savedDM: 9,
+  savedPlayers: 10,
+  sharesDM: 11,
+  sharesPlayers: 12,
+  request: 13,
+  replayError: 14,
+  version: 15,
+  separatorProblem: 16,
+});
+
+// The module's limits, by the same numbers.
+const Limit = Object.freeze({
+  type: 0,
+  coins: 1,
+  gems: 2,
+  jewelry: 3,
+  magic: 4,
+  seed: 5,
+  defaultSeed: 6,
+  minShares: 7,
+  maxShares: 8,
+});
+
+export const LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
+
+// The runtime has nothing to write to; the engine never writes, but the C library links the
+// calls in. A write (a failed assertion's message) goes to the console.
+function wasiImports(memory) {
+  const ENOSYS = 52;
+  return {
+    fd_close: () => ENOSYS,
+    fd_seek: () => ENOSYS,
+    fd_write(fd, iovs, count, written) {
+      const view = new DataView(memory().buffer);
+      let text = '';
+      let total = 0;
+      for (let i = 0; i < count; i++) {
+        const at = view.getUint32(iovs + i * 8, true);
+        const size = view.getUint32(iovs + i * 8 + 4, true);
+        text += new TextDecoder().decode(new Uint8Array(memory().buffer, at, size));
+        total += size;
+      }
+      console.error(text);
+      view.setUint32(written, total, true);
+      return 0;
+    },
+  };
+}
+
+// Loads the module from its bytes. The engine it returns holds one request and its hoard.
+export async function loadEngine(bytes) {
+  let exports;
+  const memory = () => exports.memory;
+  const { instance } = await WebAssembly.instantiate(bytes, {
+    wasi_snapshot_preview1: wasiImports(memory),
+  });
+  exports = instance.exports;
+  exports._initialize();
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+
+  const putText = (text) => {
+    const data = typeof text === 'string' ? encoder.encode(text) : text;
+    const at = exports.vorneth_input(data.length);
+    new Uint8Array(memory().buffer, at, data.length).set(data);
+  };
+  const bytesOf = (which) => {
+    const at = exports.vorneth_output(which);
+    return new Uint8Array(memory().buffer, at, exports.vorneth_output_size()).slice();
+  };
+  const limit = (which) => exports.vorneth_limit(which) >>> 0;
+
+  return {
+    // The largest value of each number of a request, the seed's, the default seed and the
+    // shares a hoard may be divided among.
+    limits: Object.freeze({
+      type: limit(Limit.type),
+      coins: limit(Limit.coins),
+      gems: limit(Limit.gems),
+      jewelry: limit(Limit.jewelry),
+      magic: limit(Limit.magic),
+      seed: limit(Limit.seed),
+      defaultSeed: limit(Limit.defaultSeed),
+      minShares: limit(Limit.minShares),
+      maxShares: limit(Limit.maxShares),
+    }),
+
+    // request: {types: {A: n, ...}, coins, gems, jewelry, magic, title, seed, separator}, every
+    // number already checked against the limits and the separator by separatorProblem.
+    generate(request) {
+      exports.vorneth_request_clear();
+      for (const [letter, count] of Object.entries(request.types ?? {})) {
+        exports.vorneth_request_type(LETTERS.indexOf(letter), count);
+      }
+      exports.vorneth_request_custom(
+        request.coins ?? 0,
+        request.gems ?? 0,
+        request.jewelry ?? 0,
+        request.magic ?? 0,
+      );
+      exports.vorneth_request_seed(request.seed ?? limit(Limit.defaultSeed));
+      putText(request.title ?? '');
+      exports.vorneth_request_text(0);
+      putText(request.separator ?? ',');
+      exports.vorneth_request_text(1);
+      exports.vorneth_generate();
+    },
+
+    // Why `text` cannot be the thousands separator, in a few words; empty when it can.
+    separatorProblem(text) {
+      putText(text);
+      return this.text(Text.separatorProblem);
+    },
+
+    // Divides the last hoard among `count` characters.
+    share(count) {
+      exports.vorneth_share(count);
+    },
+
+    // Reads the requests of an export's bytes: {count} or {error}. pick(i) then makes request
+    // i the engine's; request() tells it in the form generate() takes.
+    replay(bytes) {
+      putText(bytes);
+      const count = exports.vorneth_replay();
+      return count > 0 ? { count } : { error: this.text(Text.replayError) };
+    },
+    pick(index) {
+      exports.vorneth_replay_pick(index);
+      const { seed, request } = JSON.parse(this.text(Text.request));
+      return { ...request, seed };
+    },
+
+    bytes: bytesOf,
+    text: (which) => decoder.decode(bytesOf(which)),
+    // A text of lines each ended by LF, as its lines.
+    lines(which) {
+      const text = this.text(which);
+      return text === '' ? [] : text.slice(0, -1).split('\n');
+    },
+  };
+}
