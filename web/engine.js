@@ -21,6 +21,8 @@ export const Text = Object.freeze({
   replayError: 14,
   version: 15,
   separatorProblem: 16,
+  foundryDM: 17,
+  foundryPlayers: 18,
 });
 
 // The module's limits, by the same numbers.

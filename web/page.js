@@ -323,6 +323,9 @@ const EXPORTS = {
   csv: [Text.csv, 'hoard.csv', 'text/csv'],
   json: [Text.json, 'hoard.json', 'application/json'],
   foundry: [Text.foundry, 'hoard-foundry.json', 'application/json'],
+  // A journal of the list shown alone, to import into an entry of its own and share whole.
+  'foundry-shown': [() => (state.list === 'dm' ? Text.foundryDM : Text.foundryPlayers),
+    () => `hoard-foundry-${state.list}.json`, 'application/json'],
 };
 
 async function copyList() {
@@ -388,7 +391,7 @@ function wire() {
   });
   for (const button of document.querySelectorAll('[data-export]')) {
     button.addEventListener('click', () => {
-      const [which, name, type] = EXPORTS[button.dataset.export];
+      const [which, name, type] = EXPORTS[button.dataset.export].map((v) => (typeof v === 'function' ? v() : v));
       download(engine.bytes(which), name, type);
     });
   }

@@ -63,6 +63,8 @@ enum class Text : std::int32_t {
   ReplayError = 14,       // why the last vorneth_replay failed, no line end
   Version = 15,           // the version as the programs show it
   SeparatorProblem = 16,  // why the input buffer's text cannot be the separator; empty if it can
+  FoundryDM = 17,         // `--format foundry --list dm`: a journal of the DM list alone
+  FoundryPlayers = 18,    // `--format foundry --list players`
 };
 
 struct State {
@@ -147,6 +149,10 @@ std::string TextOf(const State& s, Text which) {
       return vorneth::kShownVersion;
     case Text::SeparatorProblem:
       return vorneth::SeparatorProblem(s.input);
+    case Text::FoundryDM:
+      return f::JsonText(f::FoundryJournal(r, f::JournalLists::DM)) + "\n";
+    case Text::FoundryPlayers:
+      return f::JsonText(f::FoundryJournal(r, f::JournalLists::Players)) + "\n";
   }
   return {};
 }

@@ -43,6 +43,10 @@ function compare(request) {
   for (const format of ['markdown', 'csv', 'json', 'foundry']) {
     sameBytes(engine.bytes(Text[format]), run([...args, '--format', format]), `${what} --format ${format}`);
   }
+  for (const list of ['dm', 'players']) {
+    sameBytes(engine.bytes(list === 'dm' ? Text.foundryDM : Text.foundryPlayers),
+      run([...args, '--format', 'foundry', '--list', list]), `${what} --format foundry --list ${list}`);
+  }
 }
 
 // A small seeded generator, so that a failure can be run again.

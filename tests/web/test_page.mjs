@@ -118,6 +118,10 @@ test('the players list, its shares, its text file, every export and a copy', asy
     const file = await downloadOf(id);
     assert.ok(file.bytes.equals(run([...REQUEST, '--format', format])), `the ${format} export`);
   }
+  await page.locator('[data-export="foundry-shown"]').evaluate((b) => { b.id = 'export-foundry-shown'; });
+  const shown = await downloadOf('export-foundry-shown');
+  assert.equal(shown.name, 'hoard-foundry-players.json');
+  assert.ok(shown.bytes.equals(run([...REQUEST, '--format', 'foundry', '--list', 'players'])));
 
   await tabTo('copy');
   await page.keyboard.press('Enter');
