@@ -188,7 +188,7 @@ std::vector<HoardRecord> SplitHoard(const HoardRecord& record, int shares) {
 std::string ShareHeading(int share, int shares, const HoardRecord& record) {
   const worth::Totals& totals = record.dm.totals;
   return "Share " + std::to_string(share) + " of " + std::to_string(shares) + ", worth " +
-         worth::GoldText(totals.totalValue(), totals.exchange, record.separator) + " gp";
+         worth::MoneyText(totals.totalValue(), totals.exchange, record.separator);
 }
 
 }  // namespace vorneth::formats

@@ -127,24 +127,17 @@ std::string PercentText(double share) {
 }
 
 // Gold pieces with at most one decimal and `separator` between thousands: "1,234.5".
-std::string MeanText(double gp, std::string_view separator) {
-  const auto tenths = static_cast<long long>(std::llround(gp * 10));
-  std::string text = NumberText(tenths / 10, separator);
-  if (tenths % 10 != 0) {
-    text += '.';
-    text += static_cast<char>('0' + tenths % 10);
-  }
-  return text;
-}
-
 std::string SpreadText(std::string_view name, const Spread& spread, worth::Exchange exchange,
                        std::string_view separator) {
   const auto gold = [&](worth::Copper value) {
-    return worth::GoldText(value, exchange, separator) + " gp";
+    return worth::MoneyText(value, exchange, separator);
   };
-  return std::string(name) + ": mean " + MeanText(spread.meanGp, separator) + " gp, median " +
-         gold(spread.median) + ", 10th percentile " + gold(spread.p10) + ", 90th percentile " +
-         gold(spread.p90) + ", maximum " + gold(spread.max);
+  // The mean to the nearest copper piece, so that every amount reads alike.
+  const auto mean = static_cast<worth::Copper>(
+      std::llround(spread.meanGp * static_cast<double>(worth::CopperPerGold(exchange))));
+  return std::string(name) + ": mean " + gold(mean) + ", median " + gold(spread.median) +
+         ", 10th percentile " + gold(spread.p10) + ", 90th percentile " + gold(spread.p90) +
+         ", maximum " + gold(spread.max);
 }
 
 }  // namespace

@@ -329,6 +329,31 @@ std::string GoldText(Copper value, Exchange exchange, std::string_view separator
   return text;
 }
 
+std::string MoneyText(Copper value, Exchange exchange, std::string_view separator) {
+  const Copper perGold = CopperPerGold(exchange);
+  const Copper perSilver = CopperPer(Metal::Silver, exchange);
+  const Copper gold = value / perGold;
+  const Copper silver = value % perGold / perSilver;
+  const Copper copper = value % perSilver;
+  std::string text;
+  if (gold != 0 || (silver == 0 && copper == 0)) {
+    text = NumberText(gold, separator) + " gp";
+  }
+  for (const auto& [pieces, name] : {std::pair{silver, " sp"}, {copper, " cp"}}) {
+    if (pieces != 0) {
+      text += (text.empty() ? "" : " ") + std::to_string(pieces) + name;
+    }
+  }
+  return text;
+}
+
+std::string ExchangeWords(Exchange exchange) {
+  const Copper perGold = CopperPerGold(exchange);
+  return std::string(exchange == Exchange::FirstEdition ? "first edition" : "Basic") +
+         " exchange, " + std::to_string(perGold / CopperPer(Metal::Silver, exchange)) + " sp or " +
+         std::to_string(perGold) + " cp to the gp";
+}
+
 std::string_view MetalName(Metal metal) {
   return kMetalNames[static_cast<std::size_t>(metal)];
 }

@@ -86,6 +86,14 @@ std::string_view LotName(std::string_view line, std::string_view separator);
 // "0.005", "7". `separator` goes between thousands of the whole part.
 std::string GoldText(Copper value, Exchange exchange, std::string_view separator = "");
 
+// An amount the way the game counts it: whole gold pieces, then the silver and copper pieces of
+// the rest, each left out when it is none ("40,997 gp 17 sp 3 cp", "7 gp", "3 sp 3 cp", "0 gp").
+// `separator` goes between thousands of the gold.
+std::string MoneyText(Copper value, Exchange exchange, std::string_view separator = "");
+
+// The exchange in words, for people: "first edition exchange, 20 sp or 200 cp to the gp".
+std::string ExchangeWords(Exchange exchange);
+
 // The names scripts read: "copper" ... "platinum"; "coins", "gems", "jewelry", "magic",
 // "scroll_spell", "map", "nothing", "blank"; "1e", "bx".
 std::string_view MetalName(Metal metal);

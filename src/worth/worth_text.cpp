@@ -7,7 +7,7 @@ namespace vorneth::worth {
 namespace {
 
 std::string Gold(Copper value, const Totals& totals, std::string_view separator) {
-  return GoldText(value, totals.exchange, separator) + " gp";
+  return MoneyText(value, totals.exchange, separator);
 }
 
 std::string Counted(std::int64_t count, std::string_view one, std::string_view many,
@@ -35,8 +35,8 @@ std::vector<std::string> WorthBreakdown(const Totals& totals, std::string_view s
   const std::int64_t unpriced = totals.magicItems - totals.pricedItems;
   return {
       coins,
-      "Coins in gold: " + Gold(totals.coinsValue, totals, separator) + " (exchange " +
-          std::string(ExchangeName(totals.exchange)) + ")",
+      "Coins in gold: " + Gold(totals.coinsValue, totals, separator) + " (" +
+          ExchangeWords(totals.exchange) + ")",
       "Gems: " + Counted(totals.gemPieces, "piece", "pieces", separator) + ", " +
           Gold(totals.gemsValue, totals, separator),
       "Jewelry: " + Counted(totals.jewelryPieces, "piece", "pieces", separator) + ", " +

@@ -38,7 +38,7 @@ TEST(Split, CoinsInTurnLotsAndPricedItemsToTheLeastWorthUnpricedToTheFewestItems
                 {"3 Gold coins", "1 Gems (Jet 100 gp)", "Sword +1 (2,000 gp)", "667 Copper coins"},
                 {"3 Gold coins", "1 Gems (Jet 100 gp)", "Potion of Healing (400 gp)",
                  "667 Copper coins"}}));
-  EXPECT_EQ(ShareHeading(2, 3, shares[1]), "Share 2 of 3, worth 2,106.335 gp");
+  EXPECT_EQ(ShareHeading(2, 3, shares[1]), "Share 2 of 3, worth 2,106 gp 6 sp 7 cp");
 
   const auto few = SplitHoard(Listed({"1 Platinum coins", "7 Jewelry Items (Jade 7,700 gp)"}), 4);
   EXPECT_EQ(DMLists(few), (std::vector<std::vector<std::string>>{

@@ -102,6 +102,14 @@ TEST(Worth, TotalsCountAScrollOfSeveralSpellsAsOneItem) {
   const Totals basic = ValueList(dm, ",", Exchange::Basic).totals;
   EXPECT_EQ(GoldText(basic.coinsValue, Exchange::Basic), "203.53");
   EXPECT_EQ(GoldText(basic.totalValue(), Exchange::Basic, "."), "9.317.53");
+
+  // For people: gold, then the rest in silver and copper of the same exchange.
+  EXPECT_EQ(MoneyText(t.totalValue(), Exchange::FirstEdition, ","), "9,217 gp 10 sp 3 cp");
+  EXPECT_EQ(MoneyText(basic.totalValue(), Exchange::Basic, "."), "9.317 gp 5 sp 3 cp");
+  EXPECT_EQ(MoneyText(33, Exchange::FirstEdition), "3 sp 3 cp");
+  EXPECT_EQ(MoneyText(7 * 200, Exchange::FirstEdition), "7 gp");
+  EXPECT_EQ(MoneyText(5, Exchange::Basic), "5 cp");
+  EXPECT_EQ(MoneyText(0, Exchange::Basic), "0 gp");
 }
 
 TEST(Worth, TheTotalsOfGeneratedHoardsAreTheSumsOfTheirLines) {
