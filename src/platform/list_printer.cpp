@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -80,8 +81,12 @@ std::vector<PrintLine> PrintoutLines(const QString& caption, ListKind kind, cons
   return out;
 }
 
-bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
-                 const QDateTime& now) {
+namespace {
+
+// Lays out `lines` with the footer dated `now` on the painter's printer and paints them; with
+// `numbered`, every page also carries its number at the right of its foot.
+bool PaintPrintout(QPrinter& printer, const std::vector<PrintLine>& lines, const QDateTime& now,
+                   bool numbered) {
   printer.setPageOrientation(QPageLayout::Portrait);
   // The painter's origin is the printable area's top-left corner, and width() and height() are
   // that area's: text that a printer cannot reach is never placed.
@@ -93,9 +98,17 @@ bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const
   }
   const PrinterMetrics metrics(printer);
   const PageSize page{printer.width(), printer.height()};
-  std::vector<PrintPage> pages = PlanPages(PrintoutLines(caption, kind, lines), metrics, page);
+  std::vector<PrintPage> pages = PlanPages(lines, metrics, page);
   PlaceFooter(pages, FooterText(now, SeparatorsOf(QLocale::system())).toStdString(), kFooterLeft,
               kFooterPointSize, metrics, page);
+  if (numbered) {
+    const int top = page.height - metrics.Height("X", kFooterPointSize);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      std::string number = PageNumberText(i + 1, pages.size());
+      const int x = page.width - metrics.Width(number, kFooterPointSize);
+      pages[i].runs.push_back({x, top, kFooterPointSize, std::move(number), true});
+    }
+  }
 
   for (std::size_t i = 0; i < pages.size(); ++i) {
     if (i > 0) {
@@ -106,6 +119,34 @@ bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const
     }
   }
   return painter.end();
+}
+
+}  // namespace
+
+bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
+                 const QDateTime& now) {
+  return PaintPrintout(printer, PrintoutLines(caption, kind, lines), now, false);
+}
+
+std::string PageNumberText(std::size_t page, std::size_t pages) {
+  return "Page " + std::to_string(page) + " of " + std::to_string(pages);
+}
+
+bool PrintExportTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
+                   const Lines& after, const QDateTime& now) {
+  printer.setDocName(caption);  // the PDF's title
+  printer.setCreator(QStringLiteral("Vorneth"));
+  printer.setPageMargins(
+      QMarginsF(kExportMarginMm, kExportMarginMm, kExportMarginMm, kExportMarginMm),
+      QPageLayout::Millimeter);
+  std::vector<PrintLine> printout = PrintoutLines(caption, kind, lines);
+  for (const std::string& line : after) {
+    printout.push_back({line, kListPointSize});
+  }
+  if (!after.empty()) {
+    printout.push_back({"", kListPointSize});
+  }
+  return PaintPrintout(printer, printout, now, true);
 }
 
 void UsePrintableArea(QPrinter& printer) {

@@ -26,6 +26,17 @@ inline constexpr int kFooterPointSize = 8;
 bool PrintListTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
                  const QDateTime& now);
 
+// The printout made for an exported PDF file, a document rather than a job for the printer at
+// hand: margins of kExportMarginMm on every side, "Page k of N" at the foot of every page, the
+// `after` lines (the worth of a DM list) after the list, and the caption as the document's
+// title. Returns false when the PDF could not be written.
+inline constexpr double kExportMarginMm = 18;
+bool PrintExportTo(QPrinter& printer, const QString& caption, ListKind kind, const Lines& lines,
+                   const Lines& after, const QDateTime& now);
+
+// "Page k of N".
+std::string PageNumberText(std::size_t page, std::size_t pages);
+
 // Sets the page's margins to the least the printer's driver declares, so that the printable
 // area is all the printer can reach, with no margin of our own on top.
 void UsePrintableArea(QPrinter& printer);

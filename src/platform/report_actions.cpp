@@ -18,6 +18,7 @@
 #include "platform/messages.h"
 #include "platform/private_folder.h"
 #include "platform/save_dialog.h"
+#include "worth/worth_text.h"
 
 namespace vorneth::platform {
 
@@ -87,14 +88,23 @@ void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lin
 
 namespace {
 
-// The printout of a list as PDF bytes, made in a temporary file; empty when it failed.
-QByteArray PdfOf(const QString& caption, ListKind kind, const Lines& lines) {
+// The printout of the list shown as PDF bytes, with the worth after a DM list, made in a
+// temporary file; empty when it failed.
+QByteArray PdfOf(const formats::HoardRecord& record, ListKind kind) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("export.pdf"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  if (!dir.isValid() || !PrintListTo(printer, caption, kind, lines, QDateTime::currentDateTime())) {
+  Lines after;
+  if (kind == ListKind::DM) {
+    after.push_back(worth::WorthLine(record.dm.totals, record.separator));
+    const Lines breakdown = worth::WorthBreakdown(record.dm.totals, record.separator);
+    after.insert(after.end(), breakdown.begin(), breakdown.end());
+  }
+  const Lines& lines = kind == ListKind::DM ? record.hoard.DMList : record.hoard.PlayersList;
+  if (!dir.isValid() || !PrintExportTo(printer, QString::fromStdString(record.hoard.Caption), kind,
+                                       lines, after, QDateTime::currentDateTime())) {
     return {};
   }
   QFile file(path);
@@ -118,8 +128,7 @@ QByteArray ExportBytes(const formats::HoardRecord& record, ExportKind kind, List
                                        "\n");
     }
     case ExportKind::Pdf:
-      return PdfOf(QString::fromStdString(record.hoard.Caption), shown,
-                   shown == ListKind::DM ? record.hoard.DMList : record.hoard.PlayersList);
+      return PdfOf(record, shown);
   }
   return {};
 }

@@ -161,6 +161,44 @@ TEST_F(PdfPrintout, LongListBreaksAcrossPagesWithTheFooterOnceOnTheLastPage) {
   EXPECT_FALSE(PageText(1, pages - 1).contains(QString::fromUtf8(kOwnerNotice)));
 }
 
+// An exported PDF is a document: real margins, its pages numbered, the worth after the list and
+// the caption as its title.
+TEST_F(PdfPrintout, ExportHasMarginsPageNumbersWorthAndTitle) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(pdf_);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  const Lines lines(150, "Potion of Extra-Healing");
+  ASSERT_TRUE(PrintExportTo(printer, QStringLiteral("Vorneth - Crypt"), ListKind::DM, lines,
+                            {"Worth 7 gp 3 sp", "Total: 7 gp 3 sp"}, kPrintTime));
+  const int pages = Pages();
+  ASSERT_GE(pages, 2);
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^Title: +Vorneth - Crypt$"),
+                                 QRegularExpression::MultilineOption)
+                  .match(Run("pdfinfo", {pdf_}))
+                  .hasMatch());
+  for (int page = 1; page <= pages; ++page) {
+    EXPECT_TRUE(PageText(page, page).contains(QStringLiteral("Page %1 of %2").arg(page).arg(pages)))
+        << page;
+  }
+  const QString last = PageText(pages, pages);
+  EXPECT_LT(last.lastIndexOf(QStringLiteral("Potion")), last.indexOf(QStringLiteral("Worth 7 gp")));
+  // No ink nearer the paper's edge than the margin (points on an A4 page of 595.28 by 841.89).
+  const double margin = kExportMarginMm * 72 / 25.4;
+  const QRegularExpression box(
+      QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                     "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\""));
+  int words = 0;
+  for (auto it = box.globalMatch(Run("pdftotext", {"-bbox", pdf_, "-"})); it.hasNext(); ++words) {
+    const QRegularExpressionMatch m = it.next();
+    EXPECT_GE(m.captured(1).toDouble(), margin - 0.5);
+    EXPECT_GE(m.captured(2).toDouble(), margin - 0.5);
+    EXPECT_LE(m.captured(3).toDouble(), 595.28 - margin + 0.5);
+    EXPECT_LE(m.captured(4).toDouble(), 841.89 - margin + 0.5);
+  }
+  EXPECT_GT(words, 300);
+}
+
 TEST(PrintList, WithoutADefaultPrinterNothingIsPrintedAndTheUserIsTold) {
   if (!QPrinterInfo::defaultPrinter().isNull()) {
     GTEST_SKIP() << "this machine has a default printer";
