@@ -32,9 +32,34 @@ PresetAnswer<ExportChoice>& Preset() {
   return preset;
 }
 
+// The folder and the filter of the last export, while the program runs.
+struct LastExport {
+  QString folder;
+  QString filter;
+};
+
+LastExport& Last() {
+  static LastExport last;
+  return last;
+}
+
+constexpr qsizetype kMaxNameLength = 120;  // well within the 255 bytes of a file name
+
 }  // namespace
 
-std::optional<ExportChoice> AskExportFile(QWidget* parent) {
+QString ExportFileName(const QString& title) {
+  QString name;
+  for (const QChar c : title) {
+    name += c == u'/' || c == u'\\' || c.category() == QChar::Other_Control ? QChar(u' ') : c;
+  }
+  name = name.simplified().left(kMaxNameLength).trimmed();
+  while (name.startsWith(u'.') || name.startsWith(u' ')) {
+    name.remove(0, 1);  // no hidden file, no "." or ".."
+  }
+  return name.isEmpty() ? QStringLiteral("Vorneth") : name;
+}
+
+std::optional<ExportChoice> AskExportFile(QWidget* parent, const QString& title) {
   if (std::optional<ExportChoice> preset; Preset().Take(preset)) {
     return preset;
   }
@@ -54,11 +79,23 @@ std::optional<ExportChoice> AskExportFile(QWidget* parent) {
       }
     }
   });
-  dialog.selectFile(QStringLiteral("Vornath"));
+  if (!Last().folder.isEmpty()) {
+    dialog.setDirectory(Last().folder);
+  }
+  if (!Last().filter.isEmpty()) {
+    dialog.selectNameFilter(Last().filter);
+    for (const KindFilter& k : kFilters) {
+      if (Last().filter == QLatin1String(k.filter)) {
+        dialog.setDefaultSuffix(QString::fromLatin1(k.suffix));
+      }
+    }
+  }
+  dialog.selectFile(ExportFileName(title));
   dialog.resize(kFileDialogSize);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
+  Last() = {QFileInfo(dialog.selectedFiles().front()).absolutePath(), dialog.selectedNameFilter()};
   for (const KindFilter& f : kFilters) {
     if (dialog.selectedNameFilter() == QLatin1String(f.filter)) {
       return ExportChoice{dialog.selectedFiles().front(), f.kind};

@@ -136,7 +136,8 @@ QByteArray ExportBytes(const formats::HoardRecord& record, ExportKind kind, List
 }  // namespace
 
 void ExportHoard(QWidget* parent, const formats::HoardRecord& record, ListKind shown) {
-  const std::optional<ExportChoice> choice = AskExportFile(parent);
+  const std::optional<ExportChoice> choice =
+      AskExportFile(parent, QString::fromStdString(record.request.Title));
   if (!choice) {
     return;
   }

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "platform/export_dialog.h"
 #include "platform/report_actions.h"
 #include "platform/save_dialog.h"
 #include "platform_test_support.h"
@@ -120,6 +121,38 @@ TEST_F(SaveListTest, TheRealDialogOffersVornathAddsTxtAndRemembersTheName) {
   EXPECT_EQ(AskSaveFileName(nullptr, "Save DMs List As"), std::nullopt);
   EXPECT_TRUE(askedToReplace);
   EXPECT_EQ(ReadBytes(expected), QByteArray("old\r\n"));
+}
+
+// Export offers the hoard's title as the name, and then the last export's folder and kind.
+TEST_F(SaveListTest, TheRealExportDialogOffersTheTitleThenTheLastFolderAndKind) {
+  EXPECT_EQ(ExportFileName(QStringLiteral(" Crypt/of\tAsh ")), QStringLiteral("Crypt of Ash"));
+  EXPECT_EQ(ExportFileName(QStringLiteral("../..")), QStringLiteral("Vorneth"));
+  EXPECT_EQ(ExportFileName(QString()), QStringLiteral("Vorneth"));
+  ASSERT_TRUE(QDir(dir_.path(".")).mkdir(QStringLiteral("exports")));
+  const QString folder = QDir(dir_.path("exports")).absolutePath();
+  const QString csv = QStringLiteral("CSV (*.csv)");
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->setDirectory(folder);
+    dialog->selectNameFilter(csv);
+    emit dialog->filterSelected(csv);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  const std::optional<ExportChoice> first = AskExportFile(nullptr, QStringLiteral("Crypt/of Ash"));
+  ASSERT_TRUE(first.has_value());
+  EXPECT_EQ(first->path, folder + QStringLiteral("/Crypt of Ash.csv"));
+  EXPECT_EQ(first->kind, ExportKind::Csv);
+
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->directory().absolutePath(), folder);
+    EXPECT_EQ(dialog->selectedNameFilter(), csv);
+    EXPECT_EQ(dialog->defaultSuffix(), QStringLiteral("csv"));
+    static_cast<QDialog*>(dialog)->reject();
+  });
+  EXPECT_EQ(AskExportFile(nullptr, QString()), std::nullopt);
 }
 
 }  // namespace
