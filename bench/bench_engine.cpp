@@ -2,8 +2,8 @@
 // request form allows (every type at 99, the custom maxima).
 #include <benchmark/benchmark.h>
 
+#include "core/random_source.h"
 #include "generator/assembly.h"
-#include "generator/random_source.h"
 #include "largest_request.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generator/hoard_request.h"
+#include "core/hoard_request.h"
 
 namespace vorneth::bench {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "generator/separator.h"
+#include "core/separator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/separator.h"
 #include "formats/replay.h"
-#include "generator/separator.h"
 
 namespace {
 

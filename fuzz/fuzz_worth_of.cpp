@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "cli/hoard_output.h"
-#include "generator/text_lines.h"
+#include "core/text_lines.h"
 #include "worth/worth.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

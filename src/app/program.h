@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/thousands_separator.h"
+#include "core/random_source.h"
 #include "forms/HordeIntro1.h"
 #include "forms/HordeScr1.h"
 #include "forms/HordeSpl1.h"
-#include "generator/random_source.h"
 
 namespace vorneth::app {
 

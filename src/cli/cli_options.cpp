@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/echo.h"
+#include "core/separator.h"
 #include "formats/split.h"
-#include "generator/separator.h"
 
 namespace vorneth::cli {
 

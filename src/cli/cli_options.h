@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "generator/hoard_request.h"
+#include "core/hoard_request.h"
 #include "worth/worth.h"
 
 namespace vorneth::cli {

@@ -1,6 +1,6 @@
 #include "cli/echo.h"
 
-#include "generator/utf8.h"
+#include "core/utf8.h"
 
 namespace vorneth::cli {
 

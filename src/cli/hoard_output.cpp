@@ -2,14 +2,14 @@
 
 #include <functional>
 
+#include "core/number_text.h"
+#include "core/text_lines.h"
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/json_export.h"
 #include "formats/markdown.h"
 #include "formats/split.h"
 #include "formats/stats.h"
-#include "generator/number_text.h"
-#include "generator/text_lines.h"
 #include "worth/worth_text.h"
 
 namespace vorneth::cli {

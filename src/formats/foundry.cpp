@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "core/line_forms.h"
 #include "formats/split.h"
-#include "generator/line_forms.h"
 #include "version.h"
 
 namespace vorneth::formats {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "core/hoard_request.h"
 #include "generator/assembly.h"
-#include "generator/hoard_request.h"
 #include "worth/worth.h"
 
 namespace vorneth::formats {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <optional>
 
+#include "core/separator.h"
 #include "formats/json_export.h"
-#include "generator/separator.h"
 
 namespace vorneth::formats {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/hoard_request.h"
+#include "core/hoard_request.h"
 
 namespace vorneth::formats {
 

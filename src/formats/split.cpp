@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "generator/line_forms.h"
+#include "core/line_forms.h"
 #include "playersview/players_view.h"
 
 namespace vorneth::formats {

@@ -8,9 +8,9 @@
 #include <thread>
 #include <utility>
 
+#include "core/number_text.h"
+#include "core/random_source.h"
 #include "generator/assembly.h"
-#include "generator/number_text.h"
-#include "generator/random_source.h"
 
 namespace vorneth::formats {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "core/hoard_request.h"
+#include "core/line_origin.h"
 #include "formats/json_export.h"
-#include "generator/hoard_request.h"
-#include "generator/line_origin.h"
 #include "worth/worth.h"
 
 namespace vorneth::formats {

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <array>
 
-#include "generator/hoard_request.h"
-#include "generator/random_source.h"
+#include "core/hoard_request.h"
+#include "core/random_source.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/thousands_separator.h"
+#include "core/hoard_request.h"
+#include "core/line_origin.h"
+#include "core/random_source.h"
 #include "formats/hoard_record.h"
-#include "generator/hoard_request.h"
-#include "generator/line_origin.h"
-#include "generator/random_source.h"
 #include "platform/list_kind.h"
 
 class QLabel;

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "core/generator.h"
+#include "core/line_forms.h"
 #include "generator/gems_jewelry.h"
-#include "generator/generator.h"
-#include "generator/line_forms.h"
 #include "generator/magic_selection.h"
 #include "generator/treasure_types.h"
 #include "playersview/players_view.h"

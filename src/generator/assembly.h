@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/hoard_request.h"
-#include "generator/line_origin.h"
-#include "generator/random_source.h"
+#include "core/hoard_request.h"
+#include "core/line_origin.h"
+#include "core/random_source.h"
 
 namespace vorneth {
 

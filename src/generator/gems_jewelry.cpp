@@ -1,8 +1,8 @@
 #include "generator/gems_jewelry.h"
 
-#include "generator/generator.h"
-#include "generator/line_forms.h"
-#include "generator/range_lookup.h"
+#include "core/generator.h"
+#include "core/line_forms.h"
+#include "core/range_lookup.h"
 
 namespace vorneth {
 

@@ -1,7 +1,7 @@
 #include "generator/magic_selection.h"
 
-#include "generator/generator.h"
-#include "generator/range_lookup.h"
+#include "core/generator.h"
+#include "core/range_lookup.h"
 #include "items/armour.h"
 #include "items/misc.h"
 #include "items/misc_further.h"

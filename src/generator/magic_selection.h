@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "generator/line_origin.h"
+#include "core/line_origin.h"
 
 namespace vorneth {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/generator.h"
+#include "core/line_forms.h"
 #include "generator/gems_jewelry.h"
-#include "generator/generator.h"
-#include "generator/line_forms.h"
 #include "generator/magic_selection.h"
 
 namespace vorneth {

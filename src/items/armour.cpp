@@ -1,6 +1,6 @@
 #include "items/armour.h"
 
-#include "generator/generator.h"
+#include "core/generator.h"
 
 // Magic armour and shields. Every row is a whole line: the armour's name first, then its
 // enchantment and value, so the players' view can cut the name off before the plus.

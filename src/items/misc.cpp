@@ -1,6 +1,6 @@
 #include "items/misc.h"
 
-#include "generator/generator.h"
+#include "core/generator.h"
 
 // Miscellaneous magic items, first half: Misc1 to Misc3 and the special items that Misc1 hands
 // over to. Every line is stored whole; rows that complete their item with a further roll name

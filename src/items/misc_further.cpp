@@ -1,6 +1,6 @@
 #include "items/misc_further.h"
 
-#include "generator/generator.h"
+#include "core/generator.h"
 
 // Miscellaneous magic items, second half: Misc4 to Misc7, built like the first half. Misc4
 // also holds the prayer-bead necklace, whose line lists one bead text per bead rolled.

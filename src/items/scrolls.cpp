@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "generator/generator.h"
-#include "generator/line_forms.h"
+#include "core/generator.h"
+#include "core/line_forms.h"
 #include "items/spell_lists.h"
 
 namespace vorneth::items {

@@ -1,7 +1,7 @@
 #include <array>
 #include <cstddef>
 
-#include "generator/generator.h"
+#include "core/generator.h"
 #include "items/spell_lists.h"
 
 namespace vorneth::items {

@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "generator/generator.h"
+#include "core/generator.h"
 
 // Magic swords. A typed row's text starts with "sword" and follows the rolled blade type
 // directly ("Long" + "sword +1 (2,000 gp)"); a whole row names its own blade.

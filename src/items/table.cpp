@@ -2,8 +2,8 @@
 
 #include <cassert>
 
-#include "generator/generator.h"
-#include "generator/range_lookup.h"
+#include "core/generator.h"
+#include "core/range_lookup.h"
 
 namespace vorneth::items {
 

@@ -1,6 +1,6 @@
 #include "items/weapons.h"
 
-#include "generator/generator.h"
+#include "core/generator.h"
 
 // Magic weapons other than swords: single weapons with their value, bundles of missiles whose
 // number is rolled (the count stands first, e.g. "12 Arrows +1"), and weapons whose plus is

@@ -14,7 +14,7 @@
 #include <deque>
 #include <string_view>
 
-#include "generator/text_lines.h"
+#include "core/text_lines.h"
 #include "platform/system_error.h"
 
 namespace vorneth::platform {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/text_lines.h"
+#include "core/text_lines.h"
 
 class QIODevice;
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "generator/line_forms.h"
+#include "core/line_forms.h"
 #include "playersview/first_key.h"
 #include "playersview/rewrite_tables.h"
 

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/hoard_request.h"
+#include "core/separator.h"
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/hoard_record.h"
@@ -16,8 +18,6 @@
 #include "formats/markdown.h"
 #include "formats/replay.h"
 #include "formats/split.h"
-#include "generator/hoard_request.h"
-#include "generator/separator.h"
 #include "platform/list_kind.h"
 #include "version.h"
 #include "worth/worth_text.h"

@@ -4,8 +4,8 @@
 #include <limits>
 #include <utility>
 
-#include "generator/line_forms.h"
-#include "generator/number_text.h"
+#include "core/line_forms.h"
+#include "core/number_text.h"
 
 namespace vorneth::worth {
 

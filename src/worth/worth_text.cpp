@@ -1,6 +1,6 @@
 #include "worth/worth_text.h"
 
-#include "generator/number_text.h"
+#include "core/number_text.h"
 
 namespace vorneth::worth {
 

@@ -11,7 +11,7 @@
 
 #include "cli/cli.h"
 #include "cli_process.h"
-#include "generator/utf8.h"
+#include "core/utf8.h"
 
 namespace vorneth::cli {
 namespace {

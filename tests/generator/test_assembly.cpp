@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/generator.h"
 #include "generator/assembly.h"
 #include "generator/gems_jewelry.h"
-#include "generator/generator.h"
 
 namespace vorneth {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/generator.h"
 #include "generator/gems_jewelry.h"
-#include "generator/generator.h"
 #include "generator/treasure_types.h"
 #include "support/engine_test_support.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "generator/generator.h"
+#include "core/generator.h"
 #include "generator/magic_selection.h"
 #include "items/armour.h"
 #include "items/misc_further.h"

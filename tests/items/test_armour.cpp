@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
+#include "core/generator.h"
 #include "items/armour.h"
 #include "items/table.h"
 #include "playersview/players_view.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
+#include "core/generator.h"
 #include "items/rings.h"
 #include "playersview/players_view.h"
 #include "support/engine_test_support.h"

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
+#include "core/generator.h"
 #include "items/spell_lists.h"
 #include "playersview/players_view.h"
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "generator/generator.h"
-#include "generator/random_source.h"
+#include "core/generator.h"
+#include "core/random_source.h"
 #include "items/table.h"
 
 namespace vorneth::testing {

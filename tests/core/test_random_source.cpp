@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "generator/number_text.h"
-#include "generator/random_source.h"
+#include "core/number_text.h"
+#include "core/random_source.h"
 
 namespace vorneth {
 namespace {

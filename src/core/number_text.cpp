@@ -1,4 +1,4 @@
-#include "generator/number_text.h"
+#include "core/number_text.h"
 
 namespace vorneth {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "generator/number_text.h"
+#include "core/number_text.h"
 
 namespace vorneth {
 

@@ -1,4 +1,4 @@
-#include "generator/utf8.h"
+#include "core/utf8.h"
 
 namespace vorneth {
 

@@ -1,4 +1,4 @@
-#include "generator/text_lines.h"
+#include "core/text_lines.h"
 
 #include <utility>
 

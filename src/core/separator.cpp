@@ -1,9 +1,9 @@
-#include "generator/separator.h"
+#include "core/separator.h"
 
 #include <array>
 #include <utility>
 
-#include "generator/utf8.h"
+#include "core/utf8.h"
 
 namespace vorneth {
 

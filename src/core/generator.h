@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "generator/line_origin.h"
-#include "generator/number_text.h"
-#include "generator/random_source.h"
+#include "core/line_origin.h"
+#include "core/number_text.h"
+#include "core/random_source.h"
 
 namespace vorneth {
 
