@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "platform/screen_fit.h"
+
 #ifndef VORNETH_DATA_DIR
 #define VORNETH_DATA_DIR "/usr/local/share/vorneth"
 #endif
@@ -65,6 +67,7 @@ void HelpWindow::showContents(const QStringList& folders) {
     url.setFragment(QStringLiteral("contents"));
     browser_->setSource(url, QTextDocument::HtmlResource);
   }
+  vorneth::platform::FitOnScreen(this);
   show();
   raise();
   activateWindow();

@@ -11,6 +11,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+#include <initializer_list>
 
 #include "app/count_box_filter.h"
 #include "app/form_font.h"
@@ -18,6 +22,7 @@
 #include "app/help_window.h"
 #include "forms/HordeScr1.h"
 #include "forms/HordeSpl1.h"
+#include "platform/screen_fit.h"
 
 namespace {
 
@@ -45,6 +50,38 @@ QGroupBox* group(const QString& title, const char* name, QWidget* parent, QRect 
   g->setObjectName(QString::fromLatin1(name));
   g->setGeometry(geometry);
   return g;
+}
+
+// The width a count box needs to show its longest value whole at the form's font: the digits,
+// the cursor after them, and what the style keeps for the frame and the text's margins.
+int WidthForDigits(QLineEdit* box, int width) {
+  QStyleOptionFrame option;
+  option.initFrom(box);
+  option.rect = QRect(0, 0, width, kBoxHeight);
+  option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+  const int contents =
+      box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width();
+  constexpr int kInnerMargins = 2 * 2 + 1;  // a line edit's own margins and its cursor
+  const int digits = box->fontMetrics().horizontalAdvance(QString(box->maxLength(), u'9'));
+  return std::max(width, width - contents + kInnerMargins + digits);
+}
+
+// The controls of one row of the "Custom Treasures" group, left to right at their places: a
+// box that needs more room than its place gives grows, and what stands right of it moves on by
+// as much. Returns the right edge of the row.
+int LayOutRow(std::initializer_list<QWidget*> row) {
+  int shift = 0;
+  int right = 0;
+  for (QWidget* w : row) {
+    w->move(w->x() + shift, w->y());
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+      const int needed = WidthForDigits(box, box->width());
+      shift += needed - box->width();
+      box->resize(needed, box->height());
+    }
+    right = std::max(right, w->geometry().right() + 1);
+  }
+  return right;
 }
 
 QString typeLabel(char letter) {
@@ -134,18 +171,23 @@ void THordeIntro::buildIndividualGroup(QWidget* client) {
 void THordeIntro::buildCustomGroup(QWidget* client) {
   QGroupBox* custom =
       group(QStringLiteral("Custom Treasures"), "GroupBox3", client, {4, 216, 245, 89});
-  label(QStringLiteral("GP in coins"), custom, 16, 24);
+  QLabel* coins = label(QStringLiteral("GP in coins"), custom, 16, 24);
   edCustCoins = countBox(custom, QStringLiteral("edCustCoins"), 92, 20, 57,
                          vorneth::DigitCount(vorneth::kMaxCustCoins));
-  label(QStringLiteral("Gems"), custom, 152, 24);
+  QLabel* gems = label(QStringLiteral("Gems"), custom, 152, 24);
   edCustGems = countBox(custom, QStringLiteral("edCustGems"), 200, 20, 39,
                         vorneth::DigitCount(vorneth::kMaxCustGems));
-  label(QStringLiteral("Magic Items"), custom, 16, 56);
+  QLabel* magic = label(QStringLiteral("Magic Items"), custom, 16, 56);
   edCustMagic = countBox(custom, QStringLiteral("edCustMagic"), 92, 52, 37,
                          vorneth::DigitCount(vorneth::kMaxCustMagic));
-  label(QStringLiteral("Jewelry"), custom, 152, 56);
+  QLabel* jewelry = label(QStringLiteral("Jewelry"), custom, 152, 56);
   edCustJewelry = countBox(custom, QStringLiteral("edCustJewelry"), 202, 52, 39,
                            vorneth::DigitCount(vorneth::kMaxCustJewelry));
+  // The form's places where the digits fit in them; the group widens where they do not.
+  constexpr int kRightMargin = 4;
+  const int right = std::max(LayOutRow({coins, edCustCoins, gems, edCustGems}),
+                             LayOutRow({magic, edCustMagic, jewelry, edCustJewelry}));
+  custom->resize(std::max(custom->width(), right + kRightMargin), custom->height());
 }
 
 void THordeIntro::buildFormControls(QWidget* client) {
@@ -153,6 +195,7 @@ void THordeIntro::buildFormControls(QWidget* client) {
   edTitle = new QLineEdit(client);
   edTitle->setObjectName(QStringLiteral("edTitle"));
   edTitle->setGeometry(8, 328, 353, kBoxHeight);
+  edTitle->installEventFilter(this);
 
   label(QStringLiteral("Random Seed"), client, 264, 224)->setEnabled(false);
   edRandSeed = new QLineEdit(QString::number(vorneth::kDefaultSeed), client);
@@ -196,10 +239,16 @@ void THordeIntro::buildMenu() {
   help->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
   QAction* helpItem = help->addAction(QStringLiteral("&Help"));
   helpItem->setObjectName(QStringLiteral("Help2"));
+  helpItem->setShortcut(QKeySequence::HelpContents);
   connect(helpItem, &QAction::triggered, this, &THordeIntro::Help2Click);
   QAction* aboutItem = help->addAction(QStringLiteral("&About"));
   aboutItem->setObjectName(QStringLiteral("About1"));
   connect(aboutItem, &QAction::triggered, this, &THordeIntro::About1Click);
+  // Ctrl+Q ends the program as "Exit" does.
+  auto* quit = new QAction(QStringLiteral("Quit"), this);
+  quit->setShortcut(QKeySequence::Quit);
+  connect(quit, &QAction::triggered, this, &THordeIntro::butExitClick);
+  addAction(quit);
 }
 
 void THordeIntro::setTabOrderChain() {
@@ -283,6 +332,23 @@ void THordeIntro::About1Click() {
   if (about_ != nullptr) {
     about_->exec();
   }
+}
+
+bool THordeIntro::eventFilter(QObject* watched, QEvent* event) {
+  // Alt with a letter is a menu's mnemonic or nothing: a line edit would type the letter when
+  // no menu has it, so the title box takes none of them as text.
+  if (watched == edTitle && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->modifiers() & Qt::AltModifier) && !(key->modifiers() & Qt::ControlModifier)) {
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void THordeIntro::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  vorneth::platform::PlaceOnScreen(this);  // on a small or scaled screen, as much as fits
 }
 
 void THordeIntro::keyPressEvent(QKeyEvent* event) {

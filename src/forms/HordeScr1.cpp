@@ -1,6 +1,8 @@
 #include "forms/HordeScr1.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -12,12 +14,14 @@
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 #include <utility>
 
 #include "app/form_font.h"
 #include "generator/assembly.h"
 #include "platform/report_actions.h"
+#include "platform/screen_fit.h"
 #include "platform/share_window.h"
 #include "worth/worth_text.h"
 
@@ -32,10 +36,23 @@ class FixedHeightDelegate : public QStyledItemDelegate {
   }
 };
 
+// The form's geometry: the client area, the visible list, the row of buttons under it and the
+// worth label left of them.
+constexpr QSize kClientSize(541, 454);
+constexpr QRect kListGeometry(0, 0, 537, 393);
+constexpr int kButtonTop = 408;
+constexpr QSize kButtonSize(83, 33);
+constexpr QRect kWorthGeometry(4, 404, 248, 41);
+constexpr int kExitLeft = 448;
+constexpr int kPlayerLeft = 352;
+constexpr int kDMLeft = 256;
+// However little room the screen has, the list keeps a few lines.
+constexpr int kLeastListHeight = 96;
+
 QPushButton* button(const QString& caption, const char* name, QWidget* parent, int left) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(QString::fromLatin1(name));
-  b->setGeometry(left, 408, 83, 33);
+  b->setGeometry(QRect(QPoint(left, kButtonTop), kButtonSize));
   b->setAutoDefault(false);
   return b;
 }
@@ -56,9 +73,11 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   auto* menu = new QMenuBar(this);
   menu->setObjectName(QStringLiteral("MainMenu1"));
   buildMenu(menu);
+  menu_ = menu;
 
   auto* client = new QWidget(this);
-  client->setFixedSize(541, 454);
+  client->setFixedSize(kClientSize);
+  client_ = client;
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -69,7 +88,7 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   treasModel_ = new QStringListModel(this);
   TreasList = new QListView(client);
   TreasList->setObjectName(QStringLiteral("TreasList"));
-  TreasList->setGeometry(0, 0, 537, 393);
+  TreasList->setGeometry(kListGeometry);
   TreasList->setModel(treasModel_);
   TreasList->setItemDelegate(new FixedHeightDelegate(TreasList));
   TreasList->setUniformItemSizes(true);
@@ -81,15 +100,29 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   connect(copy, &QAction::triggered, this, [this] { copyLines(false); });
   auto* copyAll = new QAction(QStringLiteral("Copy All"), TreasList);
+  copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyAll->setShortcutContext(Qt::WindowShortcut);
   connect(copyAll, &QAction::triggered, this, [this] { copyLines(true); });
   TreasList->addActions({copy, copyAll});
+  // Ctrl+Q ends the program from the report as "Exit" does from the request form.
+  auto* quit = new QAction(QStringLiteral("Quit"), this);
+  quit->setShortcut(QKeySequence::Quit);
+  connect(quit, &QAction::triggered, qApp, &QApplication::quit);
+  addAction(quit);
 
-  butExit = button(QStringLiteral("Exit"), "butExit", client, 448);
-  butPlayer = button(QStringLiteral("Players List"), "butPlayer", client, 352);
-  butDM = button(QStringLiteral("DMs List"), "butDM", client, 256);
+  butExit = button(QStringLiteral("Exit"), "butExit", client, kExitLeft);
+  butPlayer = button(QStringLiteral("Players List"), "butPlayer", client, kPlayerLeft);
+  butDM = button(QStringLiteral("DMs List"), "butDM", client, kDMLeft);
   connect(butExit, &QPushButton::clicked, this, &THordeScr::butExitClick);
   connect(butPlayer, &QPushButton::clicked, this, &THordeScr::butPlayerClick);
   connect(butDM, &QPushButton::clicked, this, &THordeScr::butDMClick);
+  // The button of the list shown stays down, so that a glance tells which list is on screen.
+  for (QPushButton* b : {butDM, butPlayer}) {
+    b->setCheckable(true);
+  }
+  auto* shownList = new QButtonGroup(this);
+  shownList->addButton(butDM);
+  shownList->addButton(butPlayer);
   setTabOrder(TreasList, butExit);
   setTabOrder(butExit, butPlayer);
   setTabOrder(butPlayer, butDM);
@@ -97,7 +130,7 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   // In the free space left of the three buttons; not a control of the form's own.
   worthLabel_ = new QLabel(client);
   worthLabel_->setObjectName(QStringLiteral("lblWorth"));
-  worthLabel_->setGeometry(4, 404, 248, 41);
+  worthLabel_->setGeometry(kWorthGeometry);
   worthLabel_->setWordWrap(true);
   worthLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -109,15 +142,17 @@ void THordeScr::buildMenu(QMenuBar* menu) {
   QMenu* file = menu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
   file->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
-  const auto item = [file](const char* text) { return file->addAction(QString::fromLatin1(text)); };
-  connect(item(SaveItemText(ListKind::DM)), &QAction::triggered, this,
-          &THordeScr::SaveDMsList1Click);
-  connect(item(SaveItemText(ListKind::Players)), &QAction::triggered, this,
-          &THordeScr::SavePlayersList1Click);
-  connect(item(PrintItemText(ListKind::DM)), &QAction::triggered, this,
-          &THordeScr::PrintDMsList1Click);
-  connect(item(PrintItemText(ListKind::Players)), &QAction::triggered, this,
-          &THordeScr::PrintPlayersList1Click);
+  // A save item opens a dialog: "..." follows its text.
+  const auto item = [file](const char* text, const char* more) {
+    return file->addAction(QString::fromLatin1(text) + QLatin1String(more));
+  };
+  saveItems_ = {item(SaveItemText(ListKind::DM), "..."),
+                item(SaveItemText(ListKind::Players), "...")};
+  printItems_ = {item(PrintItemText(ListKind::DM), ""), item(PrintItemText(ListKind::Players), "")};
+  connect(saveItems_[0], &QAction::triggered, this, &THordeScr::SaveDMsList1Click);
+  connect(saveItems_[1], &QAction::triggered, this, &THordeScr::SavePlayersList1Click);
+  connect(printItems_[0], &QAction::triggered, this, &THordeScr::PrintDMsList1Click);
+  connect(printItems_[1], &QAction::triggered, this, &THordeScr::PrintPlayersList1Click);
   file->addSeparator();
   QAction* exportItem = file->addAction(QStringLiteral("Export..."));
   exportItem->setObjectName(QStringLiteral("Export1"));
@@ -126,9 +161,10 @@ void THordeScr::buildMenu(QMenuBar* menu) {
   shareItem->setObjectName(QStringLiteral("Share1"));
   connect(shareItem, &QAction::triggered, this, &THordeScr::shareHoard);
   // "Edit" has no items: choosing the menu bar entry itself acts.
-  QAction* edit = menu->addAction(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("Edit1"));
-  connect(edit, &QAction::triggered, this, &THordeScr::Edit1Click);
+  edit_ = menu->addAction(QStringLiteral("&Edit"));
+  edit_->setObjectName(QStringLiteral("Edit1"));
+  edit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  connect(edit_, &QAction::triggered, this, &THordeScr::Edit1Click);
 }
 
 void THordeScr::FormShow() {
@@ -139,6 +175,7 @@ void THordeScr::FormShow() {
   dmOrigins_ = std::move(hoard.DMOrigins);
   valueDMList();
   showList(lstDMs, true);
+  TreasList->scrollToTop();  // a new hoard opens at its first line
 }
 
 void THordeScr::showEvent(QShowEvent* event) {
@@ -149,9 +186,28 @@ void THordeScr::showEvent(QShowEvent* event) {
     for (QDialog* shares : findChildren<QDialog*>(QStringLiteral("Shares"))) {
       shares->close();
     }
+    fitToScreen();
     FormShow();
   }
   QDialog::showEvent(event);
+}
+
+void THordeScr::fitToScreen() {
+  // The form's own geometry where the screen has room for it; on a smaller (or scaled) screen
+  // a shorter and narrower list, with the controls under it moved up and left by as much.
+  const QSize room = vorneth::platform::RoomOnScreen(this) - QSize(0, menu_->sizeHint().height());
+  const int dx = std::clamp(kClientSize.width() - room.width(), 0, kDMLeft);
+  const int dy = std::clamp(kClientSize.height() - room.height(), 0,
+                            kListGeometry.height() - kLeastListHeight);
+  client_->setFixedSize(kClientSize - QSize(dx, dy));
+  TreasList->setGeometry(kListGeometry.adjusted(0, 0, -dx, -dy));
+  for (const auto& [b, left] :
+       {std::pair{butExit, kExitLeft}, {butPlayer, kPlayerLeft}, {butDM, kDMLeft}}) {
+    b->move(left - dx, kButtonTop - dy);
+  }
+  worthLabel_->setGeometry(kWorthGeometry.translated(0, -dy).adjusted(0, 0, -dx, 0));
+  adjustSize();
+  vorneth::platform::PlaceOnScreen(this);
 }
 
 void THordeScr::changeEvent(QEvent* event) {
@@ -207,6 +263,14 @@ void THordeScr::valueDMList() {
 void THordeScr::showList(const Lines& lines, bool dmList) {
   DMListShown = dmList;
   worthLabel_->setVisible(dmList);  // the players list never shows a value
+  (dmList ? butDM : butPlayer)->setChecked(true);
+  // Ctrl+S and Ctrl+P save and print the list shown: the shortcut stands at its items.
+  const std::size_t shownItem = dmList ? 0 : 1;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const bool on = i == shownItem;
+    saveItems_[i]->setShortcut(on ? QKeySequence(QKeySequence::Save) : QKeySequence());
+    printItems_[i]->setShortcut(on ? QKeySequence(QKeySequence::Print) : QKeySequence());
+  }
   QStringList shown;
   shown.reserve(static_cast<qsizetype>(lines.size()));
   for (const std::string& line : lines) {
@@ -240,7 +304,15 @@ void THordeScr::editShownList() {
   // The edited text replaces the shown stored list and the visible list; the other list stays,
   // and the players list is not derived again from an edited DM list.
   Lines& shown = DMListShown ? lstDMs : lstPlayers;
-  if (std::optional<Lines> edited = vorneth::platform::EditList(this, shown)) {
+  // One edit at a time: while the editor has the file (and the Take Back box waits), a second
+  // Edit would open a second editor on the same file.
+  if (!edit_->isEnabled()) {
+    return;
+  }
+  edit_->setEnabled(false);
+  std::optional<Lines> edited = vorneth::platform::EditList(this, shown);
+  edit_->setEnabled(true);
+  if (edited) {
     shown = std::move(*edited);
     if (DMListShown) {
       dmOrigins_.clear();  // the edited lines are no longer the generator's

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "formats/hoard_record.h"
 #include "platform/list_kind.h"
 
+class QAction;
 class QLabel;
 class QListView;
 class QMenuBar;
@@ -76,6 +78,8 @@ class THordeScr : public QDialog {
 
  private:
   void buildMenu(QMenuBar* menu);
+  // Fits the form on the screen it opens on: a shorter list where the form would run past it.
+  void fitToScreen();
   void showList(const Lines& lines, bool dmList);
   void valueDMList();
   // The hoard as the form shows it now (edits included), for exports and shares.
@@ -89,12 +93,18 @@ class THordeScr : public QDialog {
   vorneth::HoardRequest request_;
   vorneth::app::ThousandsSeparator separator_;
 
+  QMenuBar* menu_ = nullptr;
+  QWidget* client_ = nullptr;
   QListView* TreasList;
   QStringListModel* treasModel_;
   QPushButton* butExit;
   QPushButton* butPlayer;
   QPushButton* butDM;
   QLabel* worthLabel_;
+
+  std::array<QAction*, 2> saveItems_{};   // of the DM list and the players list
+  std::array<QAction*, 2> printItems_{};  // likewise
+  QAction* edit_ = nullptr;
 
   Lines lstDMs;
   Lines lstPlayers;

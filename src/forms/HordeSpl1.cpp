@@ -1,5 +1,7 @@
 #include "forms/HordeSpl1.h"
 
+#include <QColor>
+#include <QEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -10,15 +12,24 @@
 
 namespace {
 
+// The box's own blue on a light palette; on a dark one a light blue that can be read there.
+constexpr QColor kLightBlue(0x8a, 0xb4, 0xff);
+
+void colourTitle(QLabel* label) {
+  QPalette palette = label->palette();
+  const bool dark = palette.color(QPalette::Window).lightness() < 128;
+  palette.setColor(QPalette::WindowText, dark ? kLightBlue : QColor(Qt::blue));
+  label->setPalette(palette);
+}
+
 QLabel* titleLabel(const QString& text, QWidget* parent, int left, int top) {
   auto* label = new QLabel(text, parent);
   QFont font = vorneth::app::FormFont();
   font.setPixelSize(15);
   font.setBold(true);
   label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::blue);
-  label->setPalette(palette);
+  label->setProperty("title", true);
+  colourTitle(label);
   label->move(left, top);
   label->adjustSize();
   return label;
@@ -60,6 +71,17 @@ THordeSplash::THordeSplash(QWidget* parent)
   connect(Button1, &QPushButton::clicked, this, &THordeSplash::Button1Click);
 
   move(63, 52);
+}
+
+void THordeSplash::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+    for (QLabel* label : findChildren<QLabel*>()) {
+      if (label->property("title").toBool()) {
+        colourTitle(label);
+      }
+    }
+  }
 }
 
 void THordeSplash::Button1Click() {

@@ -14,6 +14,10 @@ class THordeSplash : public QDialog {
  public slots:
   void Button1Click();
 
+ protected:
+  // A palette changed to dark or light gives the titles their colour for it.
+  void changeEvent(QEvent* event) override;
+
  private:
   QPushButton* Button1;
 };

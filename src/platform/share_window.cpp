@@ -5,12 +5,13 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QInputDialog>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include "formats/split.h"
 #include "platform/preset_answer.h"
+#include "platform/screen_fit.h"
 
 namespace vorneth::platform {
 
@@ -29,12 +30,21 @@ std::optional<int> AskShareCount(QWidget* parent) {
   if (std::optional<int> preset; Preset().Take(preset)) {
     return preset;
   }
-  bool ok = false;
-  const int count = QInputDialog::getInt(
-      parent, QStringLiteral("Share Among Party"),
-      QStringLiteral("Characters (%1 to %2):").arg(formats::kMinShares).arg(formats::kMaxShares),
-      kSuggestedShares, formats::kMinShares, formats::kMaxShares, 1, &ok);
-  return ok ? std::optional<int>(count) : std::nullopt;
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(QStringLiteral("Share Among Party"));
+  dialog.setInputMode(QInputDialog::IntInput);
+  dialog.setLabelText(
+      QStringLiteral("Characters (%1 to %2):").arg(formats::kMinShares).arg(formats::kMaxShares));
+  dialog.setIntRange(formats::kMinShares, formats::kMaxShares);
+  dialog.setIntValue(kSuggestedShares);
+  // Wide enough for the caption whole in the title bar, beside the window's own buttons.
+  constexpr int kTitleBarButtons = 160;
+  dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
+                         kTitleBarButtons);
+  if (dialog.exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return dialog.intValue();
 }
 
 void SetNextShareCount(std::optional<int> count) {
@@ -59,6 +69,26 @@ QString SharesText(const std::vector<formats::HoardRecord>& shares, ListKind sho
   return text.join(u'\n');
 }
 
+QString SharesHtml(const std::vector<formats::HoardRecord>& shares, ListKind shown) {
+  QString html;
+  const int count = static_cast<int>(shares.size());
+  for (int k = 1; k <= count; ++k) {
+    const formats::HoardRecord& share = shares[static_cast<std::size_t>(k - 1)];
+    const QString heading = shown == ListKind::DM
+                                ? QString::fromStdString(formats::ShareHeading(k, count, share))
+                                : QStringLiteral("Share %1 of %2").arg(k).arg(count);
+    html += QStringLiteral("<p style=\"margin-top:%1px; margin-bottom:4px\"><b>%2</b></p>")
+                .arg(k > 1 ? 14 : 0)
+                .arg(heading.toHtmlEscaped());
+    for (const std::string& line :
+         shown == ListKind::DM ? share.hoard.DMList : share.hoard.PlayersList) {
+      html += QStringLiteral("<p style=\"margin:0; white-space:pre\">%1</p>")
+                  .arg(QString::fromStdString(line).toHtmlEscaped());
+    }
+  }
+  return html;
+}
+
 QDialog* ShowShares(QWidget* parent, const formats::HoardRecord& record, int count,
                     ListKind shown) {
   auto* window = new QDialog(parent);
@@ -67,23 +97,30 @@ QDialog* ShowShares(QWidget* parent, const formats::HoardRecord& record, int cou
   window->setWindowTitle(QStringLiteral("%1 - %2 Shares")
                              .arg(QString::fromStdString(record.hoard.Caption))
                              .arg(count));
+  // The report's font: a window of its own inherits none, and the lists read alike everywhere.
+  if (parent != nullptr) {
+    window->setFont(parent->font());
+  }
   window->resize(520, 440);
 
-  auto* text = new QPlainTextEdit(SharesText(formats::SplitHoard(record, count), shown), window);
+  const std::vector<formats::HoardRecord> shares = formats::SplitHoard(record, count);
+  auto* text = new QTextBrowser(window);
   text->setObjectName(QStringLiteral("SharesText"));
-  text->setReadOnly(true);
-  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text->setLineWrapMode(QTextEdit::NoWrap);
+  text->setHtml(SharesHtml(shares, shown));
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
   QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
   copy->setObjectName(QStringLiteral("CopyShares"));
-  QObject::connect(copy, &QPushButton::clicked, text,
-                   [text] { QGuiApplication::clipboard()->setText(text->toPlainText()); });
+  QObject::connect(copy, &QPushButton::clicked, text, [plain = SharesText(shares, shown)] {
+    QGuiApplication::clipboard()->setText(plain);
+  });
   QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::close);
 
   auto* layout = new QVBoxLayout(window);
   layout->addWidget(text);
   layout->addWidget(buttons);
+  FitOnScreen(window);
   window->show();  // not modal: the report stays usable beside it
   return window;
 }

@@ -24,6 +24,10 @@ void SetNextShareCount(std::optional<int> count);
 // shares apart by an empty line.
 QString SharesText(const std::vector<formats::HoardRecord>& shares, ListKind shown);
 
+// The same as HTML for the window: each heading in bold, set apart from the share before it,
+// every line as it is, blanks kept.
+QString SharesHtml(const std::vector<formats::HoardRecord>& shares, ListKind shown);
+
 // Shows the hoard divided among `count` characters in a window of its own, beside the report,
 // with "Copy" (all of it to the clipboard) and "Close". The window deletes itself when closed.
 QDialog* ShowShares(QWidget* parent, const formats::HoardRecord& record, int count, ListKind shown);

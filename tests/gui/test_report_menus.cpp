@@ -8,10 +8,11 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QtTest>
 
 #include "gui_test_support.h"
@@ -191,11 +192,21 @@ class ReportMenusTest : public QObject {
     share->trigger();
     auto* window = forms_->report.findChild<QDialog*>(QStringLiteral("Shares"));
     QVERIFY(window && window->isVisible());
-    const QString text = window->findChild<QPlainTextEdit*>()->toPlainText();
-    QVERIFY2(text.startsWith(QStringLiteral("Share 1 of 3, worth ")), qPrintable(text));
-    QVERIFY(text.contains(QStringLiteral("\n\nShare 3 of 3, worth ")));
+    // The report's font; each heading bold, the lines as they are.
+    QCOMPARE(window->font(), forms_->report.font());
+    const QTextEdit* shown = window->findChild<QTextEdit*>(QStringLiteral("SharesText"));
+    const QTextBlock heading = shown->document()->firstBlock();
+    QVERIFY2(heading.text().startsWith(QStringLiteral("Share 1 of 3, worth ")),
+             qPrintable(heading.text()));
+    QCOMPARE(heading.begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    QVERIFY(forms_->report.dmLines().end() != std::find(forms_->report.dmLines().begin(),
+                                                        forms_->report.dmLines().end(),
+                                                        heading.next().text().toStdString()));
+    QCOMPARE(heading.next().begin().fragment().charFormat().fontWeight(), QFont::Normal);
     window->findChild<QPushButton*>(QStringLiteral("CopyShares"))->click();
-    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    const QString text = QGuiApplication::clipboard()->text();
+    QVERIFY2(text.startsWith(heading.text() + u'\n'), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("\n\nShare 3 of 3, worth ")));
     window->close();
     QTRY_VERIFY(!forms_->report.findChild<QDialog*>(QStringLiteral("Shares")));
 
@@ -203,7 +214,7 @@ class ReportMenusTest : public QObject {
     vorneth::platform::SetNextShareCount(2);
     share->trigger();
     window = forms_->report.findChild<QDialog*>(QStringLiteral("Shares"));
-    const QString players = window->findChild<QPlainTextEdit*>()->toPlainText();
+    const QString players = window->findChild<QTextEdit*>()->toPlainText();
     QVERIFY2(players.startsWith(QStringLiteral("Share 1 of 2\n")), qPrintable(players));
     QVERIFY(!players.contains(QStringLiteral(" gp)")));  // the players never see a value
     forms_->report.close();

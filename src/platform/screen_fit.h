@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+namespace vorneth::platform {
+
+// The room a window has on the screen it opens on: the screen's available geometry (without
+// panels and docks), less the window's frame. In the window's own (logical) pixels, so a
+// scaled screen gives less room.
+QSize RoomOnScreen(const QWidget* window);
+
+// Moves a window so that all of it, frame included, lies on its screen's available geometry,
+// as near to where it stands as that allows.
+void PlaceOnScreen(QWidget* window);
+
+// Shrinks a resizable window that is larger than its room, then places it.
+void FitOnScreen(QWidget* window);
+
+}  // namespace vorneth::platform
