@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <algorithm>
@@ -108,6 +109,7 @@ THordeIntro::THordeIntro(vorneth::RandomSource& random, QWidget* parent)
   auto* client = new QWidget(this);
   client->setFixedSize(369, 401);
   setCentralWidget(client);
+  client_ = client;
   buildLairGroup(client);
   buildIndividualGroup(client);
   buildCustomGroup(client);
@@ -347,8 +349,22 @@ bool THordeIntro::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void THordeIntro::showEvent(QShowEvent* event) {
+  // On a screen too small (or too scaled) for the form, the form scrolls within what fits.
+  const QSize room =
+      vorneth::platform::RoomOnScreen(this) - QSize(0, menuBar()->sizeHint().height());
+  if (scroll_ == nullptr &&
+      (room.width() < client_->width() || room.height() < client_->height())) {
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("FormScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    takeCentralWidget();
+    scroll_->setWidget(client_);
+    setCentralWidget(scroll_);
+    scroll_->setFixedSize(room.boundedTo(client_->size()));
+    layout()->activate();  // the window's size follows at once, before it is placed
+  }
   QMainWindow::showEvent(event);
-  vorneth::platform::PlaceOnScreen(this);  // on a small or scaled screen, as much as fits
+  vorneth::platform::PlaceOnScreen(this);
 }
 
 void THordeIntro::keyPressEvent(QKeyEvent* event) {

@@ -10,6 +10,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 class QPushButton;
 class THordeScr;
 class THordeSplash;
@@ -51,6 +52,9 @@ class THordeIntro : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QWidget* client_ = nullptr;
+  QScrollArea* scroll_ = nullptr;  // only on a screen too small for the form
+
   void FormCreate();
   QLineEdit* countBox(QWidget* parent, const QString& name, int left, int top, int width,
                       int maxLength);

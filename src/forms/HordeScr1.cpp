@@ -101,9 +101,10 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   connect(copy, &QAction::triggered, this, [this] { copyLines(false); });
   auto* copyAll = new QAction(QStringLiteral("Copy All"), TreasList);
   copyAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyAll->setShortcutContext(Qt::WindowShortcut);
+  copyAll->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   connect(copyAll, &QAction::triggered, this, [this] { copyLines(true); });
   TreasList->addActions({copy, copyAll});
+  addAction(copyAll);  // its shortcut anywhere in the report
   // Ctrl+Q ends the program from the report as "Exit" does from the request form.
   auto* quit = new QAction(QStringLiteral("Quit"), this);
   quit->setShortcut(QKeySequence::Quit);

@@ -15,9 +15,10 @@ namespace {
 // The box's own blue on a light palette; on a dark one a light blue that can be read there.
 constexpr QColor kLightBlue(0x8a, 0xb4, 0xff);
 
-void colourTitle(QLabel* label) {
+// `around` is the palette of what the label stands on.
+void colourTitle(QLabel* label, const QPalette& around) {
   QPalette palette = label->palette();
-  const bool dark = palette.color(QPalette::Window).lightness() < 128;
+  const bool dark = around.color(QPalette::Window).lightness() < 128;
   palette.setColor(QPalette::WindowText, dark ? kLightBlue : QColor(Qt::blue));
   label->setPalette(palette);
 }
@@ -29,7 +30,7 @@ QLabel* titleLabel(const QString& text, QWidget* parent, int left, int top) {
   font.setBold(true);
   label->setFont(font);
   label->setProperty("title", true);
-  colourTitle(label);
+  colourTitle(label, parent->palette());
   label->move(left, top);
   label->adjustSize();
   return label;
@@ -78,7 +79,7 @@ void THordeSplash::changeEvent(QEvent* event) {
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
     for (QLabel* label : findChildren<QLabel*>()) {
       if (label->property("title").toBool()) {
-        colourTitle(label);
+        colourTitle(label, palette());
       }
     }
   }
