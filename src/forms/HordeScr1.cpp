@@ -265,6 +265,11 @@ void THordeScr::showList(const Lines& lines, bool dmList) {
   DMListShown = dmList;
   worthLabel_->setVisible(dmList);  // the players list never shows a value
   (dmList ? butDM : butPlayer)->setChecked(true);
+  for (QPushButton* b : {butDM, butPlayer}) {  // and its caption in bold
+    QFont font = b->font();
+    font.setBold(b->isChecked());
+    b->setFont(font);
+  }
   // Ctrl+S and Ctrl+P save and print the list shown: the shortcut stands at its items.
   const std::size_t shownItem = dmList ? 0 : 1;
   for (std::size_t i = 0; i < 2; ++i) {

@@ -45,7 +45,9 @@ void PlaceOnScreen(QWidget* window) {
 
 void FitOnScreen(QWidget* window) {
   window->resize(window->size().boundedTo(RoomOnScreen(window)));
-  PlaceOnScreen(window);
+  if (window->testAttribute(Qt::WA_Moved)) {
+    PlaceOnScreen(window);  // a window never placed yet is left to the window manager
+  }
 }
 
 }  // namespace vorneth::platform

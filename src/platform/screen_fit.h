@@ -15,7 +15,8 @@ QSize RoomOnScreen(const QWidget* window);
 // as near to where it stands as that allows.
 void PlaceOnScreen(QWidget* window);
 
-// Shrinks a resizable window that is larger than its room, then places it.
+// Shrinks a resizable window that is larger than its room, then places it if it was placed
+// before (a window never placed is left to the window manager).
 void FitOnScreen(QWidget* window);
 
 }  // namespace vorneth::platform

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -38,9 +39,12 @@ std::optional<int> AskShareCount(QWidget* parent) {
   dialog.setIntRange(formats::kMinShares, formats::kMaxShares);
   dialog.setIntValue(kSuggestedShares);
   // Wide enough for the caption whole in the title bar, beside the window's own buttons.
+  // (The dialog's layout sets its own least size, so the width is asked of its label.)
   constexpr int kTitleBarButtons = 160;
-  dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
-                         kTitleBarButtons);
+  const int width = dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kTitleBarButtons;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    label->setMinimumWidth(width);
+  }
   if (dialog.exec() != QDialog::Accepted) {
     return std::nullopt;
   }

@@ -131,8 +131,7 @@ class FirstHourTest : public QObject {
       // A line edit keeps 2 pixels either side of its text inside the contents.
       const int room =
           box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
-      QVERIFY2(box->fontMetrics().horizontalAdvance(longest) < room,
-               qPrintable(box->objectName()));
+      QVERIFY2(box->fontMetrics().horizontalAdvance(longest) < room, qPrintable(box->objectName()));
       QVERIFY2(box->parentWidget()->rect().contains(box->geometry()),
                qPrintable(box->objectName()));
     }
