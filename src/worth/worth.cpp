@@ -341,7 +341,11 @@ std::string MoneyText(Copper value, Exchange exchange, std::string_view separato
   }
   for (const auto& [pieces, name] : {std::pair{silver, " sp"}, {copper, " cp"}}) {
     if (pieces != 0) {
-      text += (text.empty() ? "" : " ") + std::to_string(pieces) + name;
+      if (!text.empty()) {
+        text += ' ';
+      }
+      text += std::to_string(pieces);
+      text += name;
     }
   }
   return text;
