@@ -10,23 +10,12 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli_in_process.h"
 #include "cli_process.h"
 #include "core/utf8.h"
 
 namespace vorneth::cli {
 namespace {
-
-struct Result {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 TEST(Cli, WorkedExamples) {
   EXPECT_EQ(Cli({"--jewelry", "2"}).out, "2 Jewelry Items (Wrought Gold 3,114 gp)\n");

@@ -13,21 +13,10 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli_in_process.h"
 
 namespace vorneth::cli {
 namespace {
-
-struct Result {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Result Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 // A refusal: the exit code, nothing on stdout, one line on stderr.
 void ExpectRefused(const std::vector<std::string>& args, int code, const std::string& words) {
