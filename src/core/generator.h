@@ -42,6 +42,9 @@ class Generator {
 
   // Coin amounts and gem and jewelry totals: decimal with the desktop's separator.
   std::string NumberText(long long n) const { return vorneth::NumberText(n, separator_); }
+  void AppendNumberText(std::string& text, long long n) const {
+    vorneth::AppendNumberText(text, n, separator_);
+  }
   std::string_view Separator() const { return separator_; }
 
   const std::vector<std::string>& Lines() const { return lines_; }
