@@ -12,50 +12,81 @@ namespace vorneth::formats {
 
 namespace {
 
-// A JSON string as JsonText writes it. Plain ASCII is escaped here; text holding other bytes
-// goes to the JSON library, which decides what is well-formed UTF-8 and replaces the rest.
+// What a byte of a string needs: nothing (copied as it is), an escape, or the JSON library.
+enum class ByteNeed : unsigned char { Copy, Escape, Library };
+
+constexpr std::array<ByteNeed, 256> kByteNeeds = [] {
+  std::array<ByteNeed, 256> needs{};
+  for (std::size_t b = 0; b < 256; ++b) {
+    needs[b] = b < 0x20 || b == '"' || b == '\\' ? ByteNeed::Escape
+               : b >= 0x80                       ? ByteNeed::Library
+                                                 : ByteNeed::Copy;
+  }
+  return needs;
+}();
+
+ByteNeed NeedOf(char c) {
+  return kByteNeeds[static_cast<unsigned char>(c)];
+}
+
+void AppendEscape(std::string& out, char c) {
+  switch (c) {
+    case '"':
+      out += "\\\"";
+      break;
+    case '\\':
+      out += "\\\\";
+      break;
+    case '\b':
+      out += "\\b";
+      break;
+    case '\f':
+      out += "\\f";
+      break;
+    case '\n':
+      out += "\\n";
+      break;
+    case '\r':
+      out += "\\r";
+      break;
+    case '\t':
+      out += "\\t";
+      break;
+    default: {
+      constexpr char kHex[] = "0123456789abcdef";
+      const char code[] = {'\\',
+                           'u',
+                           '0',
+                           '0',
+                           kHex[static_cast<unsigned char>(c) >> 4U],
+                           kHex[static_cast<unsigned char>(c) & 0xFU]};
+      out.append(code, sizeof code);
+    }
+  }
+}
+
+// A JSON string as JsonText writes it. Plain ASCII is copied in runs and escaped here; text
+// holding other bytes goes to the JSON library, which decides what is well-formed UTF-8 and
+// replaces the rest.
 void AppendString(std::string& out, std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) {
+  const std::size_t mark = out.size();
+  out += '"';
+  std::size_t run = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const ByteNeed need = NeedOf(text[i]);
+    if (need == ByteNeed::Copy) {
+      continue;
+    }
+    if (need == ByteNeed::Library) {
+      out.resize(mark);
       out += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
       return;
     }
+    out.append(text.data() + run, i - run);
+    AppendEscape(out, text[i]);
+    run = i + 1;
   }
-  out += '"';
-  for (char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          constexpr char kHex[] = "0123456789abcdef";
-          out += "\\u00";
-          out += kHex[static_cast<unsigned char>(c) >> 4U];
-          out += kHex[static_cast<unsigned char>(c) & 0xFU];
-        } else {
-          out += c;
-        }
-    }
-  }
+  out.append(text.data() + run, text.size() - run);
   out += '"';
 }
 
@@ -75,9 +106,8 @@ void AppendGold(std::string& out, worth::Copper value, worth::Exchange exchange)
     return;
   }
   std::array<char, 64> text{};
-  char* end = nlohmann::detail::to_chars(
-      text.data(), text.data() + text.size(),
-      static_cast<double>(value) / static_cast<double>(perGold));
+  char* end = nlohmann::detail::to_chars(text.data(), text.data() + text.size(),
+                                         static_cast<double>(value) / static_cast<double>(perGold));
   out.append(text.data(), end);
 }
 
