@@ -7,6 +7,7 @@
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/json_export.h"
+#include "formats/json_line.h"
 #include "formats/markdown.h"
 #include "formats/split.h"
 #include "formats/stats.h"
@@ -125,7 +126,14 @@ void HoardWriter::Add(const HoardRequest& request, std::string separator) {
       break;
     }
     case OutputFormat::Jsonl:
-      out << formats::JsonText(DocumentOf(options_, o), -1) << '\n';
+      if (o.shares.empty()) {
+        line_.clear();
+        formats::AppendHoardJsonLine(line_, o.record);
+        line_ += '\n';
+        out << line_;
+      } else {
+        out << formats::JsonText(DocumentOf(options_, o), -1) << '\n';
+      }
       break;
     case OutputFormat::Markdown:
       out << (i > 0 ? "\n" : "")

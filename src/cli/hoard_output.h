@@ -33,6 +33,7 @@ class HoardWriter {
   bool batch_;
   bool array_ = false;
   std::size_t written_ = 0;
+  std::string line_;  // a JSON Lines record, its room kept from one hoard to the next
 };
 
 // The odds of the options' request over its --count seeds (--stats).

@@ -17,7 +17,10 @@ namespace vorneth {
 class Generator {
  public:
   Generator(RandomSource& random, std::string separator)
-      : random_(random), separator_(std::move(separator)) {}
+      : random_(random), separator_(std::move(separator)) {
+    lines_.reserve(kLinesReserved);
+    origins_.reserve(kLinesReserved);
+  }
 
   int Roll(int n) { return random_.Roll(n); }
   bool PercentRoll(int p) { return random_.PercentRoll(p); }
@@ -42,6 +45,9 @@ class Generator {
 
   // Coin amounts and gem and jewelry totals: decimal with the desktop's separator.
   std::string NumberText(long long n) const { return vorneth::NumberText(n, separator_); }
+  void AppendNumberText(std::string& text, long long n) const {
+    vorneth::AppendNumberText(text, n, separator_);
+  }
   std::string_view Separator() const { return separator_; }
 
   const std::vector<std::string>& Lines() const { return lines_; }
@@ -50,6 +56,10 @@ class Generator {
   RandomSource& Random() { return random_; }
 
  private:
+  // Room for the lines of a typical hoard (a lair type has up to about a dozen), so most hoards
+  // allocate their lists once.
+  static constexpr std::size_t kLinesReserved = 16;
+
   RandomSource& random_;
   std::string separator_;
   std::vector<std::string> lines_;

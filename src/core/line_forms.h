@@ -22,13 +22,19 @@ inline constexpr std::string_view kNothingFound = "Nothing Found";
 // The start of each further spell line of a scroll, below the line that names the scroll.
 inline constexpr std::string_view kScrollSpellStart = " plus ";
 
-// "(" name " " total " gp)": the bracket of a gem or jewelry lot.
-inline std::string LotBracket(std::string_view name, long long total, std::string_view separator) {
-  std::string text = "(";
+// "(" name " " total " gp)": the bracket of a gem or jewelry lot, appended to `text`.
+inline void AppendLotBracket(std::string& text, std::string_view name, long long total,
+                             std::string_view separator) {
+  text += '(';
   text += name;
   text += ' ';
-  text += NumberText(total, separator);
+  AppendNumberText(text, total, separator);
   text += " gp)";
+}
+
+inline std::string LotBracket(std::string_view name, long long total, std::string_view separator) {
+  std::string text;
+  AppendLotBracket(text, name, total, separator);
   return text;
 }
 

@@ -10,4 +10,8 @@ namespace vorneth {
 // setting, which may take several bytes in UTF-8.
 std::string NumberText(long long n, std::string_view separator);
 
+// The same text appended to `text`: a line is built in one string, without a temporary per
+// amount.
+void AppendNumberText(std::string& text, long long n, std::string_view separator);
+
 }  // namespace vorneth

@@ -44,12 +44,10 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
     g.AddLine(g.NumberText(request.CustCoins) + " Gold coins");
   }
   if (request.CustGems > 0) {
-    g.AddLine(g.NumberText(request.CustGems) + std::string(kGemsWord) +
-              GemLotText(g, request.CustGems));
+    g.AddLine(GemLotLine(g, request.CustGems));
   }
   if (request.CustJewelry > 0) {
-    g.AddLine(g.NumberText(request.CustJewelry) + std::string(kJewelryWord) +
-              JewelryLotText(g, request.CustJewelry));
+    g.AddLine(JewelryLotLine(g, request.CustJewelry));
   }
   if (g.Lines().empty()) {
     g.AddLine(std::string(kNothingFound));

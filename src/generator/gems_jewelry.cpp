@@ -1,5 +1,7 @@
 #include "generator/gems_jewelry.h"
 
+#include <string>
+
 #include "core/generator.h"
 #include "core/line_forms.h"
 #include "core/range_lookup.h"
@@ -68,7 +70,9 @@ std::span<const JewelryRow> JewelryRows() {
   return kJewelry;
 }
 
-std::string GemLotText(Generator& g, long long n) {
+namespace {
+
+void AppendGemLot(Generator& g, std::string& text, long long n) {
   const GemBand& gems = EntryFor(GemBands(), BandOrRowRoll(g));
   const int count = static_cast<int>(gems.names.size());
   // Outcomes 1 to K-1 name the stones in order; 0 and K both name the last one.
@@ -76,14 +80,49 @@ std::string GemLotText(Generator& g, long long n) {
   const std::size_t index = (nameRoll == 0 || nameRoll == count)
                                 ? gems.names.size() - 1
                                 : static_cast<std::size_t>(nameRoll - 1);
-  return LotBracket(gems.names[index], n * gems.valuePerGem, g.Separator());
+  AppendLotBracket(text, gems.names[index], n * gems.valuePerGem, g.Separator());
 }
 
-std::string JewelryLotText(Generator& g, long long n) {
+void AppendJewelryLot(Generator& g, std::string& text, long long n) {
   const JewelryRow& row = EntryFor(kJewelry, BandOrRowRoll(g));
   const int value = g.Roll(row.valueDie) + row.valueBase;
   const int materialRoll = row.materialDie > 0 ? g.Roll(row.materialDie) : 0;
-  return LotBracket(EntryFor(row.materials, materialRoll).name, n * value, g.Separator());
+  AppendLotBracket(text, EntryFor(row.materials, materialRoll).name, n * value, g.Separator());
+}
+
+// Room for the longest lot line with a separator of a few bytes, so a line is allocated once.
+constexpr std::size_t kLotLineCapacity = 64;
+
+}  // namespace
+
+std::string GemLotText(Generator& g, long long n) {
+  std::string text;
+  AppendGemLot(g, text, n);
+  return text;
+}
+
+std::string JewelryLotText(Generator& g, long long n) {
+  std::string text;
+  AppendJewelryLot(g, text, n);
+  return text;
+}
+
+std::string GemLotLine(Generator& g, long long n) {
+  std::string line;
+  line.reserve(kLotLineCapacity);
+  g.AppendNumberText(line, n);
+  line += kGemsWord;
+  AppendGemLot(g, line, n);
+  return line;
+}
+
+std::string JewelryLotLine(Generator& g, long long n) {
+  std::string line;
+  line.reserve(kLotLineCapacity);
+  g.AppendNumberText(line, n);
+  line += kJewelryWord;
+  AppendJewelryLot(g, line, n);
+  return line;
 }
 
 }  // namespace vorneth

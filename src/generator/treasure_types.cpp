@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/generator.h"
 #include "core/line_forms.h"
@@ -117,12 +118,12 @@ bool Present(Generator& g, const Component& c) {
 
 void AddGems(Generator& g, const Component& c) {
   const int n = g.Roll(c.die) + c.base;
-  g.AddLine(g.NumberText(n) + std::string(kGemsWord) + GemLotText(g, n));
+  g.AddLine(GemLotLine(g, n));
 }
 
 void AddJewelry(Generator& g, const Component& c) {
   const int n = g.Roll(c.die) + c.base;
-  g.AddLine(g.NumberText(n) + std::string(kJewelryWord) + JewelryLotText(g, n));
+  g.AddLine(JewelryLotLine(g, n));
 }
 
 void Repeat(Generator& g, int times, Operation call) {
@@ -179,7 +180,10 @@ void RollRecipe(Generator& g, const Recipe& r) {
     const Component& c = r.coins[metal];
     if (Present(g, c)) {
       const int amount = g.Roll(c.die) + c.base;
-      g.AddLine(g.NumberText(amount) + std::string(kCoinSuffixes[metal]));
+      std::string line;
+      g.AppendNumberText(line, amount);
+      line += kCoinSuffixes[metal];
+      g.AddLine(std::move(line));
     }
   }
   if (r.sharedGemRoll) {

@@ -8,6 +8,7 @@
 // the same as testing the keys one by one in list order.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -21,12 +22,24 @@ struct KeyMatch {
   std::size_t position;  // meaningful only when a key was found
 };
 
-template <std::size_t N>
+// The keys may form G groups of consecutive list positions (several lists searched in one pass):
+// FindEach answers for each group as Find would for that group's list alone.
+template <std::size_t N, std::size_t G = 1>
 class FirstKeyIndex {
  public:
   static_assert(N < 255, "key positions are stored in one byte");
 
-  constexpr explicit FirstKeyIndex(const std::array<std::string_view, N>& keys) {
+  constexpr explicit FirstKeyIndex(const std::array<std::string_view, N>& keys,
+                                   const std::array<std::size_t, G>& groupSizes = {N}) {
+    std::size_t end = 0;
+    for (std::size_t g = 0; g < G; ++g) {
+      groupStart_[g] = static_cast<std::uint8_t>(end);
+      end += groupSizes[g];
+      groupEnd_[g] = static_cast<std::uint8_t>(end);
+      for (std::size_t k = groupStart_[g]; k < end; ++k) {
+        groupOf_[k] = static_cast<std::uint8_t>(g);
+      }
+    }
     // Counting sort by first byte; within a bucket the keys keep their list order.
     std::array<std::uint8_t, 257> count{};
     for (std::string_view key : keys) {
@@ -44,6 +57,7 @@ class FirstKeyIndex {
       Entry& entry = entries_[fill[b]++];
       entry.key = keys[k];
       entry.index = static_cast<std::uint8_t>(k);
+      entry.group = groupOf_[k];
       // The pairs of bytes a key can start with; a one-byte key starts with any pair.
       if (keys[k].size() == 1) {
         for (std::size_t second = 0; second < 256; ++second) {
@@ -94,12 +108,55 @@ class FirstKeyIndex {
     return {best, bestAt};
   }
 
+  // For each group, the first key of the group (in list order) that occurs in `line` and where
+  // it first occurs; `key` counts from the group's start (the group's size when none occurs).
+  std::array<KeyMatch, G> FindEach(std::string_view line) const {
+    const std::size_t n = line.size();
+    const char* const data = line.data();
+    std::array<std::uint8_t, G> best = groupEnd_;
+    std::array<std::size_t, G> bestAt{};
+    // Up to 64 positions at a time: first the positions where some key can start, without a
+    // branch per byte, then only those.
+    for (std::size_t base = 0; base < n; base += 64) {
+      const std::size_t len = n - base < 64 ? n - base : 64;
+      std::uint64_t candidates = 0;
+      for (std::size_t j = 0; j < len; ++j) {
+        const std::size_t i = base + j;
+        const std::size_t next = i + 1 < n ? static_cast<unsigned char>(data[i + 1]) : 0;
+        const std::size_t pair = std::size_t{static_cast<unsigned char>(data[i])} << 8U | next;
+        candidates |= (pairs_[pair >> 6U] >> (pair & 63U) & 1U) << j;
+      }
+      for (; candidates != 0; candidates &= candidates - 1) {
+        const std::size_t i = base + static_cast<std::size_t>(std::countr_zero(candidates));
+        const auto b = static_cast<unsigned char>(data[i]);
+        const std::uint32_t head = Head(data + i, n - i);
+        for (std::size_t e = start_[b], end = start_[b + 1]; e < end; ++e) {
+          const Entry& entry = entries_[e];
+          // A group's keys stand in list order within the bucket: once one is found, the later
+          // ones of its group cannot win any more.
+          if (entry.index < best[entry.group] && (head & entry.headMask) == entry.head &&
+              entry.key.size() <= n - i &&
+              std::memcmp(data + i, entry.key.data(), entry.key.size()) == 0) {
+            best[entry.group] = entry.index;
+            bestAt[entry.group] = i;
+          }
+        }
+      }
+    }
+    std::array<KeyMatch, G> found{};
+    for (std::size_t g = 0; g < G; ++g) {
+      found[g] = {static_cast<std::size_t>(best[g] - groupStart_[g]), bestAt[g]};
+    }
+    return found;
+  }
+
  private:
   struct Entry {
     std::string_view key;
     std::uint32_t head = 0;  // first bytes of the key, the first in the low byte
     std::uint32_t headMask = 0;
     std::uint8_t index = 0;  // position in the list
+    std::uint8_t group = 0;
   };
 
   // Up to four bytes from p, the first in the low byte, zero beyond the line's end.
@@ -128,6 +185,9 @@ class FirstKeyIndex {
   std::array<std::uint64_t, 1024> pairs_{};  // one bit per pair of leading bytes
   std::array<std::uint8_t, 257> start_{};    // bucket of byte b: entries_[start_[b] .. start_[b+1])
   std::array<Entry, N> entries_{};
+  std::array<std::uint8_t, G> groupStart_{};
+  std::array<std::uint8_t, G> groupEnd_{};
+  std::array<std::uint8_t, N> groupOf_{};
 };
 
 // The keys of a table, in table order, taken by `project` from each row.

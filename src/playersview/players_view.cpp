@@ -22,12 +22,12 @@ constexpr FirstKeyIndex<kSubsCount> kSubsIndex(kSubsKeys);
 
 // The drop test and the substitution keys in one list: " plus " first, so a line holding it
 // is recognised as dropped by the same pass that finds its substitution key otherwise.
-constexpr FirstKeyIndex<kSubsCount + 1> kDropOrSubsIndex([] {
+constexpr std::array<std::string_view, kSubsCount + 1> kDropOrSubsIndexKeys = [] {
   std::array<std::string_view, kSubsCount + 1> keys{};
   keys[0] = kScrollSpellStart;
   std::copy(kSubsKeys.begin(), kSubsKeys.end(), keys.begin() + 1);
   return keys;
-}());
+}();
 
 constexpr FirstKeyIndex<1> kPreStepIndex(std::array<std::string_view, 1>{kTruncPreStep});
 constexpr FirstKeyIndex<kTruncCount> kTruncIndex(KeysOf(kTruncations, [](const Truncation& t) {
@@ -36,12 +36,9 @@ constexpr FirstKeyIndex<kTruncCount> kTruncIndex(KeysOf(kTruncations, [](const T
 constexpr FirstKeyIndex<kGemsCount> kGemsIndex(KeysOf(kAppearances,
                                                       [](const Appearance& a) { return a.name; }));
 
-// How many leading characters of `line` ParseTrunc keeps: every cut keeps a prefix.
-std::size_t TruncatedLength(std::string_view line) {
-  if (const KeyMatch with = kPreStepIndex.Find(line); with.key == 0) {
-    line = line.substr(0, with.position);
-  }
-  const KeyMatch match = kTruncIndex.Find(line);
+// How many leading characters of `line` (cut before " with " already) the truncation test
+// `match` keeps: every cut keeps a prefix.
+std::size_t CutLength(std::string_view line, const KeyMatch& match) {
   if (match.key >= kTruncCount) {
     return line.size();
   }
@@ -55,14 +52,22 @@ std::size_t TruncatedLength(std::string_view line) {
   return keep <= 0 ? 0 : std::min(line.size(), static_cast<std::size_t>(keep));
 }
 
+// How many leading characters of `line` ParseTrunc keeps.
+std::size_t TruncatedLength(std::string_view line) {
+  if (const KeyMatch with = kPreStepIndex.Find(line); with.key == 0) {
+    line = line.substr(0, with.position);
+  }
+  return CutLength(line, kTruncIndex.Find(line));
+}
+
 // ParseGems as a prefix of the line to keep and a look to append (none: line unchanged).
 struct GemRewrite {
   std::size_t keep;
   std::string_view look;
 };
 
-GemRewrite GemLook(std::string_view line) {
-  const KeyMatch match = kGemsIndex.Find(line);
+// The rewrite of gem name `match` (found in `line`, or not: key kGemsCount).
+GemRewrite GemRewriteOf(std::string_view line, const KeyMatch& match) {
   if (match.key >= kGemsCount) {
     return {line.size(), {}};
   }
@@ -71,6 +76,55 @@ GemRewrite GemLook(std::string_view line) {
   // A cut before text other than the name is cut before the name's start, so the line holds it.
   const std::size_t keep = gem.cutBefore == gem.name ? match.position : line.find(gem.cutBefore);
   return {keep, first ? gem.look : gem.lookOtherwise};
+}
+
+GemRewrite GemLook(std::string_view line) {
+  return GemRewriteOf(line, kGemsIndex.Find(line));
+}
+
+// ParseTrunc, then ParseGems, of `line`, searching each on its own.
+std::string TruncAndGems(std::string_view line) {
+  line = line.substr(0, TruncatedLength(line));
+  const GemRewrite gem = GemLook(line);
+  std::string text;
+  text.reserve(gem.keep + gem.look.size());
+  text.append(line.substr(0, gem.keep));
+  text.append(gem.look);
+  return text;
+}
+
+// Every key ParsePlayers looks for in a DM line, in four groups searched in one pass: the drop
+// test and the substitution keys, the pre-step, the truncation markers, the gem names.
+enum Group : std::size_t { kDropOrSubs, kWith, kTrunc, kGems, kGroupCount };
+constexpr std::size_t kAllCount = 1 + kSubsCount + 1 + kTruncCount + kGemsCount;
+constexpr FirstKeyIndex<kAllCount, kGroupCount> kAllIndex(
+    [] {
+      std::array<std::string_view, kAllCount> keys{};
+      std::size_t k = 0;
+      for (std::string_view key : kDropOrSubsIndexKeys) {
+        keys[k++] = key;
+      }
+      keys[k++] = kTruncPreStep;
+      for (const Truncation& t : kTruncations) {
+        keys[k++] = t.marker;
+      }
+      for (const Appearance& a : kAppearances) {
+        keys[k++] = a.name;
+      }
+      return keys;
+    }(),
+    {1 + kSubsCount, 1, kTruncCount, kGemsCount});
+
+// The players' line of each outward form: a substituted line is one of these whatever it was.
+const std::array<std::string, kSubsCount>& OutwardLines() {
+  static const std::array<std::string, kSubsCount> lines = [] {
+    std::array<std::string, kSubsCount> all;
+    for (std::size_t k = 0; k < kSubsCount; ++k) {
+      all[k] = TruncAndGems(kSubstitutions[k].outward);
+    }
+    return all;
+  }();
+  return lines;
 }
 
 }  // namespace
@@ -93,22 +147,36 @@ void ParseGems(std::string& line) {
 }
 
 std::vector<std::string> ParsePlayers(const std::vector<std::string>& dmLines) {
+  const std::array<std::string, kSubsCount>& outward = OutwardLines();
   std::vector<std::string> players;
   players.reserve(dmLines.size());
   for (const std::string& dmLine : dmLines) {
-    // The three rewrites work on views of the DM line or of a table text; only the final
-    // players' line is built as a string.
-    const KeyMatch subs = kDropOrSubsIndex.Find(dmLine);
-    if (subs.key == 0) {
+    const std::string_view line = dmLine;
+    const std::array<KeyMatch, kGroupCount> found = kAllIndex.FindEach(line);
+    const std::size_t subs = found[kDropOrSubs].key;
+    if (subs == 0) {
       continue;  // a further spell of the scroll above: the scroll shows as one line
     }
-    std::string_view line =
-        subs.key <= kSubsCount ? kSubstitutions[subs.key - 1].outward : std::string_view(dmLine);
-    line = line.substr(0, TruncatedLength(line));
-    const GemRewrite gem = GemLook(line);
+    if (subs <= kSubsCount) {
+      players.push_back(outward[subs - 1]);
+      continue;
+    }
+    if (found[kWith].key == 0) {
+      // The tests look at the text before " with " only: search that text again.
+      players.push_back(TruncAndGems(line));
+      continue;
+    }
+    const std::size_t kept = CutLength(line, found[kTrunc]);
+    const std::string_view cut = line.substr(0, kept);
+    // The first gem name of the whole line decides unless the cut took it away; then another
+    // one may still stand in what is left.
+    const KeyMatch& gemMatch = found[kGems];
+    const bool gemKept = gemMatch.key >= kGemsCount ||
+                         gemMatch.position + kAppearances[gemMatch.key].name.size() <= kept;
+    const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
     std::string& playersLine = players.emplace_back();
     playersLine.reserve(gem.keep + gem.look.size());
-    playersLine.append(line.substr(0, gem.keep));
+    playersLine.append(cut.substr(0, gem.keep));
     playersLine.append(gem.look);
   }
   return players;

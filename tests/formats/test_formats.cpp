@@ -7,6 +7,7 @@
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/json_export.h"
+#include "formats/json_line.h"
 #include "formats/markdown.h"
 #include "formats/replay.h"
 #include "formats/split.h"
@@ -51,6 +52,38 @@ TEST(Formats, EveryJsonKindOfExportRollsTheSameHoardsAgain) {
       EXPECT_EQ(again.hoard.PlayersList, original.hoard.PlayersList);
       EXPECT_EQ(again.hoard.Caption, original.hoard.Caption);
     }
+  }
+}
+
+// The JSON Lines writer and the JSON document agree byte for byte: generated hoards with every
+// kind of line, both exchanges, separators of one or more bytes, and edited lists whose text
+// needs escaping or is not UTF-8 at all, with totals that saturate.
+TEST(Formats, JsonLineIsTheDocumentWrittenOnOneLine) {
+  std::vector<HoardRecord> records;
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    HoardRequest request = Request(seed);
+    for (char letter : {'H', 'U', 'W', 'V', 'Z'}) {
+      request.Count(letter) = static_cast<int>(seed % 4);
+    }
+    request.CustGems = static_cast<int>(seed % 5);
+    request.CustJewelry = static_cast<int>(seed % 3);
+    const char* const separators[] = {",", "", " ", "\u202f", "."};
+    records.push_back(
+        MakeRecord(request, separators[seed % 5],
+                   seed % 2 ? worth::Exchange::Basic : worth::Exchange::FirstEdition));
+  }
+  HoardRequest edited = Request(3);
+  edited.Title = "bad \xff\xfe utf-8 \x01\x1f\x7f \\ \"";
+  records.push_back(RecordOf(
+      edited, "\xe2\x80",
+      Hoard{"Vorneth - \xc3",
+            {"999,999,999,999 Copper coins", "999,999,999,999 Platinum coins", "3 Silver coins", "",
+             "\x80 Gems (Jet 7 gp)", "Line\nfeed\b\f\r\t\x01\x1f\x7f \\ \""},
+            {"\xc3\xa9"}}));
+  for (const HoardRecord& record : records) {
+    std::string line;
+    AppendHoardJsonLine(line, record);
+    EXPECT_EQ(line, JsonText(HoardJson(record), -1));
   }
 }
 

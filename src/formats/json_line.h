@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "formats/hoard_record.h"
+
+namespace vorneth::formats {
+
+// Appends the hoard's JSON Lines record, byte for byte JsonText(HoardJson(record), -1), without
+// building the JSON document first: a batch of many hoards spends its time writing, not
+// allocating nodes.
+void AppendHoardJsonLine(std::string& out, const HoardRecord& record);
+
+}  // namespace vorneth::formats
