@@ -124,18 +124,30 @@ FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOpti
   if (!problem.message.empty()) {
     return problem;
   }
+  // A file changed since it was checked stops the writing rather than rolling what it holds now.
   HoardWriter writer(out, options, count);
-  file.ForEachLine(
+  std::size_t written = 0;
+  const InputFile::Read done = file.ForEachLine(
       kMaxFileBytes,
       [&](std::string_view line) {
-        if (!formats::IsBlankExportLine(line)) {
-          std::optional<formats::RecordedRequest> recorded = formats::ReadExportLine(line, error);
-          writer.Add(recorded->request, std::move(recorded->separator));
+        if (formats::IsBlankExportLine(line)) {
+          return true;
         }
+        std::optional<formats::RecordedRequest> recorded = formats::ReadExportLine(line, error);
+        if (!recorded || ++written > count) {
+          return false;
+        }
+        writer.Add(recorded->request, std::move(recorded->separator));
         return static_cast<bool>(out);
       },
       reason);
   writer.Finish();
+  if (done == InputFile::Read::Failed) {
+    return {1, "cannot read " + shown + ": " + reason};
+  }
+  if (out && (done != InputFile::Read::Whole || written != count)) {
+    return {2, shown + ": changed while it was read"};
+  }
   return {};
 }
 
@@ -199,7 +211,6 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     return 2;
   }
   const CliOptions& options = parsed.options;
-  int code = 0;
   if (options.help) {
     out << Usage();
   } else if (options.version) {
@@ -222,7 +233,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
                       (error != 0 ? std::strerror(error) : "write failed"));
     return 1;
   }
-  return code;
+  return 0;
 }
 
 }  // namespace vorneth::cli

@@ -1,7 +1,5 @@
 #include "cli/hoard_output.h"
 
-#include <functional>
-
 #include "core/number_text.h"
 #include "core/text_lines.h"
 #include "formats/csv.h"

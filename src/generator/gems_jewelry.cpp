@@ -107,22 +107,27 @@ std::string JewelryLotText(Generator& g, long long n) {
   return text;
 }
 
-std::string GemLotLine(Generator& g, long long n) {
+namespace {
+
+// The count, the lot's word and its bracket, built in one string.
+std::string LotLine(Generator& g, long long n, std::string_view word,
+                    void (*appendLot)(Generator&, std::string&, long long)) {
   std::string line;
   line.reserve(kLotLineCapacity);
   g.AppendNumberText(line, n);
-  line += kGemsWord;
-  AppendGemLot(g, line, n);
+  line += word;
+  appendLot(g, line, n);
   return line;
 }
 
+}  // namespace
+
+std::string GemLotLine(Generator& g, long long n) {
+  return LotLine(g, n, kGemsWord, AppendGemLot);
+}
+
 std::string JewelryLotLine(Generator& g, long long n) {
-  std::string line;
-  line.reserve(kLotLineCapacity);
-  g.AppendNumberText(line, n);
-  line += kJewelryWord;
-  AppendJewelryLot(g, line, n);
-  return line;
+  return LotLine(g, n, kJewelryWord, AppendJewelryLot);
 }
 
 }  // namespace vorneth
