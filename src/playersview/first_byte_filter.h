@@ -95,8 +95,13 @@ class FirstByteFilter {
 #endif
   }
 
-  // The same for the `left` bytes from p, fewer than 16.
-  std::uint32_t Tail(const char* p, std::size_t left) const {
+  // The same for the last `left` bytes of a text, fewer than 16, that begin at p and end at
+  // the text's end; `size` is the length of the whole text, of which they are part.
+  std::uint32_t Tail(const char* p, std::size_t left, std::size_t size) const {
+    if (size >= kBlock) {
+      // The block that ends where the text ends, shifted past the bytes already seen.
+      return Block(p + left - kBlock) >> (kBlock - left);
+    }
     std::array<char, kBlock> block{};
     std::memcpy(block.data(), p, left);
     return Block(block.data()) & ((std::uint32_t{1} << left) - 1);

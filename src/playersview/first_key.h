@@ -178,8 +178,9 @@ class FirstKeyIndex {
     const char* const data = line.data();
     for (std::size_t base = 0; base < n; base += FirstByteFilter::kBlock) {
       const std::size_t left = n - base;
-      std::uint32_t starts = left >= FirstByteFilter::kBlock ? firstBytes_.Block(data + base)
-                                                             : firstBytes_.Tail(data + base, left);
+      std::uint32_t starts = left >= FirstByteFilter::kBlock
+                                 ? firstBytes_.Block(data + base)
+                                 : firstBytes_.Tail(data + base, left, n);
       for (; starts != 0; starts &= starts - 1) {
         const std::size_t i = base + static_cast<std::size_t>(std::countr_zero(starts));
         const std::uint32_t head = Head(data + i, n - i);
