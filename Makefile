@@ -99,7 +99,7 @@ WEB_OBJECTS := $(patsubst src/%.cpp,$(WEB_BUILD)/obj/%.o,$(WEB_SOURCES))
 WEB_WARNINGS := $(shell sed -n '/^add_compile_options(-W/,/)/p' CMakeLists.txt | tr -d '()' | \
   sed 's/add_compile_options//') -Werror
 # version.h comes from configuring the native build; nlohmann-json is header-only.
-WASM_FLAGS = --target=wasm32-wasi -std=c++20 -O2 -fno-exceptions -DJSON_NOEXCEPTION $(WEB_WARNINGS) \
+WASM_FLAGS = --target=wasm32-wasi -msimd128 -std=c++20 -O2 -fno-exceptions -DJSON_NOEXCEPTION $(WEB_WARNINGS) \
   -Isrc -I$(BUILD)/generated -isystem $(WEB_BUILD)/include
 
 web: deps
@@ -109,7 +109,8 @@ $(WEB_BUILD)/include/nlohmann:
 	@mkdir -p $(WEB_BUILD)/include
 	ln -sfn /usr/include/nlohmann $@
 
-$(WEB_BUILD)/obj/%.o: src/%.cpp | $(BUILD)/build.ninja $(WEB_BUILD)/include/nlohmann
+# A change of the flags here rebuilds every object.
+$(WEB_BUILD)/obj/%.o: src/%.cpp Makefile | $(BUILD)/build.ninja $(WEB_BUILD)/include/nlohmann
 	@mkdir -p $(dir $@)
 	$(WASM_CXX) $(WASM_FLAGS) -MMD -MP -c $< -o $@
 

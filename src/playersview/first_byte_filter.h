@@ -28,6 +28,9 @@ class FirstByteFilter {
   // `member[b]`: byte b starts a key. The ranges may cover a few bytes more (the gaps merged to
   // keep their number small); the exact tests after this pass reject those.
   constexpr explicit FirstByteFilter(const std::array<bool, 256>& member) {
+    for (std::size_t b = 0; b < 256; ++b) {
+      table_[b] = member[b] ? 1 : 0;
+    }
 #if defined(VORNETH_FILTER_SSE2) || defined(VORNETH_FILTER_WASM)
     std::array<Range, 256> runs{};
     std::size_t count = 0;
@@ -59,10 +62,6 @@ class FirstByteFilter {
     for (std::size_t r = 0; r < kMaxRanges; ++r) {
       ranges_[r] = runs[r < count ? r : 0];
     }
-#else
-    for (std::size_t b = 0; b < 256; ++b) {
-      table_[b] = member[b] ? 1 : 0;
-    }
 #endif
   }
 
@@ -87,12 +86,17 @@ class FirstByteFilter {
     }
     return wasm_i8x16_bitmask(hits);
 #else
+    return PortableBlock(p);
+#endif
+  }
+
+  // Block by a table per byte, where no vector instructions are at hand.
+  std::uint32_t PortableBlock(const char* p) const {
     std::uint32_t bits = 0;
     for (std::size_t j = 0; j < kBlock; ++j) {
       bits |= std::uint32_t{table_[static_cast<unsigned char>(p[j])]} << j;
     }
     return bits;
-#endif
   }
 
   // The same for the last `left` bytes of a text, fewer than 16, that begin at p and end at
@@ -115,9 +119,8 @@ class FirstByteFilter {
     std::uint8_t hi = 0;
   };
   std::array<Range, kMaxRanges> ranges_{};
-#else
-  std::array<std::uint8_t, 256> table_{};
 #endif
+  std::array<std::uint8_t, 256> table_{};
 };
 
 }  // namespace vorneth::playersview
