@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/utf8.h"
 #include "formats/json_export.h"
 #include "version.h"
 
@@ -12,45 +13,48 @@ namespace vorneth::formats {
 
 namespace {
 
-// What a byte of a string needs: nothing (copied as it is), an escape, or the JSON library.
-enum class ByteNeed : unsigned char { Copy, Escape, Library };
+using namespace std::string_view_literals;
+
+// What a byte of a string needs: nothing (copied as it is), an escape, or a look at the UTF-8
+// character it starts.
+enum class ByteNeed : unsigned char { Copy, Escape, Utf8 };
 
 constexpr std::array<ByteNeed, 256> kByteNeeds = [] {
   std::array<ByteNeed, 256> needs{};
   for (std::size_t b = 0; b < 256; ++b) {
     needs[b] = b < 0x20 || b == '"' || b == '\\' ? ByteNeed::Escape
-               : b >= 0x80                       ? ByteNeed::Library
+               : b >= 0x80                       ? ByteNeed::Utf8
                                                  : ByteNeed::Copy;
   }
   return needs;
 }();
 
-ByteNeed NeedOf(char c) {
-  return kByteNeeds[static_cast<unsigned char>(c)];
-}
+// Copper amounts below this are worth less than 10^12 gold pieces: at most twelve whole digits
+// and three decimals.
+constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 
 void AppendEscape(std::string& out, char c) {
   switch (c) {
     case '"':
-      out += "\\\"";
+      out += "\\\""sv;
       break;
     case '\\':
-      out += "\\\\";
+      out += "\\\\"sv;
       break;
     case '\b':
-      out += "\\b";
+      out += "\\b"sv;
       break;
     case '\f':
-      out += "\\f";
+      out += "\\f"sv;
       break;
     case '\n':
-      out += "\\n";
+      out += "\\n"sv;
       break;
     case '\r':
-      out += "\\r";
+      out += "\\r"sv;
       break;
     case '\t':
-      out += "\\t";
+      out += "\\t"sv;
       break;
     default: {
       constexpr char kHex[] = "0123456789abcdef";
@@ -65,29 +69,32 @@ void AppendEscape(std::string& out, char c) {
   }
 }
 
-// A JSON string as JsonText writes it. Plain ASCII is copied in runs and escaped here; text
-// holding other bytes goes to the JSON library, which decides what is well-formed UTF-8 and
-// replaces the rest.
-void AppendString(std::string& out, std::string_view text) {
+// The inside of a JSON string as JsonText writes it, without its quotes: plain ASCII and
+// well-formed UTF-8 are copied in runs and escapes written here; text that is not UTF-8 goes to
+// the JSON library, which replaces what is ill-formed.
+void AppendBody(std::string& out, std::string_view text) {
   const std::size_t mark = out.size();
-  out += '"';
   std::size_t run = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const ByteNeed need = NeedOf(text[i]);
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const ByteNeed need = kByteNeeds[static_cast<unsigned char>(text[i])];
     if (need == ByteNeed::Copy) {
-      continue;
-    }
-    if (need == ByteNeed::Library) {
+      ++i;
+    } else if (need == ByteNeed::Escape) {
+      out.append(text.data() + run, i - run);
+      AppendEscape(out, text[i]);
+      run = ++i;
+    } else if (const Utf8Step step = DecodeUtf8(text.substr(i)); step.valid) {
+      i += step.length;
+    } else {
       out.resize(mark);
-      out += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+      const std::string quoted =
+          Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+      out.append(quoted, 1, quoted.size() - 2);
       return;
     }
-    out.append(text.data() + run, i - run);
-    AppendEscape(out, text[i]);
-    run = i + 1;
   }
   out.append(text.data() + run, text.size() - run);
-  out += '"';
 }
 
 template <typename Integer>
@@ -97,108 +104,86 @@ void AppendInteger(std::string& out, Integer value) {
   out.append(digits.data(), end);
 }
 
-// As GoldJson: an integer when whole, else the double the JSON library writes (its own
-// shortest form, so the bytes are the same).
-void AppendGold(std::string& out, worth::Copper value, worth::Exchange exchange) {
-  const worth::Copper perGold = worth::CopperPerGold(exchange);
-  if (value % perGold == 0) {
-    AppendInteger(out, value / perGold);
+// `[` the strings `]`.
+void AppendStrings(std::string& out, const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    out += "[]"sv;
     return;
   }
-  std::array<char, 64> text{};
-  char* end = nlohmann::detail::to_chars(text.data(), text.data() + text.size(),
-                                         static_cast<double>(value) / static_cast<double>(perGold));
-  out.append(text.data(), end);
-}
-
-// `"key":`, after a comma unless it is the first member.
-void AppendKey(std::string& out, std::string_view key, bool first = false) {
-  if (!first) {
-    out += ',';
-  }
-  out += '"';
-  out += key;
-  out += "\":";
-}
-
-void AppendStrings(std::string& out, const std::vector<std::string>& lines) {
-  out += '[';
+  out += "[\""sv;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) {
-      out += ',';
+      out += "\",\""sv;
     }
-    AppendString(out, lines[i]);
+    AppendBody(out, lines[i]);
   }
-  out += ']';
+  out += "\"]"sv;
 }
 
 void AppendRequest(std::string& out, const HoardRequest& request, std::string_view separator) {
-  AppendKey(out, "types", true);
-  out += '{';
+  out += "{\"types\":{"sv;
   bool first = true;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (request.Count(letter) > 0) {
-      AppendKey(out, std::string_view(&letter, 1), first);
+      const char key[] = {',', '"', letter, '"', ':'};
+      out.append(key + (first ? 1 : 0), key + sizeof key);
       AppendInteger(out, request.Count(letter));
       first = false;
     }
   }
-  out += '}';
-  AppendKey(out, "coins");
+  out += "},\"coins\":"sv;
   AppendInteger(out, request.CustCoins);
-  AppendKey(out, "gems");
+  out += ",\"gems\":"sv;
   AppendInteger(out, request.CustGems);
-  AppendKey(out, "jewelry");
+  out += ",\"jewelry\":"sv;
   AppendInteger(out, request.CustJewelry);
-  AppendKey(out, "magic");
+  out += ",\"magic\":"sv;
   AppendInteger(out, request.CustMagic);
-  AppendKey(out, "title");
-  AppendString(out, request.Title);
-  AppendKey(out, "separator");
-  AppendString(out, separator);
+  out += ",\"title\":\""sv;
+  AppendBody(out, request.Title);
+  out += "\",\"separator\":\""sv;
+  AppendBody(out, separator);
+  out += "\"}"sv;
 }
 
 void AppendPiecesAndGold(std::string& out, std::int64_t pieces, worth::Copper gp,
                          worth::Exchange exchange) {
-  out += '{';
-  AppendKey(out, "pieces", true);
+  out += "{\"pieces\":"sv;
   AppendInteger(out, pieces);
-  AppendKey(out, "gp");
+  out += ",\"gp\":"sv;
   AppendGold(out, gp, exchange);
   out += '}';
 }
 
 void AppendWorth(std::string& out, const worth::Totals& t) {
-  AppendKey(out, "rates", true);
-  AppendString(out, worth::ExchangeName(t.exchange));
-  AppendKey(out, "coins");
-  out += '{';
+  out += "{\"rates\":\""sv;
+  AppendBody(out, worth::ExchangeName(t.exchange));
+  out += "\",\"coins\":{"sv;
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
-    AppendKey(out, worth::MetalName(static_cast<worth::Metal>(m)), m == 0);
+    out += m > 0 ? ",\""sv : "\""sv;
+    out += worth::MetalName(static_cast<worth::Metal>(m));
+    out += "\":"sv;
     AppendInteger(out, t.coins[m]);
   }
-  out += '}';
-  AppendKey(out, "coins_gp");
+  out += "},\"coins_gp\":"sv;
   AppendGold(out, t.coinsValue, t.exchange);
-  AppendKey(out, "gems");
+  out += ",\"gems\":"sv;
   AppendPiecesAndGold(out, t.gemPieces, t.gemsValue, t.exchange);
-  AppendKey(out, "jewelry");
+  out += ",\"jewelry\":"sv;
   AppendPiecesAndGold(out, t.jewelryPieces, t.jewelryValue, t.exchange);
-  AppendKey(out, "magic_items");
-  out += '{';
-  AppendKey(out, "count", true);
+  out += ",\"magic_items\":{\"count\":"sv;
   AppendInteger(out, t.magicItems);
-  AppendKey(out, "priced");
+  out += ",\"priced\":"sv;
   AppendInteger(out, t.pricedItems);
-  AppendKey(out, "gp");
+  out += ",\"gp\":"sv;
   AppendGold(out, t.itemsValue, t.exchange);
-  out += '}';
-  AppendKey(out, "maps");
+  out += "},\"maps\":"sv;
   AppendInteger(out, t.maps);
-  AppendKey(out, "treasure_gp");
+  out += ",\"treasure_gp\":"sv;
   AppendGold(out, t.treasureValue(), t.exchange);
-  AppendKey(out, "total_gp");
+  out += ",\"total_gp\":"sv;
   AppendGold(out, t.totalValue(), t.exchange);
+  out += '}';
 }
 
 void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation& valuation) {
@@ -207,30 +192,31 @@ void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation&
   out += '[';
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
-    out += i > 0 ? ",{" : "{";
-    AppendKey(out, "text", true);
-    AppendString(out, lines[i]);
-    AppendKey(out, "kind");
-    AppendString(out, worth::KindName(value.kind));
+    out += i > 0 ? ",{\"text\":\""sv : "{\"text\":\""sv;
+    AppendBody(out, lines[i]);
+    out += "\",\"kind\":\""sv;
+    AppendBody(out, worth::KindName(value.kind));
+    out += '"';
     if (value.kind == worth::LineKind::Coins) {
-      AppendKey(out, "metal");
-      AppendString(out, worth::MetalName(value.metal));
-      AppendKey(out, "amount");
+      out += ",\"metal\":\""sv;
+      AppendBody(out, worth::MetalName(value.metal));
+      out += "\",\"amount\":"sv;
       AppendInteger(out, value.amount);
     }
     if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
-      AppendKey(out, "pieces");
+      out += ",\"pieces\":"sv;
       AppendInteger(out, value.pieces);
     }
     if (value.value) {
-      AppendKey(out, "gp");
+      out += ",\"gp\":"sv;
       AppendGold(out, *value.value, valuation.totals.exchange);
     }
     if (i < origins.size() && origins[i].family != Family::None) {
-      AppendKey(out, "family");
-      AppendString(out, FamilyName(origins[i].family));
-      AppendKey(out, "table");
-      AppendString(out, origins[i].table);
+      out += ",\"family\":\""sv;
+      AppendBody(out, FamilyName(origins[i].family));
+      out += "\",\"table\":\""sv;
+      AppendBody(out, origins[i].table);
+      out += '"';
     }
     out += '}';
   }
@@ -239,36 +225,56 @@ void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation&
 
 }  // namespace
 
+void AppendGold(std::string& out, worth::Copper value, worth::Exchange exchange) {
+  const worth::Copper perGold = worth::CopperPerGold(exchange);
+  if (value % perGold == 0) {
+    AppendInteger(out, value / perGold);
+    return;
+  }
+  // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
+  // digits, so it is the shortest form of the nearest double, the form the JSON library writes.
+  if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
+    AppendInteger(out, value / perGold);
+    const worth::Copper thousandths = value % perGold * (1000 / perGold);
+    const char decimals[] = {'.', static_cast<char>('0' + thousandths / 100),
+                             static_cast<char>('0' + thousandths / 10 % 10),
+                             static_cast<char>('0' + thousandths % 10)};
+    std::size_t length = sizeof decimals;
+    while (decimals[length - 1] == '0') {
+      --length;
+    }
+    out.append(decimals, length);
+    return;
+  }
+  std::array<char, 64> text{};
+  char* end = nlohmann::detail::to_chars(text.data(), text.data() + text.size(),
+                                         static_cast<double>(value) / static_cast<double>(perGold));
+  out.append(text.data(), end);
+}
+
 void AppendHoardJsonLine(std::string& out, const HoardRecord& record) {
   const Hoard& hoard = record.hoard;
-  out += '{';
-  AppendKey(out, "title", true);
-  AppendString(out, record.request.Title);
-  AppendKey(out, "seed");
+  out += "{\"title\":\""sv;
+  AppendBody(out, record.request.Title);
+  out += "\",\"seed\":"sv;
   AppendInteger(out, record.request.Seed);
-  AppendKey(out, "request");
-  out += '{';
+  out += ",\"request\":"sv;
   AppendRequest(out, record.request, record.separator);
-  out += '}';
-  AppendKey(out, "caption");
-  AppendString(out, hoard.Caption);
-  AppendKey(out, "dm");
+  out += ",\"caption\":\""sv;
+  AppendBody(out, hoard.Caption);
+  out += "\",\"dm\":"sv;
   AppendStrings(out, hoard.DMList);
-  AppendKey(out, "players");
+  out += ",\"players\":"sv;
   AppendStrings(out, hoard.PlayersList);
-  AppendKey(out, "worth");
-  out += '{';
+  out += ",\"worth\":"sv;
   AppendWorth(out, record.dm.totals);
-  out += '}';
-  AppendKey(out, "dm_lines");
+  out += ",\"dm_lines\":"sv;
   AppendDMLines(out, hoard, record.dm);
-  AppendKey(out, "vorneth");
-  out += '{';
-  AppendKey(out, "version", true);
-  AppendString(out, kVersion);
-  AppendKey(out, "format");
+  out += ",\"vorneth\":{\"version\":\""sv;
+  AppendBody(out, kVersion);
+  out += "\",\"format\":"sv;
   AppendInteger(out, kExportFormat);
-  out += "}}";
+  out += "}}"sv;
 }
 
 }  // namespace vorneth::formats
