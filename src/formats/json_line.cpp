@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "core/utf8.h"
@@ -33,7 +34,76 @@ constexpr std::array<ByteNeed, 256> kByteNeeds = [] {
 // and three decimals.
 constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 
-void AppendEscape(std::string& out, char c) {
+// Gathers a record's bytes in a small buffer and appends them to the string a buffer at a time,
+// so each of the many short pieces of a record costs a copy rather than a call into the string.
+class Sink {
+ public:
+  explicit Sink(std::string& out) : out_(out) {}
+  Sink(const Sink&) = delete;
+  Sink& operator=(const Sink&) = delete;
+  ~Sink() { Flush(); }
+
+  Sink& operator+=(char c) {
+    *Room(1) = c;
+    ++used_;
+    return *this;
+  }
+
+  Sink& operator+=(std::string_view text) {
+    if (text.size() > buffer_.size() - used_) {
+      Spill(text);
+    } else {
+      std::memcpy(buffer_.data() + used_, text.data(), text.size());
+      used_ += text.size();
+    }
+    return *this;
+  }
+
+  template <typename Integer>
+  void AddInteger(Integer value) {
+    Advance(std::to_chars(Room(kNumberRoom), End(), value).ptr);
+  }
+
+  // The JSON library's shortest form of the double.
+  void AddDouble(double value) {
+    Advance(nlohmann::detail::to_chars(Room(kNumberRoom), End(), value));
+  }
+
+ private:
+  static constexpr std::size_t kNumberRoom = 64;  // more than the longest number written
+
+  // Where `bytes` more can be written, at most the buffer's size.
+  char* Room(std::size_t bytes) {
+    if (bytes > buffer_.size() - used_) {
+      Flush();
+    }
+    return buffer_.data() + used_;
+  }
+  char* End() { return buffer_.data() + buffer_.size(); }
+  void Advance(const char* written) { used_ = static_cast<std::size_t>(written - buffer_.data()); }
+
+  void Flush() {
+    out_.append(buffer_.data(), used_);
+    used_ = 0;
+  }
+
+  // Text that does not fit in what is left of the buffer: out of line, so that adding a piece
+  // stays a few instructions.
+  [[gnu::noinline]] void Spill(std::string_view text) {
+    Flush();
+    if (text.size() > buffer_.size()) {
+      out_ += text;
+    } else {
+      *this += text;
+    }
+  }
+
+  std::string& out_;
+  std::array<char, 2048> buffer_;  // written before it is read
+  std::size_t used_ = 0;
+};
+
+void AddEscape(Sink& out, char c) {
   switch (c) {
     case '"':
       out += "\\\""sv;
@@ -64,48 +134,83 @@ void AppendEscape(std::string& out, char c) {
                            '0',
                            kHex[static_cast<unsigned char>(c) >> 4U],
                            kHex[static_cast<unsigned char>(c) & 0xFU]};
-      out.append(code, sizeof code);
+      out += std::string_view(code, sizeof code);
     }
   }
 }
 
+// Whether any of the eight bytes of `word` needs more than a copy: one below 0x20, a quote, a
+// backslash, or one of 0x80 and above.
+constexpr bool NeedsMoreThanCopy(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101U;
+  const auto anyZero = [](std::uint64_t w) { return (w - kOnes) & ~w; };
+  return (((word - kOnes * 0x20U) & ~word) | anyZero(word ^ (kOnes * '"')) |
+          anyZero(word ^ (kOnes * '\\')) | word) &
+         (kOnes * 0x80U);
+}
+
 // The inside of a JSON string as JsonText writes it, without its quotes: plain ASCII and
-// well-formed UTF-8 are copied in runs and escapes written here; text that is not UTF-8 goes to
-// the JSON library, which replaces what is ill-formed.
-void AppendBody(std::string& out, std::string_view text) {
-  const std::size_t mark = out.size();
+// well-formed UTF-8 are copied in runs, eight bytes looked at a time, and escapes written here.
+// From the first byte that is not UTF-8 on, the JSON library writes the rest, replacing what is
+// ill-formed.
+void AddBody(Sink& out, std::string_view text) {
   std::size_t run = 0;
   std::size_t i = 0;
   while (i < text.size()) {
+    std::uint64_t word = 0;
+    if (text.size() - i >= sizeof word) {
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if (!NeedsMoreThanCopy(word)) {
+        i += sizeof word;
+        continue;
+      }
+    }
     const ByteNeed need = kByteNeeds[static_cast<unsigned char>(text[i])];
     if (need == ByteNeed::Copy) {
       ++i;
     } else if (need == ByteNeed::Escape) {
-      out.append(text.data() + run, i - run);
-      AppendEscape(out, text[i]);
+      out += text.substr(run, i - run);
+      AddEscape(out, text[i]);
       run = ++i;
     } else if (const Utf8Step step = DecodeUtf8(text.substr(i)); step.valid) {
       i += step.length;
     } else {
-      out.resize(mark);
+      out += text.substr(run, i - run);
       const std::string quoted =
-          Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
-      out.append(quoted, 1, quoted.size() - 2);
+          Json(std::string(text.substr(i))).dump(-1, ' ', false, Json::error_handler_t::replace);
+      out += std::string_view(quoted).substr(1, quoted.size() - 2);
       return;
     }
   }
-  out.append(text.data() + run, text.size() - run);
+  out += text.substr(run);
 }
 
-template <typename Integer>
-void AppendInteger(std::string& out, Integer value) {
-  std::array<char, 24> digits{};
-  char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  out.append(digits.data(), end);
+void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
+  const worth::Copper perGold = worth::CopperPerGold(exchange);
+  if (value % perGold == 0) {
+    out.AddInteger(value / perGold);
+    return;
+  }
+  // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
+  // digits, so it is the shortest form of the nearest double, the form the JSON library writes.
+  if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
+    out.AddInteger(value / perGold);
+    const worth::Copper thousandths = value % perGold * (1000 / perGold);
+    const char decimals[] = {'.', static_cast<char>('0' + thousandths / 100),
+                             static_cast<char>('0' + thousandths / 10 % 10),
+                             static_cast<char>('0' + thousandths % 10)};
+    std::size_t length = sizeof decimals;
+    while (decimals[length - 1] == '0') {
+      --length;
+    }
+    out += std::string_view(decimals, length);
+    return;
+  }
+  out.AddDouble(static_cast<double>(value) / static_cast<double>(perGold));
 }
 
 // `[` the strings `]`.
-void AppendStrings(std::string& out, const std::vector<std::string>& lines) {
+void AddStrings(Sink& out, const std::vector<std::string>& lines) {
   if (lines.empty()) {
     out += "[]"sv;
     return;
@@ -115,107 +220,106 @@ void AppendStrings(std::string& out, const std::vector<std::string>& lines) {
     if (i > 0) {
       out += "\",\""sv;
     }
-    AppendBody(out, lines[i]);
+    AddBody(out, lines[i]);
   }
   out += "\"]"sv;
 }
 
-void AppendRequest(std::string& out, const HoardRequest& request, std::string_view separator) {
+void AddRequest(Sink& out, const HoardRequest& request, std::string_view separator) {
   out += "{\"types\":{"sv;
   bool first = true;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (request.Count(letter) > 0) {
       const char key[] = {',', '"', letter, '"', ':'};
-      out.append(key + (first ? 1 : 0), key + sizeof key);
-      AppendInteger(out, request.Count(letter));
+      out += std::string_view(key, sizeof key).substr(first ? 1 : 0);
+      out.AddInteger(request.Count(letter));
       first = false;
     }
   }
   out += "},\"coins\":"sv;
-  AppendInteger(out, request.CustCoins);
+  out.AddInteger(request.CustCoins);
   out += ",\"gems\":"sv;
-  AppendInteger(out, request.CustGems);
+  out.AddInteger(request.CustGems);
   out += ",\"jewelry\":"sv;
-  AppendInteger(out, request.CustJewelry);
+  out.AddInteger(request.CustJewelry);
   out += ",\"magic\":"sv;
-  AppendInteger(out, request.CustMagic);
+  out.AddInteger(request.CustMagic);
   out += ",\"title\":\""sv;
-  AppendBody(out, request.Title);
+  AddBody(out, request.Title);
   out += "\",\"separator\":\""sv;
-  AppendBody(out, separator);
+  AddBody(out, separator);
   out += "\"}"sv;
 }
 
-void AppendPiecesAndGold(std::string& out, std::int64_t pieces, worth::Copper gp,
-                         worth::Exchange exchange) {
+void AddPiecesAndGold(Sink& out, std::int64_t pieces, worth::Copper gp, worth::Exchange exchange) {
   out += "{\"pieces\":"sv;
-  AppendInteger(out, pieces);
+  out.AddInteger(pieces);
   out += ",\"gp\":"sv;
-  AppendGold(out, gp, exchange);
+  AddGold(out, gp, exchange);
   out += '}';
 }
 
-void AppendWorth(std::string& out, const worth::Totals& t) {
+void AddWorth(Sink& out, const worth::Totals& t) {
   out += "{\"rates\":\""sv;
-  AppendBody(out, worth::ExchangeName(t.exchange));
+  AddBody(out, worth::ExchangeName(t.exchange));
   out += "\",\"coins\":{"sv;
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
     out += m > 0 ? ",\""sv : "\""sv;
-    out += worth::MetalName(static_cast<worth::Metal>(m));
+    AddBody(out, worth::MetalName(static_cast<worth::Metal>(m)));
     out += "\":"sv;
-    AppendInteger(out, t.coins[m]);
+    out.AddInteger(t.coins[m]);
   }
   out += "},\"coins_gp\":"sv;
-  AppendGold(out, t.coinsValue, t.exchange);
+  AddGold(out, t.coinsValue, t.exchange);
   out += ",\"gems\":"sv;
-  AppendPiecesAndGold(out, t.gemPieces, t.gemsValue, t.exchange);
+  AddPiecesAndGold(out, t.gemPieces, t.gemsValue, t.exchange);
   out += ",\"jewelry\":"sv;
-  AppendPiecesAndGold(out, t.jewelryPieces, t.jewelryValue, t.exchange);
+  AddPiecesAndGold(out, t.jewelryPieces, t.jewelryValue, t.exchange);
   out += ",\"magic_items\":{\"count\":"sv;
-  AppendInteger(out, t.magicItems);
+  out.AddInteger(t.magicItems);
   out += ",\"priced\":"sv;
-  AppendInteger(out, t.pricedItems);
+  out.AddInteger(t.pricedItems);
   out += ",\"gp\":"sv;
-  AppendGold(out, t.itemsValue, t.exchange);
+  AddGold(out, t.itemsValue, t.exchange);
   out += "},\"maps\":"sv;
-  AppendInteger(out, t.maps);
+  out.AddInteger(t.maps);
   out += ",\"treasure_gp\":"sv;
-  AppendGold(out, t.treasureValue(), t.exchange);
+  AddGold(out, t.treasureValue(), t.exchange);
   out += ",\"total_gp\":"sv;
-  AppendGold(out, t.totalValue(), t.exchange);
+  AddGold(out, t.totalValue(), t.exchange);
   out += '}';
 }
 
-void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation& valuation) {
+void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation) {
   const std::vector<std::string>& lines = hoard.DMList;
   const std::vector<LineOrigin>& origins = hoard.DMOrigins;
   out += '[';
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
     out += i > 0 ? ",{\"text\":\""sv : "{\"text\":\""sv;
-    AppendBody(out, lines[i]);
+    AddBody(out, lines[i]);
     out += "\",\"kind\":\""sv;
-    AppendBody(out, worth::KindName(value.kind));
+    AddBody(out, worth::KindName(value.kind));
     out += '"';
     if (value.kind == worth::LineKind::Coins) {
       out += ",\"metal\":\""sv;
-      AppendBody(out, worth::MetalName(value.metal));
+      AddBody(out, worth::MetalName(value.metal));
       out += "\",\"amount\":"sv;
-      AppendInteger(out, value.amount);
+      out.AddInteger(value.amount);
     }
     if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
       out += ",\"pieces\":"sv;
-      AppendInteger(out, value.pieces);
+      out.AddInteger(value.pieces);
     }
     if (value.value) {
       out += ",\"gp\":"sv;
-      AppendGold(out, *value.value, valuation.totals.exchange);
+      AddGold(out, *value.value, valuation.totals.exchange);
     }
     if (i < origins.size() && origins[i].family != Family::None) {
       out += ",\"family\":\""sv;
-      AppendBody(out, FamilyName(origins[i].family));
+      AddBody(out, FamilyName(origins[i].family));
       out += "\",\"table\":\""sv;
-      AppendBody(out, origins[i].table);
+      AddBody(out, origins[i].table);
       out += '"';
     }
     out += '}';
@@ -225,55 +329,34 @@ void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation&
 
 }  // namespace
 
-void AppendGold(std::string& out, worth::Copper value, worth::Exchange exchange) {
-  const worth::Copper perGold = worth::CopperPerGold(exchange);
-  if (value % perGold == 0) {
-    AppendInteger(out, value / perGold);
-    return;
-  }
-  // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
-  // digits, so it is the shortest form of the nearest double, the form the JSON library writes.
-  if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
-    AppendInteger(out, value / perGold);
-    const worth::Copper thousandths = value % perGold * (1000 / perGold);
-    const char decimals[] = {'.', static_cast<char>('0' + thousandths / 100),
-                             static_cast<char>('0' + thousandths / 10 % 10),
-                             static_cast<char>('0' + thousandths % 10)};
-    std::size_t length = sizeof decimals;
-    while (decimals[length - 1] == '0') {
-      --length;
-    }
-    out.append(decimals, length);
-    return;
-  }
-  std::array<char, 64> text{};
-  char* end = nlohmann::detail::to_chars(text.data(), text.data() + text.size(),
-                                         static_cast<double>(value) / static_cast<double>(perGold));
-  out.append(text.data(), end);
+void AppendGold(std::string& text, worth::Copper value, worth::Exchange exchange) {
+  Sink out(text);
+  AddGold(out, value, exchange);
 }
 
-void AppendHoardJsonLine(std::string& out, const HoardRecord& record) {
+void AppendHoardJsonLine(std::string& text, const HoardRecord& record) {
+  Sink out(text);
   const Hoard& hoard = record.hoard;
   out += "{\"title\":\""sv;
-  AppendBody(out, record.request.Title);
+  AddBody(out, record.request.Title);
   out += "\",\"seed\":"sv;
-  AppendInteger(out, record.request.Seed);
+  out.AddInteger(record.request.Seed);
   out += ",\"request\":"sv;
-  AppendRequest(out, record.request, record.separator);
+  AddRequest(out, record.request, record.separator);
   out += ",\"caption\":\""sv;
-  AppendBody(out, hoard.Caption);
+  AddBody(out, hoard.Caption);
   out += "\",\"dm\":"sv;
-  AppendStrings(out, hoard.DMList);
+  AddStrings(out, hoard.DMList);
   out += ",\"players\":"sv;
-  AppendStrings(out, hoard.PlayersList);
+  AddStrings(out, hoard.PlayersList);
   out += ",\"worth\":"sv;
-  AppendWorth(out, record.dm.totals);
+  AddWorth(out, record.dm.totals);
   out += ",\"dm_lines\":"sv;
-  AppendDMLines(out, hoard, record.dm);
+  AddDMLines(out, hoard, record.dm);
   out += ",\"vorneth\":{\"version\":\""sv;
-  AppendBody(out, kVersion);
+  AddBody(out, kVersion);
   out += "\",\"format\":"sv;
-  AppendInteger(out, kExportFormat);
+  out.AddInteger(kExportFormat);
   out += "}}"sv;
 }
 
