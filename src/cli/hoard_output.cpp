@@ -1,7 +1,6 @@
 #include "cli/hoard_output.h"
 
 #include "cli/batch_pool.h"
-
 #include "core/number_text.h"
 #include "core/text_lines.h"
 #include "formats/csv.h"
