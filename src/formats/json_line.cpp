@@ -1,5 +1,6 @@
 #include "formats/json_line.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -149,19 +150,27 @@ constexpr bool NeedsMoreThanCopy(std::uint64_t word) {
          (kOnes * 0x80U);
 }
 
+// From its first byte that is not UTF-8 on, text as the JSON library writes it, which replaces
+// what is ill-formed. Out of line, as text is seldom ill-formed.
+[[gnu::noinline]] void AddIllFormed(Sink& out, std::string_view text) {
+  const std::string quoted =
+      Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+  out += std::string_view(quoted).substr(1, quoted.size() - 2);
+}
+
 // The inside of a JSON string as JsonText writes it, without its quotes: plain ASCII and
-// well-formed UTF-8 are copied in runs, eight bytes looked at a time, and escapes written here.
-// From the first byte that is not UTF-8 on, the JSON library writes the rest, replacing what is
-// ill-formed.
+// well-formed UTF-8 are copied in runs, eight bytes looked at a time (the last eight of the text
+// for what is left at its end), and escapes written here.
 void AddBody(Sink& out, std::string_view text) {
   std::size_t run = 0;
   std::size_t i = 0;
   while (i < text.size()) {
     std::uint64_t word = 0;
-    if (text.size() - i >= sizeof word) {
-      std::memcpy(&word, text.data() + i, sizeof word);
+    if (text.size() >= sizeof word) {
+      const std::size_t at = std::min(i, text.size() - sizeof word);
+      std::memcpy(&word, text.data() + at, sizeof word);
       if (!NeedsMoreThanCopy(word)) {
-        i += sizeof word;
+        i = at + sizeof word;
         continue;
       }
     }
@@ -176,9 +185,7 @@ void AddBody(Sink& out, std::string_view text) {
       i += step.length;
     } else {
       out += text.substr(run, i - run);
-      const std::string quoted =
-          Json(std::string(text.substr(i))).dump(-1, ' ', false, Json::error_handler_t::replace);
-      out += std::string_view(quoted).substr(1, quoted.size() - 2);
+      AddIllFormed(out, text.substr(i));
       return;
     }
   }
