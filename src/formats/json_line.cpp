@@ -199,7 +199,11 @@ void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
     return;
   }
   // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
-  // digits, so it is the shortest form of the nearest double, the form the JSON library writes.
+  // digits, so no other decimal as short reads back as the same double: it is the double's
+  // shortest form. The JSON library finds it too: a whole number of thousandths is a whole
+  // number of 125ths of a unit in the last place away from the double, so it lies at least a
+  // 250th of a unit inside the double's bounds, and the library's digit search misses only what
+  // lies within about a thousandth of a unit of them.
   if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
     out.AddInteger(value / perGold);
     const worth::Copper thousandths = value % perGold * (1000 / perGold);
