@@ -25,14 +25,30 @@ FdOutputBuffer::int_type FdOutputBuffer::overflow(int_type ch) {
   return traits_type::not_eof(ch);
 }
 
+std::streamsize FdOutputBuffer::xsputn(const char* text, std::streamsize count) {
+  const auto size = static_cast<std::size_t>(count);
+  if (size < buffer_.size()) {
+    return std::streambuf::xsputn(text, count);
+  }
+  return Drain() && WriteAll(text, size) ? count : 0;
+}
+
 int FdOutputBuffer::sync() {
   return Drain() ? 0 : -1;
 }
 
 bool FdOutputBuffer::Drain() {
-  const char* next = pbase();
-  while (error_ == 0 && next < pptr()) {
-    const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(pptr() - next));
+  const bool written = WriteAll(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+  // Written or not, the buffered bytes are done with: a failed output is not retried.
+  setp(buffer_.data(), buffer_.data() + buffer_.size());
+  return written;
+}
+
+bool FdOutputBuffer::WriteAll(const char* bytes, std::size_t count) {
+  const char* next = bytes;
+  const char* const end = bytes + count;
+  while (error_ == 0 && next < end) {
+    const ssize_t written = ::write(fd_, next, static_cast<std::size_t>(end - next));
     if (written > 0) {
       next += written;
     } else if (written < 0 && errno != EINTR) {
@@ -41,8 +57,6 @@ bool FdOutputBuffer::Drain() {
       error_ = EIO;  // no progress and no reason given: do not spin
     }
   }
-  // Written or not, the buffered bytes are done with: a failed output is not retried.
-  setp(buffer_.data(), buffer_.data() + buffer_.size());
   return error_ == 0;
 }
 

@@ -20,11 +20,15 @@ class FdOutputBuffer : public std::streambuf {
 
  protected:
   int_type overflow(int_type ch) override;
+  // Text of a buffer's length or more is written at once, not copied through the buffer.
+  std::streamsize xsputn(const char* text, std::streamsize count) override;
   int sync() override;
 
  private:
   // Writes out what is buffered; false once any write has failed.
   bool Drain();
+  // Writes the bytes to the file descriptor; false once any write has failed.
+  bool WriteAll(const char* bytes, std::size_t count);
 
   int fd_;
   int error_ = 0;

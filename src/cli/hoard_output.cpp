@@ -1,5 +1,6 @@
 #include "cli/hoard_output.h"
 
+#include "cli/batch_pool.h"
 #include "core/number_text.h"
 #include "core/text_lines.h"
 #include "formats/csv.h"
@@ -48,41 +49,45 @@ Json DocumentOf(const CliOptions& options, const Output& o) {
   return o.shares.empty() ? formats::HoardJson(o.record) : formats::SplitJson(o.record, o.shares);
 }
 
-void WriteText(std::ostream& out, const CliOptions& options, const HoardRecord& record) {
+void AppendText(std::string& out, const CliOptions& options, const HoardRecord& record) {
   const auto& lines = options.list.value_or(ListChoice::DM) == ListChoice::DM
                           ? record.hoard.DMList
                           : record.hoard.PlayersList;
   for (const std::string& line : lines) {
-    out << line << '\n';
+    out += line;
+    out += '\n';
   }
   if (options.worth) {
-    out << '\n';
+    out += '\n';
     for (const std::string& line : worth::WorthBreakdown(record.dm.totals, options.separator)) {
-      out << line << '\n';
+      out += line;
+      out += '\n';
     }
   }
 }
 
 // The list asked for, or each share's under its heading, shares apart by an empty line.
-void WriteTextOf(std::ostream& out, const CliOptions& options, const Output& o) {
+void AppendTextOf(std::string& out, const CliOptions& options, const Output& o) {
   if (o.shares.empty()) {
-    WriteText(out, options, o.record);
+    AppendText(out, options, o.record);
     return;
   }
   const int count = static_cast<int>(o.shares.size());
   for (int k = 1; k <= count; ++k) {
     const HoardRecord& share = o.shares[static_cast<std::size_t>(k - 1)];
-    out << (k > 1 ? "\n" : "") << formats::ShareHeading(k, count, share) << '\n';
-    WriteText(out, options, share);
+    out += k > 1 ? "\n" : "";
+    out += formats::ShareHeading(k, count, share);
+    out += '\n';
+    AppendText(out, options, share);
   }
 }
 
-void WriteCsv(std::ostream& out, const Output& o, int hoardNumber) {
+void AppendCsv(std::string& out, const Output& o, int hoardNumber) {
   if (o.shares.empty()) {
-    out << formats::CsvRows(o.record, hoardNumber);
+    out += formats::CsvRows(o.record, hoardNumber);
   }
   for (std::size_t k = 0; k < o.shares.size(); ++k) {
-    out << formats::CsvRows(o.shares[k], hoardNumber, static_cast<int>(k + 1));
+    out += formats::CsvRows(o.shares[k], hoardNumber, static_cast<int>(k + 1));
   }
 }
 
@@ -101,50 +106,60 @@ HoardWriter::HoardWriter(std::ostream& out, const CliOptions& options, std::size
 }
 
 void HoardWriter::Add(const HoardRequest& request, std::string separator) {
-  const std::size_t i = written_++;
+  text_.clear();
+  AppendHoard(text_, written_++, request, std::move(separator));
+  out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
+}
+
+void HoardWriter::AppendHoard(std::string& out, std::size_t index, const HoardRequest& request,
+                              std::string separator) const {
   Output o{formats::MakeRecord(request, std::move(separator), options_.exchange), {}};
   if (options_.split) {
     o.shares = formats::SplitHoard(o.record, *options_.split);
   }
-  std::ostream& out = out_;
   switch (options_.format) {
     case OutputFormat::Text:
       if (batch_) {
-        out << "Hoard " << i + 1 << " of " << count_ << ", seed " << o.record.request.Seed << '\n';
+        out += "Hoard " + std::to_string(index + 1) + " of " + std::to_string(count_) + ", seed " +
+               std::to_string(o.record.request.Seed) + '\n';
       }
-      WriteTextOf(out, options_, o);
+      AppendTextOf(out, options_, o);
       if (batch_) {
-        out << '\n';
+        out += '\n';
       }
       break;
     case OutputFormat::Json:
     case OutputFormat::Foundry: {
       const std::string text = formats::JsonText(DocumentOf(options_, o));
-      out << (array_ ? (i > 0 ? ",\n" : "") + Indented(text) : text + "\n");
+      if (array_) {
+        out += index > 0 ? ",\n" : "";
+        out += Indented(text);
+      } else {
+        out += text;
+        out += '\n';
+      }
       break;
     }
     case OutputFormat::Jsonl:
       if (o.shares.empty()) {
-        line_.clear();
-        formats::AppendHoardJsonLine(line_, o.record);
-        line_ += '\n';
-        out << line_;
+        formats::AppendHoardJsonLine(out, o.record);
       } else {
-        out << formats::JsonText(DocumentOf(options_, o), -1) << '\n';
+        out += formats::JsonText(DocumentOf(options_, o), -1);
       }
+      out += '\n';
       break;
     case OutputFormat::Markdown:
-      out << (i > 0 ? "\n" : "")
-          << (o.shares.empty() ? formats::Markdown(o.record)
-                               : formats::SplitMarkdown(o.record, o.shares));
+      out += index > 0 ? "\n" : "";
+      out += o.shares.empty() ? formats::Markdown(o.record)
+                              : formats::SplitMarkdown(o.record, o.shares);
       break;
     case OutputFormat::Csv:
-      WriteCsv(out, o, static_cast<int>(i + 1));
+      AppendCsv(out, o, static_cast<int>(index + 1));
       break;
   }
 }
 
-void HoardWriter::Finish() {
+void HoardWriter::Finish() const {
   if (array_) {
     out_ << "\n]\n";
   }
@@ -152,12 +167,12 @@ void HoardWriter::Finish() {
 
 void WriteHoards(std::ostream& out, const CliOptions& options) {
   const std::uint32_t count = options.count.value_or(1);
-  HoardWriter writer(out, options, count);
-  for (std::uint32_t i = 0; i < count && out; ++i) {
+  const HoardWriter writer(out, options, count);
+  WriteInOrder(out, count, [&writer, &options](std::string& text, std::size_t i) {
     HoardRequest request = options.request;
-    request.Seed += i;  // wraps round modulo 2^32
-    writer.Add(request, options.separator);
-  }
+    request.Seed += static_cast<std::uint32_t>(i);  // wraps round modulo 2^32
+    writer.AppendHoard(text, i, request, options.separator);
+  });
   writer.Finish();
 }
 

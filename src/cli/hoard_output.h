@@ -23,8 +23,12 @@ class HoardWriter {
   HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count);
   // Generates and writes the next hoard.
   void Add(const HoardRequest& request, std::string separator);
+  // Appends what Add writes for the hoard at `index` of the batch; safe to call from several
+  // threads at once.
+  void AppendHoard(std::string& out, std::size_t index, const HoardRequest& request,
+                   std::string separator) const;
   // Writes what comes after the last hoard.
-  void Finish();
+  void Finish() const;
 
  private:
   std::ostream& out_;
@@ -33,7 +37,7 @@ class HoardWriter {
   bool batch_;
   bool array_ = false;
   std::size_t written_ = 0;
-  std::string line_;  // a JSON Lines record, its room kept from one hoard to the next
+  std::string text_;  // the hoard Add writes, its room kept from one hoard to the next
 };
 
 // The odds of the options' request over its --count seeds (--stats).

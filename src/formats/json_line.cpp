@@ -1,10 +1,13 @@
 #include "formats/json_line.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
+#include "core/utf8.h"
 #include "formats/json_export.h"
 #include "version.h"
 
@@ -12,45 +15,117 @@ namespace vorneth::formats {
 
 namespace {
 
-// What a byte of a string needs: nothing (copied as it is), an escape, or the JSON library.
-enum class ByteNeed : unsigned char { Copy, Escape, Library };
+using namespace std::string_view_literals;
+
+// What a byte of a string needs: nothing (copied as it is), an escape, or a look at the UTF-8
+// character it starts.
+enum class ByteNeed : unsigned char { Copy, Escape, Utf8 };
 
 constexpr std::array<ByteNeed, 256> kByteNeeds = [] {
   std::array<ByteNeed, 256> needs{};
   for (std::size_t b = 0; b < 256; ++b) {
     needs[b] = b < 0x20 || b == '"' || b == '\\' ? ByteNeed::Escape
-               : b >= 0x80                       ? ByteNeed::Library
+               : b >= 0x80                       ? ByteNeed::Utf8
                                                  : ByteNeed::Copy;
   }
   return needs;
 }();
 
-ByteNeed NeedOf(char c) {
-  return kByteNeeds[static_cast<unsigned char>(c)];
-}
+// Copper amounts below this are worth less than 10^12 gold pieces: at most twelve whole digits
+// and three decimals.
+constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 
-void AppendEscape(std::string& out, char c) {
+// Gathers a record's bytes in a small buffer and appends them to the string a buffer at a time,
+// so each of the many short pieces of a record costs a copy rather than a call into the string.
+class Sink {
+ public:
+  explicit Sink(std::string& out) : out_(out) {}
+  Sink(const Sink&) = delete;
+  Sink& operator=(const Sink&) = delete;
+  ~Sink() { Flush(); }
+
+  Sink& operator+=(char c) {
+    *Room(1) = c;
+    ++used_;
+    return *this;
+  }
+
+  Sink& operator+=(std::string_view text) {
+    if (text.size() > buffer_.size() - used_) {
+      Spill(text);
+    } else {
+      std::memcpy(buffer_.data() + used_, text.data(), text.size());
+      used_ += text.size();
+    }
+    return *this;
+  }
+
+  template <typename Integer>
+  void AddInteger(Integer value) {
+    Advance(std::to_chars(Room(kNumberRoom), End(), value).ptr);
+  }
+
+  // The JSON library's shortest form of the double.
+  void AddDouble(double value) {
+    Advance(nlohmann::detail::to_chars(Room(kNumberRoom), End(), value));
+  }
+
+ private:
+  static constexpr std::size_t kNumberRoom = 64;  // more than the longest number written
+
+  // Where `bytes` more can be written, at most the buffer's size.
+  char* Room(std::size_t bytes) {
+    if (bytes > buffer_.size() - used_) {
+      Flush();
+    }
+    return buffer_.data() + used_;
+  }
+  char* End() { return buffer_.data() + buffer_.size(); }
+  void Advance(const char* written) { used_ = static_cast<std::size_t>(written - buffer_.data()); }
+
+  void Flush() {
+    out_.append(buffer_.data(), used_);
+    used_ = 0;
+  }
+
+  // Text that does not fit in what is left of the buffer: out of line, so that adding a piece
+  // stays a few instructions.
+  [[gnu::noinline]] void Spill(std::string_view text) {
+    Flush();
+    if (text.size() > buffer_.size()) {
+      out_ += text;
+    } else {
+      *this += text;
+    }
+  }
+
+  std::string& out_;
+  std::array<char, 2048> buffer_;  // written before it is read
+  std::size_t used_ = 0;
+};
+
+void AddEscape(Sink& out, char c) {
   switch (c) {
     case '"':
-      out += "\\\"";
+      out += "\\\""sv;
       break;
     case '\\':
-      out += "\\\\";
+      out += "\\\\"sv;
       break;
     case '\b':
-      out += "\\b";
+      out += "\\b"sv;
       break;
     case '\f':
-      out += "\\f";
+      out += "\\f"sv;
       break;
     case '\n':
-      out += "\\n";
+      out += "\\n"sv;
       break;
     case '\r':
-      out += "\\r";
+      out += "\\r"sv;
       break;
     case '\t':
-      out += "\\t";
+      out += "\\t"sv;
       break;
     default: {
       constexpr char kHex[] = "0123456789abcdef";
@@ -60,177 +135,203 @@ void AppendEscape(std::string& out, char c) {
                            '0',
                            kHex[static_cast<unsigned char>(c) >> 4U],
                            kHex[static_cast<unsigned char>(c) & 0xFU]};
-      out.append(code, sizeof code);
+      out += std::string_view(code, sizeof code);
     }
   }
 }
 
-// A JSON string as JsonText writes it. Plain ASCII is copied in runs and escaped here; text
-// holding other bytes goes to the JSON library, which decides what is well-formed UTF-8 and
-// replaces the rest.
-void AppendString(std::string& out, std::string_view text) {
-  const std::size_t mark = out.size();
-  out += '"';
+// Whether any of the eight bytes of `word` needs more than a copy: one below 0x20, a quote, a
+// backslash, or one of 0x80 and above.
+constexpr bool NeedsMoreThanCopy(std::uint64_t word) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101U;
+  const auto anyZero = [](std::uint64_t w) { return (w - kOnes) & ~w; };
+  return (((word - kOnes * 0x20U) & ~word) | anyZero(word ^ (kOnes * '"')) |
+          anyZero(word ^ (kOnes * '\\')) | word) &
+         (kOnes * 0x80U);
+}
+
+// From its first byte that is not UTF-8 on, text as the JSON library writes it, which replaces
+// what is ill-formed. Out of line, as text is seldom ill-formed.
+[[gnu::noinline]] void AddIllFormed(Sink& out, std::string_view text) {
+  const std::string quoted =
+      Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+  out += std::string_view(quoted).substr(1, quoted.size() - 2);
+}
+
+// The inside of a JSON string as JsonText writes it, without its quotes: plain ASCII and
+// well-formed UTF-8 are copied in runs, eight bytes looked at a time (the last eight of the text
+// for what is left at its end), and escapes written here.
+void AddBody(Sink& out, std::string_view text) {
   std::size_t run = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const ByteNeed need = NeedOf(text[i]);
-    if (need == ByteNeed::Copy) {
-      continue;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::uint64_t word = 0;
+    if (text.size() >= sizeof word) {
+      const std::size_t at = std::min(i, text.size() - sizeof word);
+      std::memcpy(&word, text.data() + at, sizeof word);
+      if (!NeedsMoreThanCopy(word)) {
+        i = at + sizeof word;
+        continue;
+      }
     }
-    if (need == ByteNeed::Library) {
-      out.resize(mark);
-      out += Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
+    const ByteNeed need = kByteNeeds[static_cast<unsigned char>(text[i])];
+    if (need == ByteNeed::Copy) {
+      ++i;
+    } else if (need == ByteNeed::Escape) {
+      out += text.substr(run, i - run);
+      AddEscape(out, text[i]);
+      run = ++i;
+    } else if (const Utf8Step step = DecodeUtf8(text.substr(i)); step.valid) {
+      i += step.length;
+    } else {
+      out += text.substr(run, i - run);
+      AddIllFormed(out, text.substr(i));
       return;
     }
-    out.append(text.data() + run, i - run);
-    AppendEscape(out, text[i]);
-    run = i + 1;
   }
-  out.append(text.data() + run, text.size() - run);
-  out += '"';
+  out += text.substr(run);
 }
 
-template <typename Integer>
-void AppendInteger(std::string& out, Integer value) {
-  std::array<char, 24> digits{};
-  char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
-  out.append(digits.data(), end);
-}
-
-// As GoldJson: an integer when whole, else the double the JSON library writes (its own
-// shortest form, so the bytes are the same).
-void AppendGold(std::string& out, worth::Copper value, worth::Exchange exchange) {
+void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
   const worth::Copper perGold = worth::CopperPerGold(exchange);
   if (value % perGold == 0) {
-    AppendInteger(out, value / perGold);
+    out.AddInteger(value / perGold);
     return;
   }
-  std::array<char, 64> text{};
-  char* end = nlohmann::detail::to_chars(text.data(), text.data() + text.size(),
-                                         static_cast<double>(value) / static_cast<double>(perGold));
-  out.append(text.data(), end);
-}
-
-// `"key":`, after a comma unless it is the first member.
-void AppendKey(std::string& out, std::string_view key, bool first = false) {
-  if (!first) {
-    out += ',';
+  // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
+  // digits, so no other decimal as short reads back as the same double: it is the double's
+  // shortest form. The JSON library finds it too: a whole number of thousandths is a whole
+  // number of 125ths of a unit in the last place away from the double, so it lies at least a
+  // 250th of a unit inside the double's bounds, and the library's digit search misses only what
+  // lies within about a thousandth of a unit of them.
+  if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
+    out.AddInteger(value / perGold);
+    const worth::Copper thousandths = value % perGold * (1000 / perGold);
+    const char decimals[] = {'.', static_cast<char>('0' + thousandths / 100),
+                             static_cast<char>('0' + thousandths / 10 % 10),
+                             static_cast<char>('0' + thousandths % 10)};
+    std::size_t length = sizeof decimals;
+    while (decimals[length - 1] == '0') {
+      --length;
+    }
+    out += std::string_view(decimals, length);
+    return;
   }
-  out += '"';
-  out += key;
-  out += "\":";
+  out.AddDouble(static_cast<double>(value) / static_cast<double>(perGold));
 }
 
-void AppendStrings(std::string& out, const std::vector<std::string>& lines) {
-  out += '[';
+// `[` the strings `]`.
+void AddStrings(Sink& out, const std::vector<std::string>& lines) {
+  if (lines.empty()) {
+    out += "[]"sv;
+    return;
+  }
+  out += "[\""sv;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) {
-      out += ',';
+      out += "\",\""sv;
     }
-    AppendString(out, lines[i]);
+    AddBody(out, lines[i]);
   }
-  out += ']';
+  out += "\"]"sv;
 }
 
-void AppendRequest(std::string& out, const HoardRequest& request, std::string_view separator) {
-  AppendKey(out, "types", true);
-  out += '{';
+void AddRequest(Sink& out, const HoardRequest& request, std::string_view separator) {
+  out += "{\"types\":{"sv;
   bool first = true;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (request.Count(letter) > 0) {
-      AppendKey(out, std::string_view(&letter, 1), first);
-      AppendInteger(out, request.Count(letter));
+      const char key[] = {',', '"', letter, '"', ':'};
+      out += std::string_view(key, sizeof key).substr(first ? 1 : 0);
+      out.AddInteger(request.Count(letter));
       first = false;
     }
   }
-  out += '}';
-  AppendKey(out, "coins");
-  AppendInteger(out, request.CustCoins);
-  AppendKey(out, "gems");
-  AppendInteger(out, request.CustGems);
-  AppendKey(out, "jewelry");
-  AppendInteger(out, request.CustJewelry);
-  AppendKey(out, "magic");
-  AppendInteger(out, request.CustMagic);
-  AppendKey(out, "title");
-  AppendString(out, request.Title);
-  AppendKey(out, "separator");
-  AppendString(out, separator);
+  out += "},\"coins\":"sv;
+  out.AddInteger(request.CustCoins);
+  out += ",\"gems\":"sv;
+  out.AddInteger(request.CustGems);
+  out += ",\"jewelry\":"sv;
+  out.AddInteger(request.CustJewelry);
+  out += ",\"magic\":"sv;
+  out.AddInteger(request.CustMagic);
+  out += ",\"title\":\""sv;
+  AddBody(out, request.Title);
+  out += "\",\"separator\":\""sv;
+  AddBody(out, separator);
+  out += "\"}"sv;
 }
 
-void AppendPiecesAndGold(std::string& out, std::int64_t pieces, worth::Copper gp,
-                         worth::Exchange exchange) {
-  out += '{';
-  AppendKey(out, "pieces", true);
-  AppendInteger(out, pieces);
-  AppendKey(out, "gp");
-  AppendGold(out, gp, exchange);
+void AddPiecesAndGold(Sink& out, std::int64_t pieces, worth::Copper gp, worth::Exchange exchange) {
+  out += "{\"pieces\":"sv;
+  out.AddInteger(pieces);
+  out += ",\"gp\":"sv;
+  AddGold(out, gp, exchange);
   out += '}';
 }
 
-void AppendWorth(std::string& out, const worth::Totals& t) {
-  AppendKey(out, "rates", true);
-  AppendString(out, worth::ExchangeName(t.exchange));
-  AppendKey(out, "coins");
-  out += '{';
+void AddWorth(Sink& out, const worth::Totals& t) {
+  out += "{\"rates\":\""sv;
+  AddBody(out, worth::ExchangeName(t.exchange));
+  out += "\",\"coins\":{"sv;
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
-    AppendKey(out, worth::MetalName(static_cast<worth::Metal>(m)), m == 0);
-    AppendInteger(out, t.coins[m]);
+    out += m > 0 ? ",\""sv : "\""sv;
+    AddBody(out, worth::MetalName(static_cast<worth::Metal>(m)));
+    out += "\":"sv;
+    out.AddInteger(t.coins[m]);
   }
+  out += "},\"coins_gp\":"sv;
+  AddGold(out, t.coinsValue, t.exchange);
+  out += ",\"gems\":"sv;
+  AddPiecesAndGold(out, t.gemPieces, t.gemsValue, t.exchange);
+  out += ",\"jewelry\":"sv;
+  AddPiecesAndGold(out, t.jewelryPieces, t.jewelryValue, t.exchange);
+  out += ",\"magic_items\":{\"count\":"sv;
+  out.AddInteger(t.magicItems);
+  out += ",\"priced\":"sv;
+  out.AddInteger(t.pricedItems);
+  out += ",\"gp\":"sv;
+  AddGold(out, t.itemsValue, t.exchange);
+  out += "},\"maps\":"sv;
+  out.AddInteger(t.maps);
+  out += ",\"treasure_gp\":"sv;
+  AddGold(out, t.treasureValue(), t.exchange);
+  out += ",\"total_gp\":"sv;
+  AddGold(out, t.totalValue(), t.exchange);
   out += '}';
-  AppendKey(out, "coins_gp");
-  AppendGold(out, t.coinsValue, t.exchange);
-  AppendKey(out, "gems");
-  AppendPiecesAndGold(out, t.gemPieces, t.gemsValue, t.exchange);
-  AppendKey(out, "jewelry");
-  AppendPiecesAndGold(out, t.jewelryPieces, t.jewelryValue, t.exchange);
-  AppendKey(out, "magic_items");
-  out += '{';
-  AppendKey(out, "count", true);
-  AppendInteger(out, t.magicItems);
-  AppendKey(out, "priced");
-  AppendInteger(out, t.pricedItems);
-  AppendKey(out, "gp");
-  AppendGold(out, t.itemsValue, t.exchange);
-  out += '}';
-  AppendKey(out, "maps");
-  AppendInteger(out, t.maps);
-  AppendKey(out, "treasure_gp");
-  AppendGold(out, t.treasureValue(), t.exchange);
-  AppendKey(out, "total_gp");
-  AppendGold(out, t.totalValue(), t.exchange);
 }
 
-void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation& valuation) {
+void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation) {
   const std::vector<std::string>& lines = hoard.DMList;
   const std::vector<LineOrigin>& origins = hoard.DMOrigins;
   out += '[';
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
-    out += i > 0 ? ",{" : "{";
-    AppendKey(out, "text", true);
-    AppendString(out, lines[i]);
-    AppendKey(out, "kind");
-    AppendString(out, worth::KindName(value.kind));
+    out += i > 0 ? ",{\"text\":\""sv : "{\"text\":\""sv;
+    AddBody(out, lines[i]);
+    out += "\",\"kind\":\""sv;
+    AddBody(out, worth::KindName(value.kind));
+    out += '"';
     if (value.kind == worth::LineKind::Coins) {
-      AppendKey(out, "metal");
-      AppendString(out, worth::MetalName(value.metal));
-      AppendKey(out, "amount");
-      AppendInteger(out, value.amount);
+      out += ",\"metal\":\""sv;
+      AddBody(out, worth::MetalName(value.metal));
+      out += "\",\"amount\":"sv;
+      out.AddInteger(value.amount);
     }
     if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
-      AppendKey(out, "pieces");
-      AppendInteger(out, value.pieces);
+      out += ",\"pieces\":"sv;
+      out.AddInteger(value.pieces);
     }
     if (value.value) {
-      AppendKey(out, "gp");
-      AppendGold(out, *value.value, valuation.totals.exchange);
+      out += ",\"gp\":"sv;
+      AddGold(out, *value.value, valuation.totals.exchange);
     }
     if (i < origins.size() && origins[i].family != Family::None) {
-      AppendKey(out, "family");
-      AppendString(out, FamilyName(origins[i].family));
-      AppendKey(out, "table");
-      AppendString(out, origins[i].table);
+      out += ",\"family\":\""sv;
+      AddBody(out, FamilyName(origins[i].family));
+      out += "\",\"table\":\""sv;
+      AddBody(out, origins[i].table);
+      out += '"';
     }
     out += '}';
   }
@@ -239,36 +340,35 @@ void AppendDMLines(std::string& out, const Hoard& hoard, const worth::Valuation&
 
 }  // namespace
 
-void AppendHoardJsonLine(std::string& out, const HoardRecord& record) {
+void AppendGold(std::string& text, worth::Copper value, worth::Exchange exchange) {
+  Sink out(text);
+  AddGold(out, value, exchange);
+}
+
+void AppendHoardJsonLine(std::string& text, const HoardRecord& record) {
+  Sink out(text);
   const Hoard& hoard = record.hoard;
-  out += '{';
-  AppendKey(out, "title", true);
-  AppendString(out, record.request.Title);
-  AppendKey(out, "seed");
-  AppendInteger(out, record.request.Seed);
-  AppendKey(out, "request");
-  out += '{';
-  AppendRequest(out, record.request, record.separator);
-  out += '}';
-  AppendKey(out, "caption");
-  AppendString(out, hoard.Caption);
-  AppendKey(out, "dm");
-  AppendStrings(out, hoard.DMList);
-  AppendKey(out, "players");
-  AppendStrings(out, hoard.PlayersList);
-  AppendKey(out, "worth");
-  out += '{';
-  AppendWorth(out, record.dm.totals);
-  out += '}';
-  AppendKey(out, "dm_lines");
-  AppendDMLines(out, hoard, record.dm);
-  AppendKey(out, "vorneth");
-  out += '{';
-  AppendKey(out, "version", true);
-  AppendString(out, kVersion);
-  AppendKey(out, "format");
-  AppendInteger(out, kExportFormat);
-  out += "}}";
+  out += "{\"title\":\""sv;
+  AddBody(out, record.request.Title);
+  out += "\",\"seed\":"sv;
+  out.AddInteger(record.request.Seed);
+  out += ",\"request\":"sv;
+  AddRequest(out, record.request, record.separator);
+  out += ",\"caption\":\""sv;
+  AddBody(out, hoard.Caption);
+  out += "\",\"dm\":"sv;
+  AddStrings(out, hoard.DMList);
+  out += ",\"players\":"sv;
+  AddStrings(out, hoard.PlayersList);
+  out += ",\"worth\":"sv;
+  AddWorth(out, record.dm.totals);
+  out += ",\"dm_lines\":"sv;
+  AddDMLines(out, hoard, record.dm);
+  out += ",\"vorneth\":{\"version\":\""sv;
+  AddBody(out, kVersion);
+  out += "\",\"format\":"sv;
+  out.AddInteger(kExportFormat);
+  out += "}}"sv;
 }
 
 }  // namespace vorneth::formats

@@ -11,4 +11,7 @@ namespace vorneth::formats {
 // allocating nodes.
 void AppendHoardJsonLine(std::string& out, const HoardRecord& record);
 
+// Appends gold pieces as a JSON number, byte for byte JsonText(GoldJson(value, exchange), -1).
+void AppendGold(std::string& out, worth::Copper value, worth::Exchange exchange);
+
 }  // namespace vorneth::formats

@@ -2,14 +2,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <vector>
 
+#include "cli/batch_pool.h"
 #include "cli/cli.h"
+#include "cli/cli_options.h"
+#include "cli/hoard_output.h"
 #include "cli_in_process.h"
 #include "cli_process.h"
 #include "core/utf8.h"
@@ -287,7 +293,11 @@ TEST(Cli, RealProcessReportsBadTextAndFailedWrites) {
   const std::vector<std::pair<Stdout, int>> failures = {
       {Stdout::DevFull, ENOSPC}, {Stdout::Closed, EBADF}, {Stdout::BrokenPipe, EPIPE}};
   const std::vector<std::vector<std::string>> requests = {
-      {"--help"}, {"--version"}, {"J=3"}, {"--format", "json", "A=2"}};
+      {"--help"},
+      {"--version"},
+      {"J=3"},
+      {"--format", "json", "A=2"},
+      {"--count", "1000000", "--format", "jsonl", "A=1"}};
   for (const auto& [mode, error] : failures) {
     for (const auto& args : requests) {
       SCOPED_TRACE(std::strerror(error) + (" " + args.front()));
@@ -297,6 +307,81 @@ TEST(Cli, RealProcessReportsBadTextAndFailedWrites) {
                 "vorneth-cli: cannot write output: " + std::string(std::strerror(error)) + "\n");
     }
   }
+}
+
+// A batch built on worker threads is the hoards written one after another, in every format, for
+// batches of one chunk and of many.
+TEST(Cli, BatchIsTheHoardsWrittenOneByOne) {
+  for (const char* format : {"text", "csv", "markdown", "jsonl", "json"}) {
+    for (const char* count : {"7", "1500"}) {
+      SCOPED_TRACE(std::string(format) + " " + count);
+      const std::vector<std::string> args = {"--count", count, "--format", format,      "Z=1",
+                                             "--split", "2",   "--seed",   "4294967000"};
+      const ParsedArgs parsed = ParseArgs(args);
+      std::ostringstream oneByOne;
+      HoardWriter writer(oneByOne, parsed.options, *parsed.options.count);
+      for (std::uint32_t i = 0; i < *parsed.options.count; ++i) {
+        HoardRequest request = parsed.options.request;
+        request.Seed += i;
+        writer.Add(request, parsed.options.separator);
+      }
+      writer.Finish();
+      EXPECT_TRUE(Cli(args).out == oneByOne.str());  // no diff of megabytes on a failure
+    }
+  }
+}
+
+// Takes the first `room` bytes, then fails.
+class FullBuffer : public std::streambuf {
+ public:
+  explicit FullBuffer(std::size_t room) : room_(room) {}
+
+ protected:
+  std::streamsize xsputn(const char*, std::streamsize count) override {
+    const auto taken = std::min(room_, static_cast<std::size_t>(count));
+    room_ -= taken;
+    return static_cast<std::streamsize>(taken);
+  }
+  int_type overflow(int_type ch) override { return xsputn("", 1) == 1 ? ch : traits_type::eof(); }
+
+ private:
+  std::size_t room_;
+};
+
+// Items of many sizes come out in order; a stream that fails stops the building after a few
+// chunks, and an item that throws is thrown on to the caller.
+TEST(BatchPool, ItemsComeOutInOrderAndStopAtAFailureOrAThrow) {
+  constexpr std::size_t kCount = 20000;
+  std::atomic<std::size_t> built = 0;
+  const AppendItem append = [&built](std::string& text, std::size_t i) {
+    ++built;
+    text += std::to_string(i) + std::string(500 + i * 7919 % 1500, '.') + '\n';
+  };
+  std::string expected;
+  for (std::size_t i = 0; i < kCount; ++i) {
+    append(expected, i);
+  }
+  std::ostringstream whole;
+  WriteInOrder(whole, kCount, append);
+  EXPECT_TRUE(whole.str() == expected);
+
+  FullBuffer full(100000);
+  std::ostream failing(&full);
+  built = 0;
+  WriteInOrder(failing, kCount, append);
+  EXPECT_TRUE(failing.bad());
+  EXPECT_LT(built, kCount / 4);
+
+  std::ostringstream out;
+  EXPECT_THROW(WriteInOrder(out, kCount,
+                            [&append](std::string& text, std::size_t i) {
+                              if (i == kCount / 2) {
+                                throw std::runtime_error("item");
+                              }
+                              append(text, i);
+                            }),
+               std::runtime_error);
+  EXPECT_TRUE(expected.starts_with(out.str()));
 }
 
 }  // namespace

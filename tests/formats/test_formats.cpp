@@ -1,7 +1,9 @@
 // Exports of a hoard: replay of every JSON kind gives the same lists, refusals, Markdown text.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
+#include <random>
 #include <set>
 
 #include "formats/csv.h"
@@ -84,6 +86,34 @@ TEST(Formats, JsonLineIsTheDocumentWrittenOnOneLine) {
     std::string line;
     AppendHoardJsonLine(line, record);
     EXPECT_EQ(line, JsonText(HoardJson(record), -1));
+  }
+}
+
+// Gold written from its exact decimal agrees with the JSON library's shortest double: every
+// amount up to a few thousand gold, a spread of amounts of every size up to the most a
+// hoard can hold, and the edges of the exact range.
+TEST(Formats, JsonLineGoldIsTheLibrarysDouble) {
+  std::vector<worth::Copper> amounts = {-1, -150, 99'999'999'999'999, 100'000'000'000'001,
+                                        std::numeric_limits<worth::Copper>::max()};
+  for (worth::Copper c = 0; c < 200'000; ++c) {
+    amounts.push_back(c);
+  }
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 10'000; ++i) {
+    for (std::uint64_t top = 1'000; top <= 1'000'000'000'000'000'000U; top *= 10) {
+      amounts.push_back(static_cast<worth::Copper>(random() % top));
+    }
+  }
+  for (worth::Exchange exchange : {worth::Exchange::FirstEdition, worth::Exchange::Basic}) {
+    std::size_t wrong = 0;
+    for (worth::Copper amount : amounts) {
+      std::string gold;
+      AppendGold(gold, amount, exchange);
+      if (gold != JsonText(GoldJson(amount, exchange), -1) && ++wrong < 5) {
+        ADD_FAILURE() << amount << " copper: " << gold;
+      }
+    }
+    EXPECT_EQ(wrong, 0U);
   }
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace vorneth::cli {
+
+// Appends the bytes of item `index` to `text`; called from several threads at once.
+using AppendItem = std::function<void(std::string& text, std::size_t index)>;
+
+// Writes items 0 to count - 1 to `out`, byte for byte as appending them one after another
+// would. Runs of items are built on worker threads while the calling thread writes the finished
+// runs in order, a few at a time in memory. Stops once `out` fails; an exception thrown by
+// `append` is rethrown here once the workers have stopped.
+void WriteInOrder(std::ostream& out, std::size_t count, const AppendItem& append);
+
+}  // namespace vorneth::cli
