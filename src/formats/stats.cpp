@@ -41,12 +41,13 @@ struct Partial {
 void ComputeRange(const HoardRequest& request, worth::Exchange exchange, std::uint32_t first,
                   std::uint32_t last, std::vector<worth::Copper>& treasure,
                   std::vector<worth::Copper>& total, Partial& partial) {
-  HoardRequest seeded = request;
+  // One list and one valuation whose storage serves every hoard of the range.
+  DMLines dm;
+  worth::Valuation valuation;
   for (std::uint32_t i = first; i < last; ++i) {
-    seeded.Seed = request.Seed + i;  // wraps modulo 2^32
-    RandomSource random(seeded.Seed);
-    const DMLines dm = AssembleDMList(seeded, random, ",");
-    const worth::Valuation valuation = worth::ValueList(dm.lines, ",", exchange);
+    RandomSource random(request.Seed + i);  // wraps modulo 2^32
+    AssembleDMList(request, random, ",", dm);
+    worth::ValueList(dm.lines, ",", exchange, valuation);
     const worth::Totals& totals = valuation.totals;
 
     treasure[i] = totals.treasureValue();

@@ -31,7 +31,14 @@ std::string HoardCaption(std::string_view title) {
 
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator) {
-  Generator g(random, std::string(separator));
+  DMLines dm;
+  AssembleDMList(request, random, separator, dm);
+  return dm;
+}
+
+void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
+                    DMLines& dm) {
+  Generator g(random, std::string(separator), dm.lines, dm.origins);
   for (int i = 0; i < request.CustMagic; ++i) {
     AnyMagicItem(g);
   }
@@ -41,19 +48,20 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
     }
   }
   if (request.CustCoins > 0) {
-    g.AddLine(g.NumberText(request.CustCoins) + " Gold coins");
+    std::string& line = g.NewLine();
+    g.AppendNumberText(line, request.CustCoins);
+    line += " Gold coins";
   }
   if (request.CustGems > 0) {
-    g.AddLine(GemLotLine(g, request.CustGems));
+    AddGemLotLine(g, request.CustGems);
   }
   if (request.CustJewelry > 0) {
-    g.AddLine(JewelryLotLine(g, request.CustJewelry));
+    AddJewelryLotLine(g, request.CustJewelry);
   }
-  if (g.Lines().empty()) {
-    g.AddLine(std::string(kNothingFound));
+  if (g.LineCount() == 0) {
+    g.AddLine(kNothingFound);
   }
-
-  return {g.TakeLines(), g.TakeOrigins()};
+  g.Finish();
 }
 
 Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {
