@@ -1,5 +1,7 @@
 #include "generator/assembly.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "core/generator.h"
@@ -12,6 +14,21 @@
 namespace vorneth {
 
 namespace {
+
+// A little more than a repetition of a treasure type and a custom magic item add on average, so
+// that even the largest request's list is allocated once rather than grown step by step: only a
+// capacity to reserve, never a limit.
+constexpr std::size_t kLinesPerType = 3;
+constexpr std::size_t kLinesPerMagicItem = 2;
+constexpr std::size_t kCustomLines = 3;  // coins, gems and jewelry
+
+std::size_t LinesExpected(const HoardRequest& request) {
+  std::size_t lines = kCustomLines;
+  for (const int count : request.TypeCount) {
+    lines += static_cast<std::size_t>(std::max(count, 0)) * kLinesPerType;
+  }
+  return lines + static_cast<std::size_t>(std::max(request.CustMagic, 0)) * kLinesPerMagicItem;
+}
 
 bool IsBlankOrControl(char c) {
   const auto byte = static_cast<unsigned char>(c);
@@ -38,6 +55,9 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
 
 void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
                     DMLines& dm) {
+  const std::size_t expected = LinesExpected(request);
+  dm.lines.reserve(expected);
+  dm.origins.reserve(expected);
   Generator g(random, std::string(separator), dm.lines, dm.origins);
   for (int i = 0; i < request.CustMagic; ++i) {
     AnyMagicItem(g);
