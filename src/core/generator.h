@@ -26,10 +26,7 @@ class Generator {
   // of the earlier list.
   Generator(RandomSource& random, std::string separator, std::vector<std::string>& lines,
             std::vector<LineOrigin>& origins)
-      : random_(random), separator_(std::move(separator)), lines_(lines), origins_(origins) {
-    lines_.reserve(kLinesReserved);
-    origins_.reserve(kLinesReserved);
-  }
+      : random_(random), separator_(std::move(separator)), lines_(lines), origins_(origins) {}
 
   Generator(const Generator&) = delete;
   Generator& operator=(const Generator&) = delete;
@@ -95,10 +92,6 @@ class Generator {
   RandomSource& Random() { return random_; }
 
  private:
-  // Room for the lines of a typical hoard (a lair type has up to about a dozen), so most hoards
-  // allocate their lists once.
-  static constexpr std::size_t kLinesReserved = 16;
-
   std::vector<std::string> ownLines_;
   std::vector<LineOrigin> ownOrigins_;
   RandomSource& random_;

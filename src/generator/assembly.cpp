@@ -15,15 +15,16 @@ namespace vorneth {
 
 namespace {
 
-// A little more than a repetition of a treasure type and a custom magic item add on average, so
-// that even the largest request's list is allocated once rather than grown step by step: only a
-// capacity to reserve, never a limit.
+// The room a new list reserves, so that it is allocated once rather than grown step by step:
+// room for a typical hoard (a lair type has up to about a dozen lines), and for a large request
+// a little more than a repetition of a treasure type and a custom magic item add on average.
+// Only a capacity, never a limit. A list written over an earlier one keeps the room it had.
+constexpr std::size_t kLinesOfATypicalHoard = 16;
 constexpr std::size_t kLinesPerType = 3;
 constexpr std::size_t kLinesPerMagicItem = 2;
-constexpr std::size_t kCustomLines = 3;  // coins, gems and jewelry
 
 std::size_t LinesExpected(const HoardRequest& request) {
-  std::size_t lines = kCustomLines;
+  std::size_t lines = kLinesOfATypicalHoard;
   for (const int count : request.TypeCount) {
     lines += static_cast<std::size_t>(std::max(count, 0)) * kLinesPerType;
   }
@@ -49,15 +50,15 @@ std::string HoardCaption(std::string_view title) {
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator) {
   DMLines dm;
+  const std::size_t expected = LinesExpected(request);
+  dm.lines.reserve(expected);
+  dm.origins.reserve(expected);
   AssembleDMList(request, random, separator, dm);
   return dm;
 }
 
 void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
                     DMLines& dm) {
-  const std::size_t expected = LinesExpected(request);
-  dm.lines.reserve(expected);
-  dm.origins.reserve(expected);
   Generator g(random, std::string(separator), dm.lines, dm.origins);
   for (int i = 0; i < request.CustMagic; ++i) {
     AnyMagicItem(g);
