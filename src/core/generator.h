@@ -14,7 +14,7 @@ namespace vorneth {
 
 // What every generator of a hoard works with: the shared random source, the thousands
 // separator for amounts, and the growing list of lines with the origin of each. Generators
-// produce output only through AddLine.
+// produce output only through NewLine and AddLine.
 class Generator {
  public:
   // Adds its lines to a list of its own (see Lines and TakeLines).
@@ -26,7 +26,9 @@ class Generator {
   // of the earlier list.
   Generator(RandomSource& random, std::string separator, std::vector<std::string>& lines,
             std::vector<LineOrigin>& origins)
-      : random_(random), separator_(std::move(separator)), lines_(lines), origins_(origins) {}
+      : random_(random), separator_(std::move(separator)), lines_(lines), origins_(origins) {
+    origins_.resize(lines_.size());  // one per line, whatever the earlier list held
+  }
 
   Generator(const Generator&) = delete;
   Generator& operator=(const Generator&) = delete;
