@@ -128,8 +128,8 @@ TEST(Assembly, AListWrittenOverAnEarlierOneEqualsAFreshOne) {
   HoardRequest small;
   small.Count('A') = 1;
   small.CustGems = 3;
-  DMLines reused;
-  // Shorter, then longer than the list before, with another separator.
+  DMLines reused{{"An edited line", "without origins"}, {}};
+  // Longer, shorter, then longer than the list before, with another separator.
   for (const auto& [request, seed, separator] : {std::tuple{large, 5u, ","},
                                                  {small, 9u, "."},
                                                  {large, 11u, ""},
