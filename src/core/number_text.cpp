@@ -40,13 +40,13 @@ char* WriteEndingAt(char* end, long long n, std::string_view separator) {
   char* first = end;
   for (; magnitude >= 1000; magnitude /= 1000) {
     first -= 3;
-    std::memcpy(first, kGroupDigits[magnitude % 1000].data(), 3);
+    std::memcpy(first, kGroupDigits[static_cast<std::size_t>(magnitude % 1000)].data(), 3);
     for (std::size_t k = separator.size(); k > 0; --k) {
       *--first = separator[k - 1];
     }
   }
   // The first group without its leading zeros.
-  const char* group = kGroupDigits[magnitude].data();
+  const char* group = kGroupDigits[static_cast<std::size_t>(magnitude)].data();
   *--first = group[2];
   if (magnitude >= 10) {
     *--first = group[1];
