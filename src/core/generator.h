@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,21 +14,51 @@ namespace vorneth {
 
 // What every generator of a hoard works with: the shared random source, the thousands
 // separator for amounts, and the growing list of lines with the origin of each. Generators
-// produce output only through AddLine.
+// produce output only through NewLine and AddLine.
 class Generator {
  public:
+  // Adds its lines to a list of its own (see Lines and TakeLines).
   Generator(RandomSource& random, std::string separator)
-      : random_(random), separator_(std::move(separator)) {
-    lines_.reserve(kLinesReserved);
-    origins_.reserve(kLinesReserved);
+      : Generator(random, std::move(separator), ownLines_, ownOrigins_) {}
+
+  // Adds its lines to `lines` and `origins`, writing over what they hold from the start: the
+  // strings of an earlier list keep their storage for the new lines. Finish drops what is left
+  // of the earlier list.
+  Generator(RandomSource& random, std::string separator, std::vector<std::string>& lines,
+            std::vector<LineOrigin>& origins)
+      : random_(random), separator_(std::move(separator)), lines_(lines), origins_(origins) {
+    origins_.resize(lines_.size());  // one per line, whatever the earlier list held
   }
+
+  Generator(const Generator&) = delete;
+  Generator& operator=(const Generator&) = delete;
 
   int Roll(int n) { return random_.Roll(n); }
   bool PercentRoll(int p) { return random_.PercentRoll(p); }
 
-  void AddLine(std::string line) {
-    lines_.push_back(std::move(line));
+  // Starts the next line, empty, for the caller to write in place, and records the origin in
+  // force. The reference holds until the next line is started.
+  std::string& NewLine() {
+    if (count_ < lines_.size()) {
+      origins_[count_] = origin_;
+      std::string& line = lines_[count_++];
+      line.clear();
+      return line;
+    }
+    ++count_;
     origins_.push_back(origin_);
+    return lines_.emplace_back();
+  }
+
+  void AddLine(std::string_view line) { NewLine() = line; }
+
+  // How many lines have been added.
+  std::size_t LineCount() const { return count_; }
+
+  // Drops the lines of an earlier list beyond the ones added.
+  void Finish() {
+    lines_.resize(count_);
+    origins_.resize(count_);
   }
 
   // While one lives, every line added is recorded as coming from `origin`.
@@ -50,20 +81,26 @@ class Generator {
   }
   std::string_view Separator() const { return separator_; }
 
+  // The lines added so far, for a generator with a list of its own.
   const std::vector<std::string>& Lines() const { return lines_; }
-  std::vector<std::string> TakeLines() { return std::move(lines_); }
-  std::vector<LineOrigin> TakeOrigins() { return std::move(origins_); }
+  std::vector<std::string> TakeLines() {
+    Finish();
+    return std::move(lines_);
+  }
+  std::vector<LineOrigin> TakeOrigins() {
+    Finish();
+    return std::move(origins_);
+  }
   RandomSource& Random() { return random_; }
 
  private:
-  // Room for the lines of a typical hoard (a lair type has up to about a dozen), so most hoards
-  // allocate their lists once.
-  static constexpr std::size_t kLinesReserved = 16;
-
+  std::vector<std::string> ownLines_;
+  std::vector<LineOrigin> ownOrigins_;
   RandomSource& random_;
   std::string separator_;
-  std::vector<std::string> lines_;
-  std::vector<LineOrigin> origins_;  // one per line
+  std::vector<std::string>& lines_;
+  std::vector<LineOrigin>& origins_;  // one per line
+  std::size_t count_ = 0;
   LineOrigin origin_;
 };
 

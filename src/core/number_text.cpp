@@ -1,8 +1,9 @@
 #include "core/number_text.h"
 
-#include <charconv>
+#include <array>
 #include <cstddef>
 #include <cstring>
+#include <iterator>
 
 namespace vorneth {
 
@@ -12,38 +13,70 @@ std::string NumberText(long long n, std::string_view separator) {
   return text;
 }
 
-void AppendNumberText(std::string& text, long long n, std::string_view separator) {
-  const unsigned long long magnitude =
+namespace {
+
+// The three digits of each number from 0 to 999, "000" to "999": a group is written in one
+// lookup instead of three divisions.
+constexpr std::array<std::array<char, 3>, 1000> kGroupDigits = [] {
+  std::array<std::array<char, 3>, 1000> digits{};
+  for (std::size_t n = 0; n < digits.size(); ++n) {
+    digits[n] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
+                 static_cast<char>('0' + n % 10)};
+  }
+  return digits;
+}();
+
+// The most a number's text holds besides its separators: a sign and 7 groups (2^64 has 20
+// digits), with 6 separators between them.
+constexpr std::size_t kMostDigitsAndSign = 1 + 7 * 3;
+constexpr std::size_t kMostSeparators = 6;
+
+// Writes the text of `n` so that it ends at `end`, from the right, group by group; returns where
+// it begins. The pieces are a few bytes each, copied by hand: a call into the C library for
+// each would cost more than the copy.
+char* WriteEndingAt(char* end, long long n, std::string_view separator) {
+  unsigned long long magnitude =
       n < 0 ? 0ull - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
-  char digits[20];  // 2^64 has 20 digits
-  const std::size_t count = static_cast<std::size_t>(
-      std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
-  // The whole text in one buffer, then one append: a sign, 7 groups and 6 separators of one
-  // character (at most 4 bytes in UTF-8) fit; a longer separator is appended piece by piece.
-  char buffer[1 + 20 + 6 * 4];
-  const bool buffered = separator.size() <= 4;
-  std::size_t used = 0;
-  const auto put = [&](const char* from, std::size_t size) {
-    if (buffered) {
-      std::memcpy(buffer + used, from, size);
-      used += size;
-    } else {
-      text.append(from, size);
+  char* first = end;
+  for (; magnitude >= 1000; magnitude /= 1000) {
+    first -= 3;
+    std::memcpy(first, kGroupDigits[static_cast<std::size_t>(magnitude % 1000)].data(), 3);
+    for (std::size_t k = separator.size(); k > 0; --k) {
+      *--first = separator[k - 1];
     }
-  };
+  }
+  // The first group without its leading zeros.
+  const char* group = kGroupDigits[static_cast<std::size_t>(magnitude)].data();
+  *--first = group[2];
+  if (magnitude >= 10) {
+    *--first = group[1];
+  }
+  if (magnitude >= 100) {
+    *--first = group[0];
+  }
   if (n < 0) {
-    put("-", 1);
+    *--first = '-';
   }
-  // The first group holds 1 to 3 digits, every further group 3.
-  const std::size_t first = count % 3 == 0 ? 3 : count % 3;
-  put(digits, first);
-  for (std::size_t i = first; i < count; i += 3) {
-    put(separator.data(), separator.size());
-    put(digits + i, 3);
+  return first;
+}
+
+}  // namespace
+
+void AppendNumberText(std::string& text, long long n, std::string_view separator) {
+  // The text in a buffer, then one append. A separator is one character, at most 4 bytes in
+  // UTF-8; a longer one takes a buffer of its own size.
+  constexpr std::size_t kSeparatorBytes = 4;
+  if (separator.size() <= kSeparatorBytes) {
+    char buffer[kMostDigitsAndSign + kMostSeparators * kSeparatorBytes];
+    char* const end = std::end(buffer);
+    const char* first = WriteEndingAt(end, n, separator);
+    text.append(first, static_cast<std::size_t>(end - first));
+    return;
   }
-  if (buffered) {
-    text.append(buffer, used);
-  }
+  std::string buffer(kMostDigitsAndSign + kMostSeparators * separator.size(), '\0');
+  char* const end = buffer.data() + buffer.size();
+  const char* first = WriteEndingAt(end, n, separator);
+  text.append(first, static_cast<std::size_t>(end - first));
 }
 
 }  // namespace vorneth

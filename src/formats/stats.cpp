@@ -40,13 +40,17 @@ struct Partial {
 // treasure and total at its index.
 void ComputeRange(const HoardRequest& request, worth::Exchange exchange, std::uint32_t first,
                   std::uint32_t last, std::vector<worth::Copper>& treasure,
-                  std::vector<worth::Copper>& total, Partial& partial) {
-  HoardRequest seeded = request;
+                  std::vector<worth::Copper>& total, Partial& result) {
+  // Summed here and stored once: the partials of the threads lie side by side, and a write to
+  // one on every hoard would take the cache line from the thread next to it.
+  Partial partial;
+  // One list and one valuation whose storage serves every hoard of the range.
+  DMLines dm;
+  worth::Valuation valuation;
   for (std::uint32_t i = first; i < last; ++i) {
-    seeded.Seed = request.Seed + i;  // wraps modulo 2^32
-    RandomSource random(seeded.Seed);
-    const DMLines dm = AssembleDMList(seeded, random, ",");
-    const worth::Valuation valuation = worth::ValueList(dm.lines, ",", exchange);
+    RandomSource random(request.Seed + i);  // wraps modulo 2^32
+    AssembleDMList(request, random, ",", dm);
+    worth::ValueList(dm.lines, ",", exchange, valuation);
     const worth::Totals& totals = valuation.totals;
 
     treasure[i] = totals.treasureValue();
@@ -68,6 +72,7 @@ void ComputeRange(const HoardRequest& request, worth::Exchange exchange, std::ui
       partial.withFamily[f] += present[f] ? 1u : 0u;
     }
   }
+  result = std::move(partial);
 }
 
 // The 0-based index of the nearest-rank percentile p of n values: rank ceil(p n / 100).

@@ -1,5 +1,7 @@
 #include "generator/assembly.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "core/generator.h"
@@ -12,6 +14,22 @@
 namespace vorneth {
 
 namespace {
+
+// The room a new list reserves, so that it is allocated once rather than grown step by step:
+// room for a typical hoard (a lair type has up to about a dozen lines), and for a large request
+// a little more than a repetition of a treasure type and a custom magic item add on average.
+// Only a capacity, never a limit. A list written over an earlier one keeps the room it had.
+constexpr std::size_t kLinesOfATypicalHoard = 16;
+constexpr std::size_t kLinesPerType = 3;
+constexpr std::size_t kLinesPerMagicItem = 2;
+
+std::size_t LinesExpected(const HoardRequest& request) {
+  std::size_t lines = kLinesOfATypicalHoard;
+  for (const int count : request.TypeCount) {
+    lines += static_cast<std::size_t>(std::max(count, 0)) * kLinesPerType;
+  }
+  return lines + static_cast<std::size_t>(std::max(request.CustMagic, 0)) * kLinesPerMagicItem;
+}
 
 bool IsBlankOrControl(char c) {
   const auto byte = static_cast<unsigned char>(c);
@@ -31,7 +49,17 @@ std::string HoardCaption(std::string_view title) {
 
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator) {
-  Generator g(random, std::string(separator));
+  DMLines dm;
+  const std::size_t expected = LinesExpected(request);
+  dm.lines.reserve(expected);
+  dm.origins.reserve(expected);
+  AssembleDMList(request, random, separator, dm);
+  return dm;
+}
+
+void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
+                    DMLines& dm) {
+  Generator g(random, std::string(separator), dm.lines, dm.origins);
   for (int i = 0; i < request.CustMagic; ++i) {
     AnyMagicItem(g);
   }
@@ -41,19 +69,20 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
     }
   }
   if (request.CustCoins > 0) {
-    g.AddLine(g.NumberText(request.CustCoins) + " Gold coins");
+    std::string& line = g.NewLine();
+    g.AppendNumberText(line, request.CustCoins);
+    line += " Gold coins";
   }
   if (request.CustGems > 0) {
-    g.AddLine(GemLotLine(g, request.CustGems));
+    AddGemLotLine(g, request.CustGems);
   }
   if (request.CustJewelry > 0) {
-    g.AddLine(JewelryLotLine(g, request.CustJewelry));
+    AddJewelryLotLine(g, request.CustJewelry);
   }
-  if (g.Lines().empty()) {
-    g.AddLine(std::string(kNothingFound));
+  if (g.LineCount() == 0) {
+    g.AddLine(kNothingFound);
   }
-
-  return {g.TakeLines(), g.TakeOrigins()};
+  g.Finish();
 }
 
 Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {

@@ -33,6 +33,11 @@ std::string HoardCaption(std::string_view title);
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator);
 
+// The same list written into `dm`, whose strings and vectors keep their storage from one list
+// to the next: for callers that generate many lists in a row.
+void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
+                    DMLines& dm);
+
 // Assembles the hoard from the random source as it stands: custom magic items, types A to Z
 // in letter order, then the custom gold, gem and jewelry lines, "Nothing Found" when nothing
 // resulted; then the players list. `separator` goes between thousands of amounts.

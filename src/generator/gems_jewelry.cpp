@@ -109,25 +109,24 @@ std::string JewelryLotText(Generator& g, long long n) {
 
 namespace {
 
-// The count, the lot's word and its bracket, built in one string.
-std::string LotLine(Generator& g, long long n, std::string_view word,
-                    void (*appendLot)(Generator&, std::string&, long long)) {
-  std::string line;
+// The count, the lot's word and its bracket, written in the line in place.
+void AddLotLine(Generator& g, long long n, std::string_view word,
+                void (*appendLot)(Generator&, std::string&, long long)) {
+  std::string& line = g.NewLine();
   line.reserve(kLotLineCapacity);
   g.AppendNumberText(line, n);
   line += word;
   appendLot(g, line, n);
-  return line;
 }
 
 }  // namespace
 
-std::string GemLotLine(Generator& g, long long n) {
-  return LotLine(g, n, kGemsWord, AppendGemLot);
+void AddGemLotLine(Generator& g, long long n) {
+  AddLotLine(g, n, kGemsWord, AppendGemLot);
 }
 
-std::string JewelryLotLine(Generator& g, long long n) {
-  return LotLine(g, n, kJewelryWord, AppendJewelryLot);
+void AddJewelryLotLine(Generator& g, long long n) {
+  AddLotLine(g, n, kJewelryWord, AppendJewelryLot);
 }
 
 }  // namespace vorneth

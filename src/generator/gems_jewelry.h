@@ -48,9 +48,9 @@ std::string GemLotText(Generator& g, long long n);
 // two rows a material roll. All items of the lot share one material and one value.
 std::string JewelryLotText(Generator& g, long long n);
 
-// The whole line of a lot, with the same rolls: NumberText(n) + " Gems " + GemLotText(g, n),
+// Adds the whole line of a lot, with the same rolls: NumberText(n) + " Gems " + GemLotText(g, n),
 // and NumberText(n) + " Jewelry Items " + JewelryLotText(g, n).
-std::string GemLotLine(Generator& g, long long n);
-std::string JewelryLotLine(Generator& g, long long n);
+void AddGemLotLine(Generator& g, long long n);
+void AddJewelryLotLine(Generator& g, long long n);
 
 }  // namespace vorneth

@@ -3,7 +3,6 @@
 #include <array>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "core/generator.h"
 #include "core/line_forms.h"
@@ -118,12 +117,12 @@ bool Present(Generator& g, const Component& c) {
 
 void AddGems(Generator& g, const Component& c) {
   const int n = g.Roll(c.die) + c.base;
-  g.AddLine(GemLotLine(g, n));
+  AddGemLotLine(g, n);
 }
 
 void AddJewelry(Generator& g, const Component& c) {
   const int n = g.Roll(c.die) + c.base;
-  g.AddLine(JewelryLotLine(g, n));
+  AddJewelryLotLine(g, n);
 }
 
 void Repeat(Generator& g, int times, Operation call) {
@@ -164,7 +163,7 @@ void AddMagic(Generator& g, const MagicEntry& m) {
       }
       break;
     case Magic::Map:
-      g.AddLine(std::string(kMapLine));
+      g.AddLine(kMapLine);
       break;
     case Magic::MiscThenPotion:
       MiscOneToFive(g);
@@ -180,10 +179,9 @@ void RollRecipe(Generator& g, const Recipe& r) {
     const Component& c = r.coins[metal];
     if (Present(g, c)) {
       const int amount = g.Roll(c.die) + c.base;
-      std::string line;
+      std::string& line = g.NewLine();
       g.AppendNumberText(line, amount);
       line += kCoinSuffixes[metal];
-      g.AddLine(std::move(line));
     }
   }
   if (r.sharedGemRoll) {

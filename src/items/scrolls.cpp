@@ -2,10 +2,10 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "core/generator.h"
 #include "core/line_forms.h"
+#include "core/number_text.h"
 #include "items/spell_lists.h"
 
 namespace vorneth::items {
@@ -84,14 +84,14 @@ void AddSpellLines(Generator& g, const Row& row, SpellClass spellClass) {
     if (row.adjusted && priestly && level > 3) {
       level -= 2;
     }
-    std::string line(spell == 0 ? std::string_view("Scroll with ") : kScrollSpellStart);
+    std::string& line = g.NewLine();
+    line += spell == 0 ? std::string_view("Scroll with ") : kScrollSpellStart;
     line += "1 Level ";
-    line += std::to_string(level);
+    AppendNumberText(line, level, {});
     line += ' ';
     line += SpellClassText(spellClass);
     line += " Spell";
-    line += RandomSpell(g, spellClass, level);
-    g.AddLine(std::move(line));
+    AppendRandomSpell(g, spellClass, level, line);
   }
 }
 
@@ -103,7 +103,7 @@ void Scrolls1(Generator& g) {
   if (row.kind == RowKind::Spells) {
     AddSpellLines(g, row, spellClass);
   } else {
-    g.AddLine(RowLine(g, row));
+    AppendRowLine(g, row, g.NewLine());
   }
 }
 

@@ -611,11 +611,16 @@ std::span<const std::string_view> SpellList(SpellClass spellClass, int level) {
 }
 
 std::string RandomSpell(Generator& g, SpellClass spellClass, int level) {
+  std::string text;
+  AppendRandomSpell(g, spellClass, level, text);
+  return text;
+}
+
+void AppendRandomSpell(Generator& g, SpellClass spellClass, int level, std::string& text) {
   const std::span<const std::string_view> list = SpellList(spellClass, level);
   const int position = g.Roll(static_cast<int>(list.size()));
-  std::string text = " - ";
+  text += " - ";
   text += list[static_cast<std::size_t>(position)];
-  return text;
 }
 
 }  // namespace vorneth::items

@@ -22,5 +22,7 @@ std::span<const std::string_view> SpellList(SpellClass spellClass, int level);
 
 // One roll, Roll(size of the list): " - " followed by the spell name at that position.
 std::string RandomSpell(Generator& g, SpellClass spellClass, int level);
+// The same text appended to `text`.
+void AppendRandomSpell(Generator& g, SpellClass spellClass, int level, std::string& text);
 
 }  // namespace vorneth::items

@@ -1,7 +1,6 @@
 #include "items/swords.h"
 
 #include <string>
-#include <utility>
 
 #include "core/generator.h"
 
@@ -63,12 +62,11 @@ constexpr const Table* kTables[] = {&kSwords1, &kSwords2, &kBlade};
 void RunSwordTable(Generator& g, const Table& table) {
   const std::string_view blade = RollRow(g, kBlade).text;
   const Row& row = RollRow(g, table);
-  std::string line;
+  std::string& line = g.NewLine();
   if (row.kind == RowKind::Typed) {
-    line = blade;
+    line += blade;
   }
   line += row.text;
-  g.AddLine(std::move(line));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "core/generator.h"
+#include "core/number_text.h"
 #include "core/range_lookup.h"
 
 namespace vorneth::items {
@@ -17,14 +18,14 @@ const Row& RollRow(Generator& g, const Table& table) {
   return Pick(table, g.Roll(table.die) + 1);
 }
 
-std::string RowLine(Generator& g, const Row& row) {
-  std::string line(row.text);
+void AppendRowLine(Generator& g, const Row& row, std::string& line) {
+  line += row.text;
   switch (row.kind) {
     case RowKind::Variant:
       line += RollRow(g, *row.sub).text;
       break;
     case RowKind::Count:
-      line += std::to_string(g.Roll(row.die) + row.base);
+      AppendNumberText(line, g.Roll(row.die) + row.base, {});
       line += row.suffix;
       break;
     case RowKind::List: {
@@ -41,7 +42,6 @@ std::string RowLine(Generator& g, const Row& row) {
     case RowKind::Spells:
       break;
   }
-  return line;
 }
 
 void RunTable(Generator& g, const Table& table) {
@@ -50,7 +50,7 @@ void RunTable(Generator& g, const Table& table) {
     RunTable(g, *row.sub);
     return;
   }
-  g.AddLine(RowLine(g, row));
+  AppendRowLine(g, row, g.NewLine());
 }
 
 }  // namespace vorneth::items

@@ -74,8 +74,9 @@ const Row& Pick(const Table& table, int d);
 // The table roll d = Roll(die) + 1 and the row it selects.
 const Row& RollRow(Generator& g, const Table& table);
 
-// The line of a Fixed, Variant, Count or List row, making the row's further rolls in order.
-std::string RowLine(Generator& g, const Row& row);
+// The line of a Fixed, Variant, Count or List row appended to `line`, making the row's further
+// rolls in order.
+void AppendRowLine(Generator& g, const Row& row, std::string& line);
 
 // A whole table operation: the table roll, then the selected row's further rolls, then one
 // AddLine (a Reference row runs its table instead).

@@ -289,6 +289,14 @@ Copper Totals::totalValue() const {
 Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
                     Exchange exchange) {
   Valuation valuation;
+  ValueList(lines, separator, exchange, valuation);
+  return valuation;
+}
+
+void ValueList(std::span<const std::string> lines, std::string_view separator, Exchange exchange,
+               Valuation& valuation) {
+  valuation.lines.clear();
+  valuation.totals = Totals{};
   valuation.totals.exchange = exchange;
   valuation.lines.reserve(lines.size());
   bool itemAbove = false;  // the last line that was not blank belongs to a magic item
@@ -300,7 +308,6 @@ Valuation ValueList(std::span<const std::string> lines, std::string_view separat
       itemAbove = value.kind == LineKind::Magic || value.kind == LineKind::ScrollSpell;
     }
   }
-  return valuation;
 }
 
 std::string_view LotName(std::string_view line, std::string_view separator) {

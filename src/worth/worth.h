@@ -78,6 +78,11 @@ struct Valuation {
 Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
                     Exchange exchange = Exchange::FirstEdition);
 
+// The same valuation written into `valuation`, whose line vector keeps its storage from one
+// list to the next: for callers that value many lists in a row.
+void ValueList(std::span<const std::string> lines, std::string_view separator, Exchange exchange,
+               Valuation& valuation);
+
 // The name of a gem lot's stones or a jewelry lot's material ("Garnet, Red" of
 // "4 Gems (Garnet, Red 400 gp)"); empty when the line is no lot.
 std::string_view LotName(std::string_view line, std::string_view separator);

@@ -1,6 +1,7 @@
 // The random source must reproduce its sequence bit for bit; NumberText groups by three.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "core/number_text.h"
@@ -87,6 +88,12 @@ TEST(NumberText, GroupsOfThreeWithTheSeparator) {
   EXPECT_EQ(NumberText(1234567, "\u202f"), "1\u202f234\u202f567");
   EXPECT_EQ(NumberText(-1234, ","), "-1,234");
   EXPECT_EQ(NumberText(119988000, ","), "119,988,000");
+  // The extremes of the buffer: the longest number with the longest character, a separator of
+  // several characters, and none.
+  EXPECT_EQ(NumberText(std::numeric_limits<long long>::min(), "\U0001F600"),
+            "-9\U0001F600223\U0001F600372\U0001F600036\U0001F600854\U0001F600775\U0001F600808");
+  EXPECT_EQ(NumberText(-1234567, " and "), "-1 and 234 and 567");
+  EXPECT_EQ(NumberText(1234567, ""), "1234567");
 }
 
 }  // namespace

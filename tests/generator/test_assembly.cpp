@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/generator.h"
@@ -118,6 +119,33 @@ TEST(Assembly, OneRequestOneHoard) {
   // Assembling from a source at the form's seed equals generating from the request.
   RandomSource random(request.Seed);
   EXPECT_EQ(AssembleHoard(request, random, ",").DMList, first.DMList);
+}
+
+TEST(Assembly, AListWrittenOverAnEarlierOneEqualsAFreshOne) {
+  HoardRequest large;
+  large.TypeCount.fill(4);
+  large.CustMagic = 30;
+  HoardRequest small;
+  small.Count('A') = 1;
+  small.CustGems = 3;
+  DMLines reused{{"An edited line", "without origins"}, {}};
+  // Longer, shorter, then longer than the list before, with another separator.
+  for (const auto& [request, seed, separator] : {std::tuple{large, 5u, ","},
+                                                 {small, 9u, "."},
+                                                 {large, 11u, ""},
+                                                 {HoardRequest{}, 1u, ","}}) {
+    RandomSource fresh(seed);
+    const DMLines expected = AssembleDMList(request, fresh, separator);
+    RandomSource again(seed);
+    AssembleDMList(request, again, separator, reused);
+    EXPECT_EQ(reused.lines, expected.lines);
+    ASSERT_EQ(reused.origins.size(), expected.origins.size());
+    for (std::size_t i = 0; i < expected.origins.size(); ++i) {
+      EXPECT_EQ(reused.origins[i].family, expected.origins[i].family) << i;
+      EXPECT_EQ(reused.origins[i].table, expected.origins[i].table) << i;
+    }
+    EXPECT_EQ(again.Seed(), fresh.Seed());
+  }
 }
 
 TEST(Assembly, ZeroAndNegativeCountsAreAbsent) {

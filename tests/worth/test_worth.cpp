@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generator/assembly.h"
@@ -110,6 +111,28 @@ TEST(Worth, TotalsCountAScrollOfSeveralSpellsAsOneItem) {
   EXPECT_EQ(MoneyText(7 * 200, Exchange::FirstEdition), "7 gp");
   EXPECT_EQ(MoneyText(5, Exchange::Basic), "5 cp");
   EXPECT_EQ(MoneyText(0, Exchange::Basic), "0 gp");
+}
+
+TEST(Worth, AValuationWrittenOverAnEarlierOneEqualsAFreshOne) {
+  const Lines longer = {"1,200 Gold coins", "3 Gems (Jet 300 gp)", "Ring of X (1,000 gp)", "A Map"};
+  const Lines shorter = {"12 Platinum coins", " plus 1 Level 2 Clerical Spell - Aid"};
+  Valuation reused;
+  for (const auto& [lines, exchange] : {std::pair{longer, Exchange::FirstEdition},
+                                        {shorter, Exchange::Basic},
+                                        {longer, Exchange::Basic}}) {
+    const Valuation expected = ValueList(lines, ",", exchange);
+    ValueList(lines, ",", exchange, reused);
+    ASSERT_EQ(reused.lines.size(), expected.lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(reused.lines[i].kind, expected.lines[i].kind) << lines[i];
+      EXPECT_EQ(reused.lines[i].value, expected.lines[i].value) << lines[i];
+    }
+    EXPECT_EQ(reused.totals.exchange, exchange);
+    EXPECT_EQ(reused.totals.coins, expected.totals.coins);
+    EXPECT_EQ(reused.totals.totalValue(), expected.totals.totalValue());
+    EXPECT_EQ(reused.totals.magicItems, expected.totals.magicItems);
+    EXPECT_EQ(reused.totals.maps, expected.totals.maps);
+  }
 }
 
 TEST(Worth, TheTotalsOfGeneratedHoardsAreTheSumsOfTheirLines) {
