@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
-#include <vector>
 
 #include "generator/assembly.h"
 #include "playersview/players_view.h"
@@ -19,11 +18,11 @@ namespace {
 
 using namespace vorneth::playersview;
 
-std::vector<std::string> LargestDMList() {
+vorneth::LineList LargestDMList() {
   return vorneth::GenerateHoard(vorneth::bench::LargestRequest(), ",").DMList;
 }
 
-std::vector<std::string> TypicalLines(std::size_t count) {
+vorneth::LineList TypicalLines(std::size_t count) {
   const char* const sample[] = {
       "12,345 Gold coins",
       "4,000 Silver coins",
@@ -42,43 +41,44 @@ std::vector<std::string> TypicalLines(std::size_t count) {
       "Wand of Earth & Stone (10,000 gp)",
       "Scroll of Protection (Undead 1,500 gp)",
   };
-  std::vector<std::string> lines;
+  vorneth::LineList lines;
   for (std::size_t i = 0; i < count; ++i) {
-    lines.emplace_back(sample[i % std::size(sample)]);
+    lines.push_back(sample[i % std::size(sample)]);
   }
   return lines;
 }
 
-template <auto Derive>
-void Run(benchmark::State& state, const std::vector<std::string>& dm) {
+using Derive = vorneth::LineList (*)(const vorneth::LineList&);
+
+void Run(benchmark::State& state, Derive derive, const vorneth::LineList& dm) {
   for (auto _ : state) {
-    benchmark::DoNotOptimize(Derive(dm));
+    benchmark::DoNotOptimize(derive(dm));
   }
   state.counters["dm_lines"] = static_cast<double>(dm.size());
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(dm.size()));
 }
 
 void BM_ParsePlayersLargestRequest(benchmark::State& state) {
-  static const std::vector<std::string> dm = LargestDMList();
-  Run<&ParsePlayers>(state, dm);
+  static const vorneth::LineList dm = LargestDMList();
+  Run(state, &ParsePlayers, dm);
 }
 BENCHMARK(BM_ParsePlayersLargestRequest)->Unit(benchmark::kMicrosecond);
 
 void BM_OrderedScanLargestRequest(benchmark::State& state) {
-  static const std::vector<std::string> dm = LargestDMList();
-  Run<&reference::Players>(state, dm);
+  static const vorneth::LineList dm = LargestDMList();
+  Run(state, &reference::Players, dm);
 }
 BENCHMARK(BM_OrderedScanLargestRequest)->Unit(benchmark::kMicrosecond);
 
 void BM_ParsePlayersTypicalLines(benchmark::State& state) {
-  static const std::vector<std::string> dm = TypicalLines(7000);
-  Run<&ParsePlayers>(state, dm);
+  static const vorneth::LineList dm = TypicalLines(7000);
+  Run(state, &ParsePlayers, dm);
 }
 BENCHMARK(BM_ParsePlayersTypicalLines)->Unit(benchmark::kMicrosecond);
 
 void BM_OrderedScanTypicalLines(benchmark::State& state) {
-  static const std::vector<std::string> dm = TypicalLines(7000);
-  Run<&reference::Players>(state, dm);
+  static const vorneth::LineList dm = TypicalLines(7000);
+  Run(state, &reference::Players, dm);
 }
 BENCHMARK(BM_OrderedScanTypicalLines)->Unit(benchmark::kMicrosecond);
 

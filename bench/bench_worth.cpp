@@ -8,8 +8,7 @@
 namespace {
 
 void BM_WorthOfLargestRequest(benchmark::State& state) {
-  const std::vector<std::string> dm =
-      vorneth::GenerateHoard(vorneth::bench::LargestRequest(), ",").DMList;
+  const vorneth::LineList dm = vorneth::GenerateHoard(vorneth::bench::LargestRequest(), ",").DMList;
   for (auto _ : state) {
     benchmark::DoNotOptimize(vorneth::worth::ValueList(dm, ","));
   }

@@ -9,8 +9,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "playersview/players_view.h"
 // The fuzz target's include path reaches src/ only; the reference scan is shared with the tests.
@@ -18,25 +16,26 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  std::vector<std::string> dm;
+  vorneth::LineList dm;
   std::size_t begin = 0;
   while (begin <= input.size()) {
     const std::size_t end = std::min(input.find('\n', begin), input.size());
-    dm.emplace_back(input.substr(begin, end - begin));
+    dm.push_back(input.substr(begin, end - begin));
     begin = end + 1;
   }
 
-  const std::vector<std::string> players = vorneth::playersview::ParsePlayers(dm);
+  const vorneth::LineList players = vorneth::playersview::ParsePlayers(dm);
 
-  std::vector<std::string> stepwise;
-  for (std::string line : dm) {
+  vorneth::LineList stepwise;
+  for (const std::string_view dmLine : dm) {
+    std::string line(dmLine);
     if (line.find(" plus ") != std::string::npos) {
       continue;
     }
     vorneth::playersview::ParseSubs(line);
     vorneth::playersview::ParseTrunc(line);
     vorneth::playersview::ParseGems(line);
-    stepwise.push_back(std::move(line));
+    stepwise.push_back(line);
   }
   if (players.size() > dm.size() || players != stepwise ||
       players != vorneth::playersview::reference::Players(dm)) {

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view separator = kSeparators[data[0] % kSeparators.size()];
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
 
-  const std::vector<std::string> lines = vorneth::SplitTextLines(text);
+  const vorneth::LineList lines = vorneth::SplitTextLines(text);
   const vorneth::worth::Valuation valuation = vorneth::worth::ValueList(lines, separator);
   if (valuation.lines.size() != lines.size()) {
     std::abort();

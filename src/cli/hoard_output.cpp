@@ -53,13 +53,13 @@ void AppendText(std::string& out, const CliOptions& options, const HoardRecord& 
   const auto& lines = options.list.value_or(ListChoice::DM) == ListChoice::DM
                           ? record.hoard.DMList
                           : record.hoard.PlayersList;
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     out += line;
     out += '\n';
   }
   if (options.worth) {
     out += '\n';
-    for (const std::string& line : worth::WorthBreakdown(record.dm.totals, options.separator)) {
+    for (const std::string_view line : worth::WorthBreakdown(record.dm.totals, options.separator)) {
       out += line;
       out += '\n';
     }
@@ -190,7 +190,7 @@ void WriteStats(std::ostream& out, const CliOptions& options) {
 
 bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_view text,
                       std::string& error) {
-  std::vector<std::string> lines = SplitTextLines(text, kMaxFileLines);
+  LineList lines = SplitTextLines(text, kMaxFileLines);
   if (lines.size() > kMaxFileLines) {
     error = "holds more than " + NumberText(static_cast<long long>(kMaxFileLines), ",") +
             " lines, the most of a list";
@@ -202,7 +202,7 @@ bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_
     return false;
   }
   if (saved && lines[2] == "DM's List") {
-    lines.erase(lines.begin(), lines.begin() + 4);
+    lines = LineList(lines.begin() + 4, lines.end());
   }
   const worth::Valuation valuation = worth::ValueList(lines, options.separator, options.exchange);
   if (options.format == OutputFormat::Json) {
@@ -210,7 +210,7 @@ bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_
                                   {"dm_lines", formats::DMLinesJson(lines, valuation)}})
         << '\n';
   } else {
-    for (const std::string& line : worth::WorthBreakdown(valuation.totals, options.separator)) {
+    for (const std::string_view line : worth::WorthBreakdown(valuation.totals, options.separator)) {
       out << line << '\n';
     }
   }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/line_list.h"
 #include "core/line_origin.h"
 #include "core/number_text.h"
 #include "core/random_source.h"
@@ -21,13 +22,13 @@ class Generator {
   Generator(RandomSource& random, std::string separator)
       : Generator(random, std::move(separator), ownLines_, ownOrigins_) {}
 
-  // Adds its lines to `lines` and `origins`, writing over what they hold from the start: the
-  // strings of an earlier list keep their storage for the new lines. Finish drops what is left
-  // of the earlier list.
-  Generator(RandomSource& random, std::string separator, std::vector<std::string>& lines,
+  // Adds its lines to `lines` and `origins`, after dropping what they held: their storage is
+  // kept for the new list.
+  Generator(RandomSource& random, std::string separator, LineList& lines,
             std::vector<LineOrigin>& origins)
       : random_(random), separator_(std::move(separator)), lines_(lines), origins_(origins) {
-    origins_.resize(lines_.size());  // one per line, whatever the earlier list held
+    lines_.clear();
+    origins_.clear();
   }
 
   Generator(const Generator&) = delete;
@@ -36,30 +37,18 @@ class Generator {
   int Roll(int n) { return random_.Roll(n); }
   bool PercentRoll(int p) { return random_.PercentRoll(p); }
 
-  // Starts the next line, empty, for the caller to write in place, and records the origin in
-  // force. The reference holds until the next line is started.
+  // Starts the next line, empty, and records the origin in force. The caller appends the
+  // line's bytes to the text returned, which is the whole list's: append only, and only until
+  // the next line is started.
   std::string& NewLine() {
-    if (count_ < lines_.size()) {
-      origins_[count_] = origin_;
-      std::string& line = lines_[count_++];
-      line.clear();
-      return line;
-    }
-    ++count_;
     origins_.push_back(origin_);
-    return lines_.emplace_back();
+    return lines_.NewLine();
   }
 
-  void AddLine(std::string_view line) { NewLine() = line; }
+  void AddLine(std::string_view line) { NewLine().append(line); }
 
   // How many lines have been added.
-  std::size_t LineCount() const { return count_; }
-
-  // Drops the lines of an earlier list beyond the ones added.
-  void Finish() {
-    lines_.resize(count_);
-    origins_.resize(count_);
-  }
+  std::size_t LineCount() const { return lines_.size(); }
 
   // While one lives, every line added is recorded as coming from `origin`.
   class OriginScope {
@@ -82,25 +71,18 @@ class Generator {
   std::string_view Separator() const { return separator_; }
 
   // The lines added so far, for a generator with a list of its own.
-  const std::vector<std::string>& Lines() const { return lines_; }
-  std::vector<std::string> TakeLines() {
-    Finish();
-    return std::move(lines_);
-  }
-  std::vector<LineOrigin> TakeOrigins() {
-    Finish();
-    return std::move(origins_);
-  }
+  const LineList& Lines() const { return lines_; }
+  LineList TakeLines() { return std::move(lines_); }
+  std::vector<LineOrigin> TakeOrigins() { return std::move(origins_); }
   RandomSource& Random() { return random_; }
 
  private:
-  std::vector<std::string> ownLines_;
+  LineList ownLines_;
   std::vector<LineOrigin> ownOrigins_;
   RandomSource& random_;
   std::string separator_;
-  std::vector<std::string>& lines_;
+  LineList& lines_;
   std::vector<LineOrigin>& origins_;  // one per line
-  std::size_t count_ = 0;
   LineOrigin origin_;
 };
 

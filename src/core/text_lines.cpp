@@ -1,32 +1,20 @@
 #include "core/text_lines.h"
 
-#include <utility>
+#include <algorithm>
 
 namespace vorneth {
 
-std::vector<std::string> SplitTextLines(std::string_view text, std::size_t maxLines) {
-  std::vector<std::string> lines;
-  std::string current;
-  bool pending = false;  // something (even an empty line's break) started a line not yet ended
-  for (std::size_t i = 0; i < text.size() && lines.size() <= maxLines; ++i) {
-    const char c = text[i];
-    if (c == '\0') {
-      break;
+LineList SplitTextLines(std::string_view text, std::size_t maxLines) {
+  text = text.substr(0, text.find('\0'));
+  LineList lines;
+  std::size_t start = 0;  // where the line not yet ended starts
+  while (start < text.size() && lines.size() <= maxLines) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+    if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') {
+      ++start;
     }
-    if (c == '\r' || c == '\n') {
-      lines.push_back(std::move(current));
-      current.clear();
-      pending = false;
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-        ++i;
-      }
-      continue;
-    }
-    current.push_back(c);
-    pending = true;
-  }
-  if (pending) {
-    lines.push_back(std::move(current));
   }
   return lines;
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/line_list.h"
+
 namespace vorneth {
 
 // The most a file read back may hold, in bytes and in lines: a runaway file must not eat the
@@ -17,7 +19,7 @@ inline constexpr std::size_t kMaxFileLines = 100000;
 // last line without a line end still counts; everything from the first NUL byte on is ignored.
 // Stops as soon as it holds more than `maxLines` lines, so a caller with a limit learns of the
 // overflow without holding every line.
-std::vector<std::string> SplitTextLines(
-    std::string_view text, std::size_t maxLines = std::numeric_limits<std::size_t>::max());
+LineList SplitTextLines(std::string_view text,
+                        std::size_t maxLines = std::numeric_limits<std::size_t>::max());
 
 }  // namespace vorneth

@@ -68,8 +68,7 @@ std::string PageId(std::uint32_t seed, int page) {
 // DM page among the hoard's pages (1, 3, 5 ...), whichever pages are written.
 void AddPages(Json& pages, const HoardRecord& record, std::uint32_t seed, int first,
               const std::string& prefix, JournalLists lists) {
-  const auto add = [&](int number, const char* name, const std::vector<std::string>& lines,
-                       int ownership) {
+  const auto add = [&](int number, const char* name, const LineList& lines, int ownership) {
     pages.push_back(Json{{"_id", PageId(seed, number)},
                          {"name", prefix + name},
                          {"type", "text"},
@@ -102,11 +101,11 @@ Json Journal(const HoardRecord& record, Json pages, JournalLists lists) {
 
 }  // namespace
 
-std::string HtmlList(const std::vector<std::string>& lines) {
+std::string HtmlList(const LineList& lines) {
   std::string out = "<ul>";
   bool item = false;    // an item's <li> is open
   bool spells = false;  // and so is the list of its further spells
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     if (item && line.starts_with(kScrollSpellStart)) {
       out += spells ? "<li>" : "<ul><li>";
       out += HtmlEscaped(line) + "</li>";

@@ -21,6 +21,6 @@ Json SplitJournal(const HoardRecord& record, const std::vector<HoardRecord>& sha
 
 // The lines as an HTML list, every character that HTML gives a meaning escaped; the further
 // spell lines of a scroll (" plus ...") are a list inside the scroll's item.
-std::string HtmlList(const std::vector<std::string>& lines);
+std::string HtmlList(const LineList& lines);
 
 }  // namespace vorneth::formats

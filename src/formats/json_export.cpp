@@ -45,7 +45,15 @@ Json WorthJson(const worth::Totals& t) {
               {"total_gp", gold(t.totalValue())}};
 }
 
-Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation,
+Json LinesJson(const LineList& lines) {
+  Json out = Json::array();
+  for (const std::string_view line : lines) {
+    out.push_back(line);
+  }
+  return out;
+}
+
+Json DMLinesJson(const LineList& lines, const worth::Valuation& valuation,
                  std::span<const LineOrigin> origins) {
   Json out = Json::array();
   for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -76,8 +84,8 @@ Json HoardJson(const HoardRecord& record) {
               {"seed", record.request.Seed},
               {"request", RequestJson(record.request, record.separator)},
               {"caption", hoard.Caption},
-              {"dm", hoard.DMList},
-              {"players", hoard.PlayersList},
+              {"dm", LinesJson(hoard.DMList)},
+              {"players", LinesJson(hoard.PlayersList)},
               {"worth", WorthJson(record.dm.totals)},
               {"dm_lines", DMLinesJson(hoard.DMList, record.dm, hoard.DMOrigins)},
               {"vorneth", VornethJson()}};
@@ -88,8 +96,8 @@ Json SplitJson(const HoardRecord& record, const std::vector<HoardRecord>& shares
   for (std::size_t i = 0; i < shares.size(); ++i) {
     list.push_back(Json{{"share", i + 1},
                         {"worth", WorthJson(shares[i].dm.totals)},
-                        {"dm", shares[i].hoard.DMList},
-                        {"players", shares[i].hoard.PlayersList}});
+                        {"dm", LinesJson(shares[i].hoard.DMList)},
+                        {"players", LinesJson(shares[i].hoard.PlayersList)}});
   }
   return Json{{"title", record.request.Title},
               {"seed", record.request.Seed},

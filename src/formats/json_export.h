@@ -23,10 +23,13 @@ Json RequestJson(const HoardRequest& request, std::string_view separator);
 // "magic_items": {"count", "priced", "gp"}, "maps", "treasure_gp", "total_gp"}.
 Json WorthJson(const worth::Totals& totals);
 
+// The lines as an array of strings.
+Json LinesJson(const LineList& lines);
+
 // One object per DM line: {"text", "kind", and where they apply "metal", "amount", "pieces",
 // "gp", and for a line of a magic item as generated "family" and "table"}. `origins` is empty
 // or has one entry per line.
-Json DMLinesJson(std::span<const std::string> lines, const worth::Valuation& valuation,
+Json DMLinesJson(const LineList& lines, const worth::Valuation& valuation,
                  std::span<const LineOrigin> origins = {});
 
 // The whole hoard: title, seed, request, caption, both lists, worth, dm_lines, and "vorneth":

@@ -221,7 +221,7 @@ void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
 }
 
 // `[` the strings `]`.
-void AddStrings(Sink& out, const std::vector<std::string>& lines) {
+void AddStrings(Sink& out, const LineList& lines) {
   if (lines.empty()) {
     out += "[]"sv;
     return;
@@ -302,7 +302,7 @@ void AddWorth(Sink& out, const worth::Totals& t) {
 }
 
 void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation) {
-  const std::vector<std::string>& lines = hoard.DMList;
+  const LineList& lines = hoard.DMList;
   const std::vector<LineOrigin>& origins = hoard.DMOrigins;
   out += '[';
   for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::string_view kEscaped = "\\`*_[]<>|~#&!";
 
-void BulletList(std::string& out, const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) {
+void BulletList(std::string& out, const LineList& lines) {
+  for (const std::string_view line : lines) {
     out += "- " + MarkdownText(line) + "\n";
   }
 }
@@ -84,7 +84,7 @@ std::string Markdown(const HoardRecord& record) {
   std::string out = Head(record);
   Lists(out, record, "## ");
   out += "\n## Worth\n\n| | |\n|---|---|\n";
-  for (const std::string& line : worth::WorthBreakdown(record.dm.totals, record.separator)) {
+  for (const std::string_view line : worth::WorthBreakdown(record.dm.totals, record.separator)) {
     const std::size_t colon = line.find(": ");
     out += "| " + MarkdownText(line.substr(0, colon)) + " | " +
            MarkdownText(line.substr(colon + 2)) + " |\n";

@@ -159,15 +159,14 @@ std::vector<HoardRecord> Division::Shares() const {
   for (ShareLines lines : lines_) {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> dm;
-    dm.reserve(lines.size());
-    for (auto& line : lines) {
-      dm.push_back(std::move(line.second));
+    LineList dm;
+    for (const auto& line : lines) {
+      dm.push_back(line.second);
     }
     if (dm.empty()) {
-      dm.emplace_back(kNothingFound);
+      dm.push_back(kNothingFound);
     }
-    std::vector<std::string> players = playersview::ParsePlayers(dm);
+    LineList players = playersview::ParsePlayers(dm);
     shares.push_back(RecordOf(record_.request, record_.separator,
                               {record_.hoard.Caption, std::move(dm), std::move(players)},
                               record_.dm.totals.exchange));

@@ -255,8 +255,8 @@ void THordeScr::valueDMList() {
   const vorneth::worth::Totals totals = vorneth::worth::ValueList(lstDMs, separator).totals;
   worthLabel_->setText(QString::fromStdString(vorneth::worth::WorthLine(totals, separator)));
   QStringList breakdown;
-  for (const std::string& line : vorneth::worth::WorthBreakdown(totals, separator)) {
-    breakdown << QString::fromStdString(line);
+  for (const std::string_view line : vorneth::worth::WorthBreakdown(totals, separator)) {
+    breakdown << QString::fromUtf8(line);
   }
   worthLabel_->setToolTip(breakdown.join(u'\n'));
 }
@@ -279,8 +279,8 @@ void THordeScr::showList(const Lines& lines, bool dmList) {
   }
   QStringList shown;
   shown.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) {
-    shown.append(QString::fromStdString(line));
+  for (const std::string_view line : lines) {
+    shown.append(QString::fromUtf8(line));
   }
   treasModel_->setStringList(shown);
 }

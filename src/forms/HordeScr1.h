@@ -26,7 +26,7 @@ class THordeScr : public QDialog {
   Q_OBJECT
 
  public:
-  using Lines = std::vector<std::string>;
+  using Lines = vorneth::LineList;
 
   explicit THordeScr(
       vorneth::RandomSource& random, QWidget* parent = nullptr,

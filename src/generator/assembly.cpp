@@ -22,6 +22,8 @@ namespace {
 constexpr std::size_t kLinesOfATypicalHoard = 16;
 constexpr std::size_t kLinesPerType = 3;
 constexpr std::size_t kLinesPerMagicItem = 2;
+// A DM line holds some 30 bytes on average.
+constexpr std::size_t kBytesPerLine = 32;
 
 std::size_t LinesExpected(const HoardRequest& request) {
   std::size_t lines = kLinesOfATypicalHoard;
@@ -51,7 +53,7 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator) {
   DMLines dm;
   const std::size_t expected = LinesExpected(request);
-  dm.lines.reserve(expected);
+  dm.lines.reserve(expected, expected * kBytesPerLine);
   dm.origins.reserve(expected);
   AssembleDMList(request, random, separator, dm);
   return dm;
@@ -82,7 +84,6 @@ void AssembleDMList(const HoardRequest& request, RandomSource& random, std::stri
   if (g.LineCount() == 0) {
     g.AddLine(kNothingFound);
   }
-  g.Finish();
 }
 
 Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {

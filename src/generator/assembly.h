@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/hoard_request.h"
+#include "core/line_list.h"
 #include "core/line_origin.h"
 #include "core/random_source.h"
 
@@ -13,15 +14,15 @@ namespace vorneth {
 // One generated hoard: the window caption, the DM list and the players list derived from it.
 struct Hoard {
   std::string Caption;
-  std::vector<std::string> DMList;
-  std::vector<std::string> PlayersList;
+  LineList DMList;
+  LineList PlayersList;
   // Where each DM line came from, as generated; empty for a list edited or read back.
   std::vector<LineOrigin> DMOrigins = {};
 };
 
 // A DM list as generated and the origin of each of its lines.
 struct DMLines {
-  std::vector<std::string> lines;
+  LineList lines;
   std::vector<LineOrigin> origins;
 };
 
@@ -33,8 +34,8 @@ std::string HoardCaption(std::string_view title);
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator);
 
-// The same list written into `dm`, whose strings and vectors keep their storage from one list
-// to the next: for callers that generate many lists in a row.
+// The same list written into `dm`, which keeps its storage from one list to the next: for callers
+// that generate many lists in a row.
 void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
                     DMLines& dm);
 

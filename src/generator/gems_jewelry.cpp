@@ -90,9 +90,6 @@ void AppendJewelryLot(Generator& g, std::string& text, long long n) {
   AppendLotBracket(text, EntryFor(row.materials, materialRoll).name, n * value, g.Separator());
 }
 
-// Room for the longest lot line with a separator of a few bytes, so a line is allocated once.
-constexpr std::size_t kLotLineCapacity = 64;
-
 }  // namespace
 
 std::string GemLotText(Generator& g, long long n) {
@@ -113,7 +110,6 @@ namespace {
 void AddLotLine(Generator& g, long long n, std::string_view word,
                 void (*appendLot)(Generator&, std::string&, long long)) {
   std::string& line = g.NewLine();
-  line.reserve(kLotLineCapacity);
   g.AppendNumberText(line, n);
   line += word;
   appendLot(g, line, n);

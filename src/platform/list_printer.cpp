@@ -74,8 +74,8 @@ std::vector<PrintLine> PrintoutLines(const QString& caption, ListKind kind, cons
   out.push_back({"", kTitlePointSize});
   out.push_back({ListHeading(kind), kTitlePointSize});
   out.push_back({"", kTitlePointSize});
-  for (const std::string& line : lines) {
-    out.push_back({line, kListPointSize});
+  for (const std::string_view line : lines) {
+    out.push_back({std::string(line), kListPointSize});
   }
   out.push_back({"", kListPointSize});
   return out;
@@ -140,8 +140,8 @@ bool PrintExportTo(QPrinter& printer, const QString& caption, ListKind kind, con
       QMarginsF(kExportMarginMm, kExportMarginMm, kExportMarginMm, kExportMarginMm),
       QPageLayout::Millimeter);
   std::vector<PrintLine> printout = PrintoutLines(caption, kind, lines);
-  for (const std::string& line : after) {
-    printout.push_back({line, kListPointSize});
+  for (const std::string_view line : after) {
+    printout.push_back({std::string(line), kListPointSize});
   }
   if (!after.empty()) {
     printout.push_back({"", kListPointSize});

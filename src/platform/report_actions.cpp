@@ -54,13 +54,8 @@ QString NoEditorMessage() {
 }  // namespace
 
 Lines SavedListLines(const QString& title, ListKind kind, const Lines& lines) {
-  Lines file;
-  file.reserve(lines.size() + 4);
-  file.push_back(title.toStdString());
-  file.emplace_back();
-  file.emplace_back(ListHeading(kind));
-  file.emplace_back();
-  file.insert(file.end(), lines.begin(), lines.end());
+  Lines file{title.toStdString(), "", ListHeading(kind), ""};
+  file.append(lines);
   return file;
 }
 
@@ -99,8 +94,7 @@ QByteArray PdfOf(const formats::HoardRecord& record, ListKind kind) {
   Lines after;
   if (kind == ListKind::DM) {
     after.push_back(worth::WorthLine(record.dm.totals, record.separator));
-    const Lines breakdown = worth::WorthBreakdown(record.dm.totals, record.separator);
-    after.insert(after.end(), breakdown.begin(), breakdown.end());
+    after.append(worth::WorthBreakdown(record.dm.totals, record.separator));
   }
   const Lines& lines = kind == ListKind::DM ? record.hoard.DMList : record.hoard.PlayersList;
   if (!dir.isValid() || !PrintExportTo(printer, QString::fromStdString(record.hoard.Caption), kind,

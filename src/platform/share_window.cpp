@@ -65,9 +65,9 @@ QString SharesText(const std::vector<formats::HoardRecord>& shares, ListKind sho
     }
     text << (shown == ListKind::DM ? QString::fromStdString(formats::ShareHeading(k, count, share))
                                    : QStringLiteral("Share %1 of %2").arg(k).arg(count));
-    for (const std::string& line :
+    for (const std::string_view line :
          shown == ListKind::DM ? share.hoard.DMList : share.hoard.PlayersList) {
-      text << QString::fromStdString(line);
+      text << QString::fromUtf8(line);
     }
   }
   return text.join(u'\n');
@@ -84,10 +84,10 @@ QString SharesHtml(const std::vector<formats::HoardRecord>& shares, ListKind sho
     html += QStringLiteral("<p style=\"margin-top:%1px; margin-bottom:4px\"><b>%2</b></p>")
                 .arg(k > 1 ? 14 : 0)
                 .arg(heading.toHtmlEscaped());
-    for (const std::string& line :
+    for (const std::string_view line :
          shown == ListKind::DM ? share.hoard.DMList : share.hoard.PlayersList) {
       html += QStringLiteral("<p style=\"margin:0; white-space:pre\">%1</p>")
-                  .arg(QString::fromStdString(line).toHtmlEscaped());
+                  .arg(QString::fromUtf8(line).toHtmlEscaped());
     }
   }
   return html;

@@ -123,12 +123,8 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 
 QByteArray EncodeLines(const Lines& lines) {
   QByteArray bytes;
-  qsizetype size = 0;
-  for (const std::string& line : lines) {
-    size += static_cast<qsizetype>(line.size()) + 2;
-  }
-  bytes.reserve(size);
-  for (const std::string& line : lines) {
+  bytes.reserve(static_cast<qsizetype>(lines.Text().size() + 2 * lines.size()));
+  for (const std::string_view line : lines) {
     bytes.append(line.data(), static_cast<qsizetype>(line.size()));
     bytes.append("\r\n", 2);
   }

@@ -15,8 +15,8 @@ class QIODevice;
 
 namespace vorneth::platform {
 
-// A list as the program holds it: one UTF-8 string per line, without line ends.
-using Lines = std::vector<std::string>;
+// A list as the program holds it: UTF-8 lines without line ends.
+using Lines = LineList;
 
 // The bytes of a text file: every line unchanged, each followed by CR LF (the last one too).
 // No byte-order mark.

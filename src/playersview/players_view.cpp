@@ -82,15 +82,12 @@ GemRewrite GemLook(std::string_view line) {
   return GemRewriteOf(line, kGemsIndex.Find(line));
 }
 
-// ParseTrunc, then ParseGems, of `line`, searching each on its own.
-std::string TruncAndGems(std::string_view line) {
+// ParseTrunc, then ParseGems, of `line`, searching each on its own; appended to `text`.
+void AppendTruncAndGems(std::string& text, std::string_view line) {
   line = line.substr(0, TruncatedLength(line));
   const GemRewrite gem = GemLook(line);
-  std::string text;
-  text.reserve(gem.keep + gem.look.size());
   text.append(line.substr(0, gem.keep));
   text.append(gem.look);
-  return text;
 }
 
 // Every key ParsePlayers looks for in a DM line, in four groups searched in one pass: the drop
@@ -120,7 +117,7 @@ const std::array<std::string, kSubsCount>& OutwardLines() {
   static const std::array<std::string, kSubsCount> lines = [] {
     std::array<std::string, kSubsCount> all;
     for (std::size_t k = 0; k < kSubsCount; ++k) {
-      all[k] = TruncAndGems(kSubstitutions[k].outward);
+      AppendTruncAndGems(all[k], kSubstitutions[k].outward);
     }
     return all;
   }();
@@ -146,12 +143,18 @@ void ParseGems(std::string& line) {
   line += gem.look;
 }
 
-std::vector<std::string> ParsePlayers(const std::vector<std::string>& dmLines) {
+LineList ParsePlayers(const LineList& dmLines) {
+  LineList players;
+  // Players' lines are shorter than the DM's: the DM list's room is enough.
+  players.reserve(dmLines.size(), dmLines.Text().size());
+  ParsePlayers(dmLines, players);
+  return players;
+}
+
+void ParsePlayers(const LineList& dmLines, LineList& players) {
   const std::array<std::string, kSubsCount>& outward = OutwardLines();
-  std::vector<std::string> players;
-  players.reserve(dmLines.size());
-  for (const std::string& dmLine : dmLines) {
-    const std::string_view line = dmLine;
+  players.clear();
+  for (const std::string_view line : dmLines) {
     const std::array<KeyMatch, kGroupCount> found = kAllIndex.FindEach(line);
     const std::size_t subs = found[kDropOrSubs].key;
     if (subs == 0) {
@@ -163,7 +166,7 @@ std::vector<std::string> ParsePlayers(const std::vector<std::string>& dmLines) {
     }
     if (found[kWith].key == 0) {
       // The tests look at the text before " with " only: search that text again.
-      players.push_back(TruncAndGems(line));
+      AppendTruncAndGems(players.NewLine(), line);
       continue;
     }
     const std::size_t kept = CutLength(line, found[kTrunc]);
@@ -174,12 +177,10 @@ std::vector<std::string> ParsePlayers(const std::vector<std::string>& dmLines) {
     const bool gemKept = gemMatch.key >= kGemsCount ||
                          gemMatch.position + kAppearances[gemMatch.key].name.size() <= kept;
     const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
-    std::string& playersLine = players.emplace_back();
-    playersLine.reserve(gem.keep + gem.look.size());
-    playersLine.append(cut.substr(0, gem.keep));
-    playersLine.append(gem.look);
+    std::string& text = players.NewLine();
+    text.append(cut.substr(0, gem.keep));
+    text.append(gem.look);
   }
-  return players;
 }
 
 }  // namespace vorneth::playersview

@@ -28,6 +28,7 @@
 namespace {
 
 using vorneth::HoardRequest;
+using vorneth::LineList;
 using vorneth::formats::HoardRecord;
 using vorneth::platform::ListKind;
 
@@ -83,9 +84,9 @@ State& TheState() {
   return state;
 }
 
-std::string Lines(const std::vector<std::string>& lines, std::string_view end = "\n") {
+std::string Lines(const LineList& lines, std::string_view end = "\n") {
   std::string text;
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     text.append(line).append(end);
   }
   return text;

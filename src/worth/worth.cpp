@@ -286,21 +286,20 @@ Copper Totals::totalValue() const {
   return SaturatingAdd(treasureValue(), itemsValue);
 }
 
-Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
-                    Exchange exchange) {
+Valuation ValueList(const LineList& lines, std::string_view separator, Exchange exchange) {
   Valuation valuation;
   ValueList(lines, separator, exchange, valuation);
   return valuation;
 }
 
-void ValueList(std::span<const std::string> lines, std::string_view separator, Exchange exchange,
+void ValueList(const LineList& lines, std::string_view separator, Exchange exchange,
                Valuation& valuation) {
   valuation.lines.clear();
   valuation.totals = Totals{};
   valuation.totals.exchange = exchange;
   valuation.lines.reserve(lines.size());
   bool itemAbove = false;  // the last line that was not blank belongs to a magic item
-  for (const std::string& line : lines) {
+  for (const std::string_view line : lines) {
     LineValue& value = valuation.lines.emplace_back();
     Classify(line, separator, exchange, itemAbove, value);
     Add(valuation.totals, value);

@@ -3,10 +3,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/line_list.h"
 
 namespace vorneth::worth {
 
@@ -75,12 +76,12 @@ struct Valuation {
 // with `separator` between thousands, or as plain digits; item prices always with ",". A line
 // that fits no other form is a magic item: valuation cannot fail. Totals saturate rather than
 // overflow on absurd edited amounts.
-Valuation ValueList(std::span<const std::string> lines, std::string_view separator,
+Valuation ValueList(const LineList& lines, std::string_view separator,
                     Exchange exchange = Exchange::FirstEdition);
 
 // The same valuation written into `valuation`, whose line vector keeps its storage from one
 // list to the next: for callers that value many lists in a row.
-void ValueList(std::span<const std::string> lines, std::string_view separator, Exchange exchange,
+void ValueList(const LineList& lines, std::string_view separator, Exchange exchange,
                Valuation& valuation);
 
 // The name of a gem lot's stones or a jewelry lot's material ("Garnet, Red" of

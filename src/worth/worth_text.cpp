@@ -26,7 +26,7 @@ std::string WorthLine(const Totals& totals, std::string_view separator) {
   return line;
 }
 
-std::vector<std::string> WorthBreakdown(const Totals& totals, std::string_view separator) {
+LineList WorthBreakdown(const Totals& totals, std::string_view separator) {
   std::string coins = "Coins:";
   for (std::size_t m = 0; m < kMetalCount; ++m) {
     coins += (m == 0 ? " " : ", ") + NumberText(totals.coins[m], separator) + " " +

@@ -14,6 +14,6 @@ std::string WorthLine(const Totals& totals, std::string_view separator);
 
 // The worth broken down, one line per total: coins by metal, coins in gold pieces, gems,
 // jewelry, magic items (priced and unpriced), maps, the treasure and the total.
-std::vector<std::string> WorthBreakdown(const Totals& totals, std::string_view separator);
+LineList WorthBreakdown(const Totals& totals, std::string_view separator);
 
 }  // namespace vorneth::worth

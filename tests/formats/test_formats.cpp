@@ -187,7 +187,7 @@ TEST(Formats, EditedLinesAndTitlesStayTextInEveryExport) {
   const std::vector<std::string> formulas = {
       "=1+2", "@SUM(A1:A9)", "+cmd|' /C calc'!A0", "-2+3", "=HYPERLINK(\"http://x\")",
       "\tx",  "\rx"};
-  std::vector<std::string> dm = formulas;
+  LineList dm(formulas.begin(), formulas.end());
   dm.push_back("Plate Mail +1 (5,000 gp)");
   const HoardRecord record =
       RecordOf(request, ",", Hoard{HoardCaption(request.Title), dm, {"a - b"}});

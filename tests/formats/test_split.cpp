@@ -12,12 +12,12 @@ namespace {
 
 using worth::LineKind;
 
-HoardRecord Listed(std::vector<std::string> dm) {
+HoardRecord Listed(LineList dm) {
   return RecordOf(HoardRequest{}, ",", {"Vorneth", std::move(dm), {}});
 }
 
-std::vector<std::vector<std::string>> DMLists(const std::vector<HoardRecord>& shares) {
-  std::vector<std::vector<std::string>> lists;
+std::vector<LineList> DMLists(const std::vector<HoardRecord>& shares) {
+  std::vector<LineList> lists;
   for (const HoardRecord& share : shares) {
     lists.push_back(share.hoard.DMList);
   }
@@ -32,7 +32,7 @@ TEST(Split, CoinsInTurnLotsAndPricedItemsToTheLeastWorthUnpricedToTheFewestItems
   // Coins 4/3/3 gold and 667 copper each; one stone each; the sword to share 2, the potion to
   // share 3 (each the least worth then); the scroll, then the map to the fewest items.
   EXPECT_EQ(DMLists(shares),
-            (std::vector<std::vector<std::string>>{
+            (std::vector<LineList>{
                 {"4 Gold coins", "Scroll with 2 Spells: Sleep", " plus Light",
                  "1 Gems (Jet 100 gp)", "A Map", "667 Copper coins"},
                 {"3 Gold coins", "1 Gems (Jet 100 gp)", "Sword +1 (2,000 gp)", "667 Copper coins"},
@@ -41,14 +41,14 @@ TEST(Split, CoinsInTurnLotsAndPricedItemsToTheLeastWorthUnpricedToTheFewestItems
   EXPECT_EQ(ShareHeading(2, 3, shares[1]), "Share 2 of 3, worth 2,106 gp 6 sp 7 cp");
 
   const auto few = SplitHoard(Listed({"1 Platinum coins", "7 Jewelry Items (Jade 7,700 gp)"}), 4);
-  EXPECT_EQ(DMLists(few), (std::vector<std::vector<std::string>>{
-                              {"1 Platinum coins", "1 Jewelry Items (Jade 1,100 gp)"},
-                              {"2 Jewelry Items (Jade 2,200 gp)"},
-                              {"2 Jewelry Items (Jade 2,200 gp)"},
-                              {"2 Jewelry Items (Jade 2,200 gp)"}}));
+  EXPECT_EQ(DMLists(few),
+            (std::vector<LineList>{{"1 Platinum coins", "1 Jewelry Items (Jade 1,100 gp)"},
+                                   {"2 Jewelry Items (Jade 2,200 gp)"},
+                                   {"2 Jewelry Items (Jade 2,200 gp)"},
+                                   {"2 Jewelry Items (Jade 2,200 gp)"}}));
   const auto nothing = SplitHoard(Listed({"2 Silver coins"}), 3);
-  EXPECT_EQ(nothing[2].hoard.DMList, std::vector<std::string>{"Nothing Found"});
-  EXPECT_EQ(nothing[2].hoard.PlayersList, std::vector<std::string>{"Nothing Found"});
+  EXPECT_EQ(nothing[2].hoard.DMList, LineList{"Nothing Found"});
+  EXPECT_EQ(nothing[2].hoard.PlayersList, LineList{"Nothing Found"});
 }
 
 HoardRequest Busy(std::uint32_t seed) {
@@ -70,7 +70,7 @@ std::map<std::string, int> ItemLines(const HoardRecord& record) {
     const LineKind kind = record.dm.lines[i].kind;
     if (kind != LineKind::Coins && kind != LineKind::Gems && kind != LineKind::Jewelry &&
         kind != LineKind::Nothing) {
-      ++lines[record.hoard.DMList[i]];
+      ++lines[std::string(record.hoard.DMList[i])];
     }
   }
   return lines;

@@ -13,7 +13,7 @@
 namespace vorneth {
 namespace {
 
-using Lines = std::vector<std::string>;
+using Lines = LineList;
 
 Hoard Generate(HoardRequest request) {
   return GenerateHoard(request, ",");

@@ -16,7 +16,7 @@ namespace {
 using testing::Advanced;
 using testing::SeedGiving;
 using testing::SourceWhoseNextRollIs;
-using Lines = std::vector<std::string>;
+using Lines = LineList;
 
 // The gem lot text drawn from a source whose band and name rolls are given.
 std::string GemLotFrom(int bandRoll, int nameRoll, int count) {
@@ -111,7 +111,7 @@ TEST(TreasureTypes, TypeJRollsOnlyTheAmounts) {
   DoType(g, 'J', 3);
   EXPECT_EQ(random.Seed(), Advanced(start, 3).Seed());
   for (const auto& line : g.Lines()) {
-    const int amount = std::stoi(line);
+    const int amount = std::stoi(std::string(line));
     EXPECT_TRUE(amount >= 3 && amount <= 23) << line;
   }
 }

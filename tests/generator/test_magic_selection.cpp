@@ -85,9 +85,8 @@ TEST(MagicSelection, ItemsFollowOneAnother) {
   const RandomSource afterFirst = random;
   AnyMagicItem(g);
   const Outcome second = RunFrom(afterFirst, AnyMagicItem);
-  EXPECT_EQ(
-      std::vector<std::string>(g.Lines().begin() + static_cast<long>(firstLines), g.Lines().end()),
-      second.lines);
+  EXPECT_EQ(LineList(g.Lines().begin() + static_cast<long>(firstLines), g.Lines().end()),
+            second.lines);
 }
 
 }  // namespace

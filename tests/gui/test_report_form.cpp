@@ -11,8 +11,8 @@ namespace {
 
 QStringList toQt(const THordeScr::Lines& lines) {
   QStringList out;
-  for (const std::string& line : lines) {
-    out.append(QString::fromStdString(line));
+  for (const std::string_view line : lines) {
+    out.append(QString::fromUtf8(line));
   }
   return out;
 }

@@ -66,15 +66,15 @@ class ReportMenusTest : public QObject {
 
   QStringList dm() const {
     QStringList out;
-    for (const auto& line : forms_->report.dmLines()) {
-      out.append(QString::fromStdString(line));
+    for (const std::string_view line : forms_->report.dmLines()) {
+      out.append(QString::fromUtf8(line));
     }
     return out;
   }
   QStringList players() const {
     QStringList out;
-    for (const auto& line : forms_->report.playerLines()) {
-      out.append(QString::fromStdString(line));
+    for (const std::string_view line : forms_->report.playerLines()) {
+      out.append(QString::fromUtf8(line));
     }
     return out;
   }

@@ -101,11 +101,10 @@ TEST(Armour, LinesCarryOnePlusAndAValue) {
 TEST(Armour, PlayersSeeNoEnchantmentOrPrice) {
   for (std::string_view name : {"Armour1", "Armour2"}) {
     for (const Row& row : TableNamed(name).rows) {
-      std::vector<std::string> dm{std::string(row.text)};
-      const std::vector<std::string> players = playersview::ParsePlayers(dm);
+      const LineList players = playersview::ParsePlayers({row.text});
       ASSERT_EQ(players.size(), 1u);
-      const std::string& seen = players.front();
-      SCOPED_TRACE(dm.front() + " -> " + seen);
+      const std::string seen(players.front());
+      SCOPED_TRACE(std::string(row.text) + " -> " + seen);
       EXPECT_FALSE(seen.empty());
       EXPECT_EQ(seen.find_first_of("+-("), std::string::npos);
       EXPECT_EQ(seen.find("gp"), std::string::npos);

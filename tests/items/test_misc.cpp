@@ -56,15 +56,15 @@ constexpr std::string_view kMainTables[] = {"Misc1", "Misc2", "Misc3", "MiscSpec
 
 TEST(Misc, FixedRowsDrawOnlyTheTableRoll) {
   Outcome jug = RunFrom(SeedGiving({{100, 0}}), Misc1);
-  EXPECT_EQ(jug.lines, std::vector<std::string>{"Jug of Alchemy (12,000 gp)"});
+  EXPECT_EQ(jug.lines, LineList{"Jug of Alchemy (12,000 gp)"});
   EXPECT_EQ(jug.draws, 1);
 
   Outcome chime = RunFrom(SeedGiving({{100, 13}}), Misc2);
-  EXPECT_EQ(chime.lines, std::vector<std::string>{"Chime of Hunger"});
+  EXPECT_EQ(chime.lines, LineList{"Chime of Hunger"});
   EXPECT_EQ(chime.draws, 1);
 
   Outcome flask = RunFrom(SeedGiving({{100, 79}}), Misc3);
-  EXPECT_EQ(flask.lines, std::vector<std::string>{"Iron Flask"});
+  EXPECT_EQ(flask.lines, LineList{"Iron Flask"});
   EXPECT_EQ(flask.draws, 1);
 }
 
@@ -94,28 +94,28 @@ TEST(Misc, QuotedRowsReadExactly) {
 
 TEST(Misc, ReferenceRowHandsOverToTheSpecialItems) {
   Outcome crown = RunFrom(SeedGiving({{100, 16}, {100, 4}}), Misc1);
-  EXPECT_EQ(crown.lines, std::vector<std::string>{"Crown of Might (50,000 gp)"});
+  EXPECT_EQ(crown.lines, LineList{"Crown of Might (50,000 gp)"});
   EXPECT_EQ(crown.draws, 2);
 
   Outcome hatchling = RunFrom(SeedGiving({{100, 16}, {100, 40}, {8, 0}}), Misc1);
-  EXPECT_EQ(hatchling.lines, std::vector<std::string>{"Orb of Dragonkind (Hatchling)"});
+  EXPECT_EQ(hatchling.lines, LineList{"Orb of Dragonkind (Hatchling)"});
   EXPECT_EQ(hatchling.draws, 3);
 
   Outcome eternal = RunFrom(SeedGiving({{100, 46}, {8, 7}}), MiscSpecial);
-  EXPECT_EQ(eternal.lines, std::vector<std::string>{"Orb of Dragonkind (Eternal Grand Dragon)"});
+  EXPECT_EQ(eternal.lines, LineList{"Orb of Dragonkind (Eternal Grand Dragon)"});
   EXPECT_EQ(eternal.draws, 2);
 }
 
 TEST(Misc, BracersGiveArmourClassTwoToEight) {
   Outcome best = RunFrom(SeedGiving({{100, 59}, {100, 0}}), Misc1);
-  EXPECT_EQ(best.lines, std::vector<std::string>{"Bracers of Defense AC 8"});
+  EXPECT_EQ(best.lines, LineList{"Bracers of Defense AC 8"});
   EXPECT_EQ(best.draws, 2);
   Outcome e5 = RunFrom(SeedGiving({{100, 78}, {100, 4}}), Misc1);
-  EXPECT_EQ(e5.lines, std::vector<std::string>{"Bracers of Defense AC 8"});
+  EXPECT_EQ(e5.lines, LineList{"Bracers of Defense AC 8"});
   Outcome e6 = RunFrom(SeedGiving({{100, 70}, {100, 5}}), Misc1);
-  EXPECT_EQ(e6.lines, std::vector<std::string>{"Bracers of Defense AC 7"});
+  EXPECT_EQ(e6.lines, LineList{"Bracers of Defense AC 7"});
   Outcome e86 = RunFrom(SeedGiving({{100, 60}, {100, 85}}), Misc1);
-  EXPECT_EQ(e86.lines, std::vector<std::string>{"Bracers of Defense AC 2"});
+  EXPECT_EQ(e86.lines, LineList{"Bracers of Defense AC 2"});
 
   std::set<std::string> classes;
   for (const std::string& line : RowLines(Pick(TableNamed("Misc1"), 60))) {
@@ -126,12 +126,12 @@ TEST(Misc, BracersGiveArmourClassTwoToEight) {
 
 TEST(Misc, CloakOfProtectionRunsFromPlusOneToPlusFive) {
   Outcome top = RunFrom(SeedGiving({{100, 32}, {100, 99}}), Misc2);
-  EXPECT_EQ(top.lines, std::vector<std::string>{"Cloak of Protection +5"});
+  EXPECT_EQ(top.lines, LineList{"Cloak of Protection +5"});
   EXPECT_EQ(top.draws, 2);
   Outcome e35 = RunFrom(SeedGiving({{100, 54}, {100, 34}}), Misc2);
-  EXPECT_EQ(e35.lines, std::vector<std::string>{"Cloak of Protection +1"});
+  EXPECT_EQ(e35.lines, LineList{"Cloak of Protection +1"});
   Outcome e36 = RunFrom(SeedGiving({{100, 40}, {100, 35}}), Misc2);
-  EXPECT_EQ(e36.lines, std::vector<std::string>{"Cloak of Protection +2"});
+  EXPECT_EQ(e36.lines, LineList{"Cloak of Protection +2"});
 
   const Table& plus = *Pick(TableNamed("Misc2"), 33).sub;
   int ones = 0;
@@ -144,36 +144,35 @@ TEST(Misc, CloakOfProtectionRunsFromPlusOneToPlusFive) {
 
 TEST(Misc, JewelOfFlawlessnessHasTenToNinetyNineFacets) {
   Outcome fewest = RunFrom(SeedGiving({{100, 91}, {90, 0}}), Misc3);
-  EXPECT_EQ(fewest.lines, std::vector<std::string>{"Jewel of Flawlessness 10 facets"});
+  EXPECT_EQ(fewest.lines, LineList{"Jewel of Flawlessness 10 facets"});
   EXPECT_EQ(fewest.draws, 2);
   Outcome most = RunFrom(SeedGiving({{100, 91}, {90, 89}}), Misc3);
-  EXPECT_EQ(most.lines, std::vector<std::string>{"Jewel of Flawlessness 99 facets"});
+  EXPECT_EQ(most.lines, LineList{"Jewel of Flawlessness 99 facets"});
 }
 
 TEST(Misc, FurtherRollsOfMisc3) {
   Outcome fly = RunFrom(SeedGiving({{100, 0}, {100, 0}}), Misc3);
-  EXPECT_EQ(fly.lines, std::vector<std::string>{"Figurine of Wondrous Power (Ebony Fly)"});
+  EXPECT_EQ(fly.lines, LineList{"Figurine of Wondrous Power (Ebony Fly)"});
   EXPECT_EQ(fly.draws, 2);
   Outcome lions = RunFrom(SeedGiving({{100, 14}, {100, 15}}), Misc3);
-  EXPECT_EQ(lions.lines,
-            std::vector<std::string>{"Figurine of Wondrous Power (Golden Lions - Pair)"});
+  EXPECT_EQ(lions.lines, LineList{"Figurine of Wondrous Power (Golden Lions - Pair)"});
   Outcome owl = RunFrom(SeedGiving({{100, 5}, {100, 99}}), Misc3);
-  EXPECT_EQ(owl.lines, std::vector<std::string>{"Figurine of Wondrous Power (Serpentine Owl)"});
+  EXPECT_EQ(owl.lines, LineList{"Figurine of Wondrous Power (Serpentine Owl)"});
 
   Outcome hill = RunFrom(SeedGiving({{100, 28}, {100, 29}}), Misc3);
-  EXPECT_EQ(hill.lines, std::vector<std::string>{"Girdle of Hill Giant Strength"});
+  EXPECT_EQ(hill.lines, LineList{"Girdle of Hill Giant Strength"});
   Outcome storm = RunFrom(SeedGiving({{100, 28}, {100, 95}}), Misc3);
-  EXPECT_EQ(storm.lines, std::vector<std::string>{"Girdle of Storm Giant Strength"});
+  EXPECT_EQ(storm.lines, LineList{"Girdle of Storm Giant Strength"});
 
   Outcome silver = RunFrom(SeedGiving({{100, 53}, {20, 7}}), Misc3);
-  EXPECT_EQ(silver.lines, std::vector<std::string>{"Horn of Valhalla (Silver)"});
+  EXPECT_EQ(silver.lines, LineList{"Horn of Valhalla (Silver)"});
   Outcome iron = RunFrom(SeedGiving({{100, 59}, {20, 18}}), Misc3);
-  EXPECT_EQ(iron.lines, std::vector<std::string>{"Horn of Valhalla (Iron)"});
+  EXPECT_EQ(iron.lines, LineList{"Horn of Valhalla (Iron)"});
 
   Outcome harp = RunFrom(SeedGiving({{100, 77}, {20, 19}}), Misc3);
-  EXPECT_EQ(harp.lines, std::vector<std::string>{"Instrument of the Bards (Ollamh Harp)"});
+  EXPECT_EQ(harp.lines, LineList{"Instrument of the Bards (Ollamh Harp)"});
   Outcome bandore = RunFrom(SeedGiving({{100, 72}, {20, 4}}), Misc3);
-  EXPECT_EQ(bandore.lines, std::vector<std::string>{"Instrument of the Bards (Fachlucan Bandore)"});
+  EXPECT_EQ(bandore.lines, LineList{"Instrument of the Bards (Fachlucan Bandore)"});
 
   const Table& ioun = *Pick(TableNamed("Misc3"), 72).sub;
   EXPECT_EQ(Pick(ioun, 1).text, "(Pale Blue)");
@@ -187,7 +186,7 @@ TEST(Misc, FurtherRollsOfMisc3) {
   EXPECT_EQ(colours.size(), 15u);
   EXPECT_EQ(dullGray, 6);
   Outcome gray = RunFrom(SeedGiving({{100, 71}, {20, 19}}), Misc3);
-  EXPECT_EQ(gray.lines, std::vector<std::string>{"Ioun Stone (Dull Gray)"});
+  EXPECT_EQ(gray.lines, LineList{"Ioun Stone (Dull Gray)"});
   EXPECT_EQ(gray.draws, 2);
 }
 

@@ -151,7 +151,7 @@ TEST(Potions, EveryLineKeepsTheShapeThePlayersViewReads) {
       const std::string kind = line.substr(0, line.find(' '));
       EXPECT_EQ(line.find(" of "), kind.size()) << "first \" of \" not after the kind word";
       const std::string outward = kind == "Oil" ? "Oil" : "Potion";
-      EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{outward});
+      EXPECT_EQ(playersview::ParsePlayers({line}), LineList{outward});
     }
   }
 }
@@ -166,13 +166,12 @@ TEST(Potions, OneLineFromOneOrTwoDrawnValues) {
       expectedLine = Pick(*row.sub, expectedEnd.Roll(row.sub->die) + 1).text;
     }
     const Outcome run = RunFrom(start, Potions1);
-    EXPECT_EQ(run.lines, std::vector<std::string>{expectedLine}) << "d = " << d;
+    EXPECT_EQ(run.lines, LineList{expectedLine}) << "d = " << d;
     EXPECT_EQ(run.after.Seed(), expectedEnd.Seed()) << "d = " << d;
   }
   for (int d = 1; d <= 100; ++d) {
     const Outcome run = RunFrom(SourceWhoseNextRollIs(100, d - 1), Potions2);
-    EXPECT_EQ(run.lines,
-              std::vector<std::string>{std::string(Pick(TableNamed("Potions2"), d).text)});
+    EXPECT_EQ(run.lines, LineList{std::string(Pick(TableNamed("Potions2"), d).text)});
     EXPECT_EQ(run.draws, 1) << "d = " << d;
   }
 }

@@ -90,7 +90,7 @@ TEST(Rings, EveryLineIsARingToThePlayers) {
       EXPECT_EQ(line.ends_with(" gp)"), !protection);
       // The feather falling ring is the one ring the players see as its charm.
       const std::string outward = line == "Ring of Feather Falling (5,000 gp)" ? "Charm" : "Ring";
-      EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{outward});
+      EXPECT_EQ(playersview::ParsePlayers({line}), LineList{outward});
     }
   }
   EXPECT_EQ(Pick(TableNamed("Rings1"), 16).text, "Ring of Feather Falling (5,000 gp)");
@@ -107,7 +107,7 @@ TEST(Rings, OneLineFromOneOrTwoDrawnValues) {
         expectedLine = Pick(*row.sub, expectedEnd.Roll(100) + 1).text;
       }
       const Outcome run = RunFrom(start, operation);
-      EXPECT_EQ(run.lines, std::vector<std::string>{expectedLine}) << name << " d = " << d;
+      EXPECT_EQ(run.lines, LineList{expectedLine}) << name << " d = " << d;
       EXPECT_EQ(run.after.Seed(), expectedEnd.Seed()) << name << " d = " << d;
     }
   }

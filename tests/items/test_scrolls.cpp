@@ -46,12 +46,12 @@ TEST(Scrolls, WorkedSequenceFromTheFormSeed) {
   RandomSource random(14737260);
   Generator g(random, ",");
   Scrolls1(g);
-  EXPECT_EQ(g.Lines(), (std::vector<std::string>{
-                           "Scroll with 1 Level 3 Druidical Spell - " + Name(kDruidical, 3, 6),
-                           " plus 1 Level 7 Druidical Spell - " + Name(kDruidical, 7, 0),
-                           " plus 1 Level 6 Druidical Spell - " + Name(kDruidical, 6, 10)}));
+  EXPECT_EQ(g.Lines(),
+            (LineList{"Scroll with 1 Level 3 Druidical Spell - " + Name(kDruidical, 3, 6),
+                      " plus 1 Level 7 Druidical Spell - " + Name(kDruidical, 7, 0),
+                      " plus 1 Level 6 Druidical Spell - " + Name(kDruidical, 6, 10)}));
   EXPECT_EQ(random.Seed(), probe.Seed()) << "nine values in all";
-  EXPECT_EQ(playersview::ParsePlayers(g.Lines()), std::vector<std::string>{"Scroll"});
+  EXPECT_EQ(playersview::ParsePlayers(g.Lines()), LineList{"Scroll"});
 }
 
 TEST(Scrolls, SpellRowsOfTheFirstTable) {
@@ -102,7 +102,7 @@ TEST(Scrolls, ProtectionAndCursedRows) {
       EXPECT_EQ(row.lo, lo);
       EXPECT_TRUE(line.starts_with("Scroll of Protection ("));
       EXPECT_TRUE(line.ends_with(std::string(" ").append(ending)));
-      EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{"Scroll"});
+      EXPECT_EQ(playersview::ParsePlayers({line}), LineList{"Scroll"});
     }
   }
   EXPECT_EQ(Pick(TableNamed("Scrolls1"), 87).text, "Scroll of Protection (Petrification 2,000gp)");
@@ -113,7 +113,7 @@ TEST(Scrolls, ProtectionAndCursedRows) {
   const Row& cursed = Pick(TableNamed("Scrolls1"), 98);
   EXPECT_EQ(cursed.lo, 98);
   EXPECT_EQ(cursed.text, "Scroll (Cursed)");
-  EXPECT_EQ(playersview::ParsePlayers({"Scroll (Cursed)"}), std::vector<std::string>{"Scroll "});
+  EXPECT_EQ(playersview::ParsePlayers({"Scroll (Cursed)"}), LineList{"Scroll "});
 }
 
 // The class a scroll's rolls choose: y, then z or w, read after d.
@@ -138,11 +138,11 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
     const bool priestly = spellClass == SpellClass::Clerical || spellClass == SpellClass::Druidical;
 
     const Outcome run = RunFrom(start, Scrolls1);
-    const std::vector<std::string>& lines = run.lines;
+    const LineList& lines = run.lines;
     ASSERT_FALSE(lines.empty()) << "d = " << d;
-    SCOPED_TRACE("d = " + std::to_string(d) + ", first line " + lines.front());
+    SCOPED_TRACE("d = " + std::to_string(d) + ", first line " + std::string(lines.front()));
     if (row.kind != RowKind::Spells) {
-      EXPECT_EQ(lines, std::vector<std::string>{std::string(row.text)});
+      EXPECT_EQ(lines, LineList{std::string(row.text)});
       EXPECT_EQ(run.draws, 3);
       continue;
     }
@@ -152,7 +152,7 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
       const std::string lead = i == 0 ? "Scroll with 1 Level " : " plus 1 Level ";
       ASSERT_TRUE(lines[i].starts_with(lead)) << lines[i];
       const std::size_t classAt = lines[i].find(' ', lead.size()) + 1;
-      const int level = std::stoi(lines[i].substr(lead.size()));
+      const int level = std::stoi(std::string(lines[i].substr(lead.size())));
       const std::size_t spellAt = lines[i].find(" Spell - ");
       ASSERT_NE(spellAt, std::string::npos);
       EXPECT_EQ(lines[i].substr(classAt, spellAt - classAt), SpellClassText(spellClass));
@@ -173,7 +173,7 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
         highestRow60Priestly = std::max(highestRow60Priestly, level);
       }
       const auto list = SpellList(spellClass, level);
-      const std::string name = lines[i].substr(spellAt + 9);
+      const std::string_view name = lines[i].substr(spellAt + 9);
       EXPECT_NE(std::find(list.begin(), list.end(), name), list.end()) << name;
     }
   }
@@ -185,8 +185,7 @@ TEST(Scrolls, EveryScrollOverManySeeds) {
 TEST(Scrolls, SecondTableDrawsOneValue) {
   for (int d = 1; d <= 100; ++d) {
     const Outcome run = RunFrom(SourceWhoseNextRollIs(100, d - 1), Scrolls2);
-    EXPECT_EQ(run.lines,
-              std::vector<std::string>{std::string(Pick(TableNamed("Scrolls2"), d).text)});
+    EXPECT_EQ(run.lines, LineList{std::string(Pick(TableNamed("Scrolls2"), d).text)});
     EXPECT_EQ(run.draws, 1) << "d = " << d;
   }
 }

@@ -119,7 +119,7 @@ TEST(SpellLists, EverySpellLeavesItsScrollAPlainScrollToThePlayers) {
         const std::string spell = " 1 Level " + std::to_string(level) + " " + std::string(text) +
                                   " Spell - " + std::string(name);
         EXPECT_EQ(playersview::ParsePlayers({"Scroll with" + spell, " plus" + spell}),
-                  std::vector<std::string>{"Scroll"})
+                  LineList{"Scroll"})
             << name;
       }
     }

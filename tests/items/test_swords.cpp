@@ -137,9 +137,9 @@ TEST(Swords, PlayersSeeAPlainSword) {
       if (row.kind == RowKind::Typed) {
         dm = "Great" + dm;
       }
-      const std::vector<std::string> players = playersview::ParsePlayers({dm});
+      const LineList players = playersview::ParsePlayers({dm});
       ASSERT_EQ(players.size(), 1u);
-      const std::string& seen = players.front();
+      const std::string seen(players.front());
       SCOPED_TRACE(dm + " -> " + seen);
       EXPECT_TRUE(seen.starts_with("Greatsword") || seen.starts_with("Shortsword") ||
                   seen.starts_with("Bastardsword") || seen.starts_with("Broadsword"));

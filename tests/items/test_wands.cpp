@@ -98,7 +98,7 @@ TEST(Wands, KindsValuesAndPlayersView) {
       if (line == "Wand of Earth & Stone (10,000 gp)") {
         outward = "Stone";
       }
-      EXPECT_EQ(playersview::ParsePlayers({line}), std::vector<std::string>{outward});
+      EXPECT_EQ(playersview::ParsePlayers({line}), LineList{outward});
     }
   }
 }
@@ -107,7 +107,7 @@ TEST(Wands, OneLineFromOneDrawnValue) {
   for (int d = 1; d <= 100; ++d) {
     for (const auto& [operation, name] : kOperations) {
       const Outcome run = RunFrom(SourceWhoseNextRollIs(100, d - 1), operation);
-      EXPECT_EQ(run.lines, std::vector<std::string>{std::string(Pick(TableNamed(name), d).text)});
+      EXPECT_EQ(run.lines, LineList{std::string(Pick(TableNamed(name), d).text)});
       EXPECT_EQ(run.draws, 1) << name << " d = " << d;
     }
   }

@@ -111,9 +111,9 @@ TEST(Weapons, PlayersSeeNoEnchantmentOrPrice) {
       } else if (row.kind == RowKind::Variant) {
         dm += row.sub->rows.back().text;
       }
-      const std::vector<std::string> players = playersview::ParsePlayers({dm});
+      const LineList players = playersview::ParsePlayers({dm});
       ASSERT_EQ(players.size(), 1u);
-      const std::string& seen = players.front();
+      const std::string seen(players.front());
       SCOPED_TRACE(dm + " -> " + seen);
       EXPECT_FALSE(seen.empty());
       EXPECT_EQ(seen.find('+'), std::string::npos);

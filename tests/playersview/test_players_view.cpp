@@ -16,9 +16,9 @@ namespace vorneth::playersview {
 namespace {
 
 std::string Players(const std::string& dmLine) {
-  const std::vector<std::string> players = ParsePlayers({dmLine});
+  const LineList players = ParsePlayers({dmLine});
   EXPECT_EQ(players.size(), 1U) << dmLine;
-  return players.empty() ? std::string("<dropped>") : players.front();
+  return players.empty() ? std::string("<dropped>") : std::string(players.front());
 }
 
 TEST(PlayersView, DmLinesBecomeWhatThePlayersSee) {
@@ -60,18 +60,18 @@ TEST(PlayersView, CoinLinesAndAnEmptyHoardPassUnchanged) {
     EXPECT_EQ(Players(line), line);
   }
   const Hoard empty = GenerateHoard(HoardRequest{});
-  EXPECT_EQ(empty.DMList, std::vector<std::string>{"Nothing Found"});
-  EXPECT_EQ(empty.PlayersList, std::vector<std::string>{"Nothing Found"});
+  EXPECT_EQ(empty.DMList, LineList{"Nothing Found"});
+  EXPECT_EQ(empty.PlayersList, LineList{"Nothing Found"});
 }
 
 TEST(PlayersView, AScrollOfSeveralSpellsIsOneLineAndLeavesNoGap) {
-  const std::vector<std::string> dm = {
+  const LineList dm = {
       "Scroll with 1 Level 2 Clerical Spell - Bless",
       " plus 1 Level 4 Clerical Spell - Cure Wounds",
       " plus 1 Level 1 Clerical Spell - Light",
       "7 Gold coins",
   };
-  EXPECT_EQ(ParsePlayers(dm), (std::vector<std::string>{"Scroll", "7 Gold coins"}));
+  EXPECT_EQ(ParsePlayers(dm), (LineList{"Scroll", "7 Gold coins"}));
   // " plus " needs both blanks; "plus" alone or at the line's end keeps the line.
   EXPECT_EQ(ParsePlayers({"Surplus coins", "a plus"}).size(), 2U);
 }

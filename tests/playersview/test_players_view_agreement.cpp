@@ -42,7 +42,7 @@ TEST(PlayersViewAgreement, GeneratedHoardsFromManySeeds) {
     SCOPED_TRACE(seed);
 
     const auto plusLines = std::count_if(hoard.DMList.begin(), hoard.DMList.end(),
-                                         [](const std::string& l) { return Has(l, " plus "); });
+                                         [](std::string_view l) { return Has(l, " plus "); });
     hoardsWithScrolls += plusLines > 0 ? 1 : 0;
     EXPECT_EQ(hoard.PlayersList.size() + static_cast<std::size_t>(plusLines), hoard.DMList.size());
     EXPECT_EQ(hoard.PlayersList, reference::Players(hoard.DMList));
@@ -91,7 +91,7 @@ TEST(PlayersViewAgreement, RandomLinesOfKeysAndMarkers) {
   std::uniform_int_distribution<int> byte(0, 255);
   std::uniform_int_distribution<int> chop(0, 3);
   for (int round = 0; round < 200; ++round) {
-    std::vector<std::string> dm;
+    LineList dm;
     for (int i = 0; i < 200; ++i) {
       std::string line;
       for (int w = length(pick); w > 0; --w) {

@@ -71,7 +71,7 @@ inline int DrawsBetween(RandomSource start, const RandomSource& after) {
 using Operation = void (*)(Generator&);
 
 struct Outcome {
-  std::vector<std::string> lines;
+  LineList lines;
   int draws;           // values taken from the random source
   RandomSource after;  // the source where the operation left it
 };
@@ -91,7 +91,7 @@ inline Outcome RunFrom(std::uint32_t seed, Operation operation) {
 // The one line of an outcome that must have exactly one.
 inline std::string OnlyLine(const Outcome& outcome) {
   EXPECT_EQ(outcome.lines.size(), 1u);
-  return outcome.lines.empty() ? std::string() : outcome.lines.front();
+  return outcome.lines.empty() ? std::string() : std::string(outcome.lines.front());
 }
 
 struct LineOutcome {

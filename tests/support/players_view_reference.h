@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/line_list.h"
 #include "playersview/rewrite_tables.h"
 
 namespace vorneth::playersview::reference {
@@ -62,17 +63,17 @@ inline void Gems(std::string& line) {
 }
 
 // The players' list: lines holding " plus " left out, the three rewrites applied to the rest.
-inline std::vector<std::string> Players(const std::vector<std::string>& dm) {
-  std::vector<std::string> players;
-  players.reserve(dm.size());
-  for (std::string line : dm) {
+inline LineList Players(const LineList& dm) {
+  LineList players;
+  for (const std::string_view dmLine : dm) {
+    std::string line(dmLine);
     if (Has(line, " plus ")) {
       continue;
     }
     Subs(line);
     Trunc(line);
     Gems(line);
-    players.push_back(std::move(line));
+    players.push_back(line);
   }
   return players;
 }

@@ -12,7 +12,7 @@
 namespace vorneth::worth {
 namespace {
 
-using Lines = std::vector<std::string>;
+using Lines = LineList;
 
 LineValue One(const std::string& line, std::string_view separator = ",") {
   return ValueList(Lines{line}, separator).lines.at(0);
@@ -150,7 +150,7 @@ TEST(Worth, TheTotalsOfGeneratedHoardsAreTheSumsOfTheirLines) {
 
     Totals sum;
     for (std::size_t i = 0; i < hoard.DMList.size(); ++i) {
-      const std::string& line = hoard.DMList[i];
+      const std::string_view line = hoard.DMList[i];
       const LineValue& value = valuation.lines[i];
       // Every line the generator writes is read as the form it has.
       if (line.ends_with(" coins")) {
