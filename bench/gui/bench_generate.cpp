@@ -7,6 +7,7 @@
 #include <QListView>
 
 #include "app/program.h"
+#include "core/memory_reuse.h"
 #include "largest_request.h"
 
 namespace {
@@ -61,6 +62,7 @@ void quietOffscreenWarnings(QtMsgType type, const QMessageLogContext& context,
 }
 
 int main(int argc, char** argv) {
+  vorneth::KeepFreedMemoryForReuse();
   qInstallMessageHandler(quietOffscreenWarnings);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

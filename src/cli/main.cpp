@@ -7,8 +7,10 @@
 
 #include "cli/cli.h"
 #include "cli/fd_output_buffer.h"
+#include "core/memory_reuse.h"
 
 int main(int argc, char** argv) {
+  vorneth::KeepFreedMemoryForReuse();
   // Standard output goes through a buffer that remembers why a write failed, so that a full
   // disk or a closed pipe is reported rather than lost.
   vorneth::cli::FdOutputBuffer stdoutBuffer(STDOUT_FILENO);
