@@ -2,10 +2,10 @@
 
 // Finding the first key of an ordered list that occurs anywhere in a line, in one pass over
 // the line. Testing every key by a substring search costs a scan of the line per key; here a
-// vector pass finds the positions holding a key's first byte, a table built at compile time
-// gives the bucket of the keys that can start with the two bytes found there, and a position
-// looks only at that bucket's keys, and only at keys earlier in the list than the best one
-// found so far. The answer is the same as testing the keys one by one in list order.
+// vector pass finds the positions where some key's first two bytes stand, a table built at
+// compile time gives the bucket of the keys that start with the two bytes found there, and a
+// position looks only at that bucket's keys, and only at keys earlier in the list than the best
+// one found so far. The answer is the same as testing the keys one by one in list order.
 
 #include <array>
 #include <bit>
@@ -14,7 +14,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "playersview/first_byte_filter.h"
+#include "playersview/key_start_filter.h"
 
 namespace vorneth::playersview {
 
@@ -33,7 +33,7 @@ class FirstKeyIndex {
 
   constexpr explicit FirstKeyIndex(const std::array<std::string_view, N>& keys,
                                    const std::array<std::size_t, G>& groupSizes = {N})
-      : firstBytes_(FirstBytesOf(keys)) {
+      : starts_(keys) {
     std::size_t end = 0;
     for (std::size_t g = 0; g < G; ++g) {
       groupStart_[g] = static_cast<std::uint8_t>(end);
@@ -45,6 +45,11 @@ class FirstKeyIndex {
     }
     std::size_t rows = 0;
     for (std::string_view key : keys) {
+      for (char c : key) {
+        if (c == '\0') {
+          KeyHoldsZeroByte();  // not a constant expression: the index fails to compile
+        }
+      }
       std::uint8_t& row = rowOf_[static_cast<unsigned char>(key.front())];
       if (row == 0) {
         row = static_cast<std::uint8_t>(++rows);
@@ -81,15 +86,12 @@ class FirstKeyIndex {
   KeyMatch Find(std::string_view line) const {
     std::size_t best = N;
     std::size_t bestAt = 0;
-    ForEachStart(line, [&](std::size_t i, std::uint32_t head, std::size_t bucket) {
-      for (std::size_t e = bucketStart_[bucket], end = bucketStart_[bucket + 1]; e < end; ++e) {
-        const Entry& entry = entries_[e];
-        if (entry.index >= best) {
-          break;  // this key and the rest of the bucket come later in the list
-        }
-        if (Matches(entry, line, i, head)) {
+    ForEachStart(line, [&](std::size_t i, std::uint64_t head, const Entry* e, const Entry* end) {
+      for (; e != end && e->index < best; ++e) {
+        // Past the first entry at or after the best key, the rest come later in the list.
+        if (Matches(*e, line, i, head)) {
           // The first time a key can still win it is at its leftmost occurrence.
-          best = entry.index;
+          best = e->index;
           bestAt = i;
           break;
         }
@@ -104,14 +106,13 @@ class FirstKeyIndex {
   std::array<KeyMatch, G> FindEach(std::string_view line) const {
     std::array<std::uint8_t, G> best = groupEnd_;
     std::array<std::size_t, G> bestAt{};
-    ForEachStart(line, [&](std::size_t i, std::uint32_t head, std::size_t bucket) {
-      for (std::size_t e = bucketStart_[bucket], end = bucketStart_[bucket + 1]; e < end; ++e) {
-        const Entry& entry = entries_[e];
+    ForEachStart(line, [&](std::size_t i, std::uint64_t head, const Entry* e, const Entry* end) {
+      for (; e != end; ++e) {
         // A group's keys stand in list order within the bucket: once one is found, the later
         // ones of its group cannot win any more.
-        if (entry.index < best[entry.group] && Matches(entry, line, i, head)) {
-          best[entry.group] = entry.index;
-          bestAt[entry.group] = i;
+        if (Matches(*e, line, i, head) && e->index < best[e->group]) {
+          best[e->group] = e->index;
+          bestAt[e->group] = i;
         }
       }
       return true;
@@ -124,13 +125,20 @@ class FirstKeyIndex {
   }
 
  private:
+  // A key as the search compares it: words of its bytes, the first in the low byte, so that one
+  // comparison settles a key of up to eight bytes and two settle one of up to sixteen.
   struct Entry {
-    std::string_view key;
-    std::uint32_t head = 0;  // first bytes of the key, the first in the low byte
-    std::uint32_t headMask = 0;
-    std::uint8_t index = 0;  // position in the list
+    std::uint64_t head = 0;     // the first (up to) eight bytes
+    std::uint64_t tail = 0;     // the last eight bytes, for a longer key
+    const char* key = nullptr;  // all of it, for a key of more than sixteen bytes
+    std::uint8_t size = 0;
+    std::uint8_t headShift = 0;  // shifts the line's bytes past the head out of a word
+    std::uint8_t index = 0;      // position in the list
     std::uint8_t group = 0;
   };
+
+  // The bytes past a line's end read as zero, so no key may hold one.
+  static void KeyHoldsZeroByte() {}
 
   // A bucket per key at most, and one shared per first byte. A one-byte key stands in every
   // bucket of its first byte: a list with more of them than this room fails to compile.
@@ -142,7 +150,8 @@ class FirstKeyIndex {
   constexpr std::uint8_t AddBucket(const std::array<std::string_view, N>& keys, std::size_t first,
                                    int second) {
     const std::size_t bucket = ++bucketCount_;
-    std::size_t e = bucketStart_[bucket];
+    const std::size_t start = bucketRange_[bucket - 1] >> 8U;  // where the last one ends
+    std::size_t e = start;
     for (std::size_t k = 0; k < N; ++k) {
       const std::string_view key = keys[k];
       const bool starts = static_cast<unsigned char>(key.front()) == first &&
@@ -151,89 +160,123 @@ class FirstKeyIndex {
         entries_[e++] = EntryOf(key, k);
       }
     }
-    bucketStart_[bucket + 1] = static_cast<std::uint16_t>(e);
+    bucketRange_[bucket] = static_cast<std::uint16_t>(start | e << 8U);
     return static_cast<std::uint8_t>(bucket);
   }
 
   constexpr Entry EntryOf(std::string_view key, std::size_t k) const {
     Entry entry;
-    entry.key = key;
+    entry.key = key.data();
+    entry.size = static_cast<std::uint8_t>(key.size());
     entry.index = static_cast<std::uint8_t>(k);
     entry.group = groupOf_[k];
-    // The key's first (up to) four bytes, for a cheap test before the full comparison.
-    for (std::size_t j = 0; j < 4 && j < key.size(); ++j) {
+    for (std::size_t j = 0; j < 8 && j < key.size(); ++j) {
       const auto shift = static_cast<unsigned>(8 * j);
-      entry.head |= static_cast<std::uint32_t>(static_cast<unsigned char>(key[j])) << shift;
-      entry.headMask |= std::uint32_t{0xFF} << shift;
+      entry.head |= std::uint64_t{static_cast<unsigned char>(key[j])} << shift;
+    }
+    entry.headShift = static_cast<std::uint8_t>(key.size() >= 8 ? 0 : 8 * (8 - key.size()));
+    if (key.size() > 8) {
+      for (std::size_t j = 0; j < 8; ++j) {
+        entry.tail |= std::uint64_t{static_cast<unsigned char>(key[key.size() - 8 + j])}
+                      << static_cast<unsigned>(8 * j);
+      }
     }
     return entry;
   }
 
-  // Calls visit(i, head, bucket), in ascending order, for each position i of `line` where some
-  // key can start, with the line's first (up to) four bytes from i and the bucket of their
-  // first two, while visit returns true.
+  // Calls visit(i, head, first, end), in ascending order, for each position i of `line` where
+  // some key can start, with the line's first (up to) eight bytes from i and the entries
+  // [first, end) of the bucket of their first two, while visit returns true.
   template <typename Visit>
   void ForEachStart(std::string_view line, Visit visit) const {
     const std::size_t n = line.size();
     const char* const data = line.data();
-    for (std::size_t base = 0; base < n; base += FirstByteFilter::kBlock) {
-      const std::size_t left = n - base;
-      std::uint32_t starts = left >= FirstByteFilter::kBlock
-                                 ? firstBytes_.Block(data + base)
-                                 : firstBytes_.Tail(data + base, left, n);
+    const auto visitAll = [&](std::size_t base, std::uint32_t starts) {
       for (; starts != 0; starts &= starts - 1) {
         const std::size_t i = base + static_cast<std::size_t>(std::countr_zero(starts));
-        const std::uint32_t head = Head(data + i, n - i);
-        const std::size_t bucket =
-            buckets_[std::size_t{rowOf_[head & 0xFFU]} * 256 + (head >> 8U & 0xFFU)];
-        if (bucket != 0 && !visit(i, head, bucket)) {
-          return;
+        const std::uint64_t head = Head(data, n, i);
+        const std::uint32_t range =
+            bucketRange_[buckets_[std::size_t{rowOf_[head & 0xFFU]} * 256 + (head >> 8U & 0xFFU)]];
+        if (!visit(i, head, entries_.data() + (range & 0xFFU), entries_.data() + (range >> 8U))) {
+          return false;
         }
       }
+      return true;
+    };
+    // A block reads the byte after its sixteen: the last sixteen bytes or fewer are the tail.
+    std::size_t base = 0;
+    for (; n - base > KeyStartFilter::kBlock; base += KeyStartFilter::kBlock) {
+      if (!visitAll(base, starts_.Block(data + base))) {
+        return;
+      }
+    }
+    if (base < n) {
+      visitAll(base, starts_.Tail(data + base, n - base, n));
     }
   }
 
   // Whether `entry`'s key occurs at position i of `line`, whose first bytes from i are `head`.
+  // The head is zero past the line's end, where a key, holding no zero byte, never matches.
   static bool Matches(const Entry& entry, std::string_view line, std::size_t i,
-                      std::uint32_t head) {
-    return (head & entry.headMask) == entry.head && entry.key.size() <= line.size() - i &&
-           std::memcmp(line.data() + i, entry.key.data(), entry.key.size()) == 0;
+                      std::uint64_t head) {
+    if ((head ^ entry.head) << entry.headShift != 0) {
+      return false;
+    }
+    if (entry.size <= 8) {
+      return true;
+    }
+    const std::size_t left = line.size() - i;
+    if (entry.size > left) {
+      return false;
+    }
+    const char* const at = line.data() + i;
+    return Load(at + entry.size - 8) == entry.tail &&
+           (entry.size <= 16 || std::memcmp(at + 8, entry.key + 8, entry.size - 16U) == 0);
   }
 
-  // Up to four bytes from p, the first in the low byte, zero beyond the line's end.
-  static std::uint32_t Head(const char* p, std::size_t left) {
-    std::uint32_t head = 0;
-    if (left >= 4) {
-      unsigned char bytes[4];
-      std::memcpy(bytes, p, 4);
-      head = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8U |
-             static_cast<std::uint32_t>(bytes[2]) << 16U |
-             static_cast<std::uint32_t>(bytes[3]) << 24U;
+  // Eight bytes from p, the first in the low byte.
+  static std::uint64_t Load(const char* p) {
+    if constexpr (std::endian::native == std::endian::little) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, p, 8);
+      return word;
     } else {
-      for (std::size_t j = 0; j < left; ++j) {
-        head |= static_cast<std::uint32_t>(static_cast<unsigned char>(p[j]))
-                << static_cast<unsigned>(8 * j);
+      std::uint64_t word = 0;
+      for (std::size_t j = 0; j < 8; ++j) {
+        word |= std::uint64_t{static_cast<unsigned char>(p[j])} << static_cast<unsigned>(8 * j);
       }
+      return word;
+    }
+  }
+
+  // Up to eight bytes of `data` (of size n) from i, the first in the low byte, zero beyond its
+  // end.
+  static std::uint64_t Head(const char* data, std::size_t n, std::size_t i) {
+    const std::size_t left = n - i;
+    if (left >= 8) {
+      return Load(data + i);
+    }
+    if (n >= 8) {
+      // The word that ends where the line ends, shifted past the bytes before i.
+      return Load(data + n - 8) >> static_cast<unsigned>(8 * (8 - left));
+    }
+    std::uint64_t head = 0;
+    for (std::size_t j = 0; j < left; ++j) {
+      head |= std::uint64_t{static_cast<unsigned char>(data[i + j])}
+              << static_cast<unsigned>(8 * j);
     }
     return head;
   }
 
-  // The set of the keys' first bytes.
-  static constexpr std::array<bool, 256> FirstBytesOf(const std::array<std::string_view, N>& keys) {
-    std::array<bool, 256> member{};
-    for (std::string_view key : keys) {
-      member[static_cast<unsigned char>(key.front())] = true;
-    }
-    return member;
-  }
-
-  FirstByteFilter firstBytes_;
+  KeyStartFilter starts_;
   std::array<std::uint8_t, 256> rowOf_{};  // row of the buckets of first byte b; 0: no key
   // The bucket of each pair of leading bytes, a row of 256 per first byte; 0: no key. Row 0
   // stays empty.
   std::array<std::uint8_t, (N + 1) * 256> buckets_{};
   std::array<bool, kMaxBuckets + 1> shared_{};  // the bucket of a first byte's one-byte keys
-  std::array<std::uint16_t, kMaxBuckets + 2> bucketStart_{};  // entries_ of bucket b from here
+  // The entries of bucket b: from the low byte of bucketRange_[b] to its high byte. Bucket 0
+  // has none.
+  std::array<std::uint16_t, kMaxBuckets + 1> bucketRange_{};
   std::size_t bucketCount_ = 0;
   std::array<Entry, kMaxEntries> entries_{};
   std::array<std::uint8_t, G> groupStart_{};
