@@ -36,6 +36,29 @@ constexpr FirstKeyIndex<kTruncCount> kTruncIndex(KeysOf(kTruncations, [](const T
 constexpr FirstKeyIndex<kGemsCount> kGemsIndex(KeysOf(kAppearances,
                                                       [](const Appearance& a) { return a.name; }));
 
+// Which truncation tests cut before their own marker, and which gems before their own name:
+// those cut where the search found the key, without a search of their own.
+constexpr auto kCutsAtMarker = [] {
+  std::array<bool, kTruncCount> at{};
+  for (std::size_t k = 0; k < kTruncCount; ++k) {
+    at[k] = kTruncations[k].cutMarker == kTruncations[k].marker;
+  }
+  return at;
+}();
+constexpr auto kCutsAtName = [] {
+  std::array<bool, kGemsCount> at{};
+  for (std::size_t k = 0; k < kGemsCount; ++k) {
+    at[k] = kAppearances[k].cutBefore == kAppearances[k].name;
+  }
+  return at;
+}();
+
+// Where `text` first stands in `line`, npos if nowhere. Out of line: a few keys only need it,
+// and inlined it would weigh on every line's way through its callers.
+[[gnu::noinline]] std::size_t FindText(std::string_view line, std::string_view text) {
+  return line.find(text);
+}
+
 // How many leading characters of `line` (cut before " with " already) the truncation test
 // `match` keeps: every cut keeps a prefix.
 std::size_t CutLength(std::string_view line, const KeyMatch& match) {
@@ -45,7 +68,7 @@ std::size_t CutLength(std::string_view line, const KeyMatch& match) {
   const Truncation& test = kTruncations[match.key];
   if (test.kind == CutKind::Before) {
     // A cut marker other than the tested one is part of it, so the line holds it.
-    return test.cutMarker == test.marker ? match.position : line.find(test.cutMarker);
+    return kCutsAtMarker[match.key] ? match.position : FindText(line, test.cutMarker);
   }
   const auto p = static_cast<long long>(match.position) + 1;  // counted from 1
   const long long keep = p + test.keepOffset;
@@ -72,9 +95,10 @@ GemRewrite GemRewriteOf(std::string_view line, const KeyMatch& match) {
     return {line.size(), {}};
   }
   const Appearance& gem = kAppearances[match.key];
-  const bool first = gem.secondTest.empty() || line.find(gem.secondTest) != std::string_view::npos;
+  const bool first =
+      gem.secondTest.empty() || FindText(line, gem.secondTest) != std::string_view::npos;
   // A cut before text other than the name is cut before the name's start, so the line holds it.
-  const std::size_t keep = gem.cutBefore == gem.name ? match.position : line.find(gem.cutBefore);
+  const std::size_t keep = kCutsAtName[match.key] ? match.position : FindText(line, gem.cutBefore);
   return {keep, first ? gem.look : gem.lookOtherwise};
 }
 
