@@ -185,13 +185,20 @@ std::vector<std::string> ParsePlayers(const std::vector<std::string>& dmLines) {
       players.push_back(outward[subs - 1]);
       continue;
     }
+    std::string_view tested = line;
     if (found[kWith].key == 0) {
-      // The tests look at the text before " with " only: search that text again.
-      players.push_back(TruncAndGems(line));
-      continue;
+      // The tests look at the text before " with " only. The first marker of the whole line
+      // is the first of that text too when it ends there; otherwise search that text again.
+      tested = line.substr(0, found[kWith].position);
+      const KeyMatch& marker = found[kTrunc];
+      if (marker.key < kTruncCount &&
+          marker.position + kTruncations[marker.key].marker.size() > tested.size()) {
+        players.push_back(TruncAndGems(line));
+        continue;
+      }
     }
-    const std::size_t kept = CutLength(line, found[kTrunc]);
-    const std::string_view cut = line.substr(0, kept);
+    const std::size_t kept = CutLength(tested, found[kTrunc]);
+    const std::string_view cut = tested.substr(0, kept);
     // The first gem name of the whole line decides unless the cut took it away; then another
     // one may still stand in what is left.
     const KeyMatch& gemMatch = found[kGems];
