@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "generator/assembly.h"
+#include "playersview/first_key.h"
 #include "playersview/key_start_filter.h"
 #include "playersview/players_view.h"
 #include "playersview/rewrite_tables.h"
@@ -115,6 +117,48 @@ TEST(PlayersViewAgreement, RandomLinesOfKeysAndMarkers) {
       dm.push_back(line);
     }
     ASSERT_EQ(ParsePlayers(dm), reference::Players(dm));
+  }
+}
+
+// The index on lists of short, overlapping keys of a few letters, which the rewrite tables do not
+// have: keys shorter than a bucket's prefix stand in several buckets.
+TEST(PlayersViewAgreement, FirstKeyIndexOfShortKeys) {
+  std::mt19937 pick(11);
+  std::uniform_int_distribution<int> letter(0, 3);
+  std::uniform_int_distribution<std::size_t> size(1, 5);
+  std::uniform_int_distribution<std::size_t> length(0, 40);
+  const auto text = [&](std::size_t n) {
+    std::string made(n, ' ');
+    for (char& c : made) {
+      c = "ab c"[letter(pick)];
+    }
+    return made;
+  };
+  for (int round = 0; round < 30; ++round) {
+    std::array<std::string, 16> keyText;
+    std::array<std::string_view, 16> keys{};
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      keyText[k] = text(size(pick));
+      keys[k] = keyText[k];
+    }
+    const auto index =
+        std::make_unique<FirstKeyIndex<16, 2>>(keys, std::array<std::size_t, 2>{5, 11});
+    for (int line = 0; line < 200; ++line) {
+      const std::string seen = text(length(pick));
+      const std::array<KeyMatch, 2> found = index->FindEach(seen);
+      for (std::size_t g = 0; g < 2; ++g) {
+        const std::size_t from = g == 0 ? 0 : 5;
+        const std::size_t to = g == 0 ? 5 : 16;
+        std::size_t k = from;
+        while (k < to && seen.find(keys[k]) == std::string::npos) {
+          ++k;
+        }
+        ASSERT_EQ(found[g].key, k - from) << "line: " << seen;
+        if (k < to) {
+          ASSERT_EQ(found[g].position, seen.find(keys[k])) << "line: " << seen;
+        }
+      }
+    }
   }
 }
 
