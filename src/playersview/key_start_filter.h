@@ -143,20 +143,30 @@ class KeyStartFilter {
       return Block(p + left - kBlock - 1) >> (kBlock + 1 - left) | std::uint32_t{oneByte_[last]}
                                                                        << (left - 1);
     }
-    // A copy padded with zero bytes, which no key holds.
-    std::array<char, kBlock + 1> block{};
+    const std::uint32_t inText = (std::uint32_t{1} << left) - 1;
+#if defined(VORNETH_FILTER_SSE2) || defined(VORNETH_FILTER_WASM)
+    // The text as two words padded with zero bytes, which no key holds, and the same a byte
+    // further on, made into vectors in registers: a copy through memory would be read back
+    // before its stores could be forwarded. (Both targets are little-endian.)
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
     if (left >= 8) {
-      std::memcpy(block.data(), p, 8);
-      std::memcpy(block.data() + left - 8, p + left - 8, 8);
+      low = Word<std::uint64_t>(p);
+      high = left > 8 ? Word<std::uint64_t>(p + left - 8) >> (8 * (16 - left)) : 0;
     } else if (left >= 4) {
-      std::memcpy(block.data(), p, 4);
-      std::memcpy(block.data() + left - 4, p + left - 4, 4);
+      low = Word<std::uint32_t>(p) | std::uint64_t{Word<std::uint32_t>(p + left - 4)}
+                                         << (8 * (left - 4));
     } else {
       for (std::size_t j = 0; j < left; ++j) {
-        block[j] = p[j];
+        low |= std::uint64_t{static_cast<unsigned char>(p[j])} << (8 * j);
       }
     }
-    return Block(block.data()) & ((std::uint32_t{1} << left) - 1);
+    return Starts(Make(low, high), Make(low >> 8U | high << 56U, high >> 8U)) & inText;
+#else
+    std::array<char, kBlock> block{};
+    std::memcpy(block.data(), p, left);
+    return PortableBlock(block.data()) & inText;
+#endif
   }
 
  private:
@@ -214,6 +224,9 @@ class KeyStartFilter {
   static std::uint32_t Lanes(Vec v) {
     return static_cast<std::uint32_t>(_mm_movemask_epi8(v));
   }
+  static Vec Make(std::uint64_t low, std::uint64_t high) {
+    return _mm_set_epi64x(static_cast<long long>(high), static_cast<long long>(low));
+  }
 
   // Lanes of `bytes` in [lo, hi]: b - lo, unsigned, is at most hi - lo, which the signed
   // comparison tests on b - lo - 128. No range is all 256 bytes: no key holds byte 0.
@@ -235,6 +248,9 @@ class KeyStartFilter {
   static std::uint32_t Lanes(Vec v) {
     return wasm_i8x16_bitmask(v);
   }
+  static Vec Make(std::uint64_t low, std::uint64_t high) {
+    return wasm_u64x2_make(low, high);
+  }
 
   static Vec In(Vec bytes, Range range) {
     if (range.lo == range.hi) {
@@ -246,6 +262,13 @@ class KeyStartFilter {
 #endif
 
 #if defined(VORNETH_FILTER_SSE2) || defined(VORNETH_FILTER_WASM)
+  template <typename W>
+  static W Word(const char* p) {
+    W word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+  }
+
   // The start positions among `bytes`, whose next bytes are `next`. (Simple loops over the
   // ranges, which the compiler unrolls with the ranges as constants.)
   std::uint32_t Starts(Vec bytes, Vec next) const {
