@@ -6,9 +6,9 @@
 // first bytes are few (blanks, brackets, capitals) and a blank is mostly followed by a digit or
 // a word no key begins with, so the pair test leaves far fewer positions for the exact tests
 // than the first byte alone.
-// Both sets are held as a few ranges of byte values, each tested on sixteen bytes with three
-// vector instructions (SSE2 on x86-64, SIMD128 in the browser); elsewhere a table of first
-// bytes does.
+// Both sets are held as a few ranges of byte values, each tested on sixteen bytes with one or
+// two vector instructions (SSE2 on x86-64, SIMD128 in the browser); elsewhere a table of first
+// bytes does, and the exact tests do the rest.
 
 #include <array>
 #include <cstddef>
