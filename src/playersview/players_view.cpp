@@ -36,6 +36,29 @@ constexpr FirstKeyIndex<kTruncCount> kTruncIndex(KeysOf(kTruncations, [](const T
 constexpr FirstKeyIndex<kGemsCount> kGemsIndex(KeysOf(kAppearances,
                                                       [](const Appearance& a) { return a.name; }));
 
+// Which truncation tests cut before their own marker, and which gems before their own name:
+// those cut where the search found the key, without a search of their own.
+constexpr auto kCutsAtMarker = [] {
+  std::array<bool, kTruncCount> at{};
+  for (std::size_t k = 0; k < kTruncCount; ++k) {
+    at[k] = kTruncations[k].cutMarker == kTruncations[k].marker;
+  }
+  return at;
+}();
+constexpr auto kCutsAtName = [] {
+  std::array<bool, kGemsCount> at{};
+  for (std::size_t k = 0; k < kGemsCount; ++k) {
+    at[k] = kAppearances[k].cutBefore == kAppearances[k].name;
+  }
+  return at;
+}();
+
+// Where `text` first stands in `line`, npos if nowhere. Out of line: a few keys only need it,
+// and inlined it would weigh on every line's way through its callers.
+[[gnu::noinline]] std::size_t FindText(std::string_view line, std::string_view text) {
+  return line.find(text);
+}
+
 // How many leading characters of `line` (cut before " with " already) the truncation test
 // `match` keeps: every cut keeps a prefix.
 std::size_t CutLength(std::string_view line, const KeyMatch& match) {
@@ -45,7 +68,7 @@ std::size_t CutLength(std::string_view line, const KeyMatch& match) {
   const Truncation& test = kTruncations[match.key];
   if (test.kind == CutKind::Before) {
     // A cut marker other than the tested one is part of it, so the line holds it.
-    return test.cutMarker == test.marker ? match.position : line.find(test.cutMarker);
+    return kCutsAtMarker[match.key] ? match.position : FindText(line, test.cutMarker);
   }
   const auto p = static_cast<long long>(match.position) + 1;  // counted from 1
   const long long keep = p + test.keepOffset;
@@ -72,9 +95,10 @@ GemRewrite GemRewriteOf(std::string_view line, const KeyMatch& match) {
     return {line.size(), {}};
   }
   const Appearance& gem = kAppearances[match.key];
-  const bool first = gem.secondTest.empty() || line.find(gem.secondTest) != std::string_view::npos;
+  const bool first =
+      gem.secondTest.empty() || FindText(line, gem.secondTest) != std::string_view::npos;
   // A cut before text other than the name is cut before the name's start, so the line holds it.
-  const std::size_t keep = gem.cutBefore == gem.name ? match.position : line.find(gem.cutBefore);
+  const std::size_t keep = kCutsAtName[match.key] ? match.position : FindText(line, gem.cutBefore);
   return {keep, first ? gem.look : gem.lookOtherwise};
 }
 
@@ -164,13 +188,20 @@ void ParsePlayers(const LineList& dmLines, LineList& players) {
       players.push_back(outward[subs - 1]);
       continue;
     }
+    std::string_view tested = line;
     if (found[kWith].key == 0) {
-      // The tests look at the text before " with " only: search that text again.
-      AppendTruncAndGems(players.NewLine(), line);
-      continue;
+      // The tests look at the text before " with " only. The first marker of the whole line
+      // is the first of that text too when it ends there; otherwise search that text again.
+      tested = line.substr(0, found[kWith].position);
+      const KeyMatch& marker = found[kTrunc];
+      if (marker.key < kTruncCount &&
+          marker.position + kTruncations[marker.key].marker.size() > tested.size()) {
+        AppendTruncAndGems(players.NewLine(), line);
+        continue;
+      }
     }
-    const std::size_t kept = CutLength(line, found[kTrunc]);
-    const std::string_view cut = line.substr(0, kept);
+    const std::size_t kept = CutLength(tested, found[kTrunc]);
+    const std::string_view cut = tested.substr(0, kept);
     // The first gem name of the whole line decides unless the cut took it away; then another
     // one may still stand in what is left.
     const KeyMatch& gemMatch = found[kGems];

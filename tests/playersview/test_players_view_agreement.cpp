@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -13,7 +15,8 @@
 #include <vector>
 
 #include "generator/assembly.h"
-#include "playersview/first_byte_filter.h"
+#include "playersview/first_key.h"
+#include "playersview/key_start_filter.h"
 #include "playersview/players_view.h"
 #include "playersview/rewrite_tables.h"
 #include "support/players_view_reference.h"
@@ -117,29 +120,91 @@ TEST(PlayersViewAgreement, RandomLinesOfKeysAndMarkers) {
   }
 }
 
-// The vector pass may pass bytes outside the set (its ranges merge gaps) but never drops one,
-// and with few enough runs of bytes it is exact.
-TEST(PlayersViewAgreement, FirstByteFilterKeepsEveryByteOfItsSet) {
-  std::mt19937 pick(5);
-  std::uniform_int_distribution<int> byte(0, 255);
-  std::array<bool, 256> few{};
-  few[' '] = few['+'] = true;
-  std::fill(few.begin() + 'A', few.begin() + 'Z' + 1, true);
-  const FirstByteFilter exact(few);
-  for (int density : {1, 8, 40, 128}) {
-    std::array<bool, 256> member{};
-    for (bool& m : member) {
-      m = byte(pick) < density;
+// The index on lists of short, overlapping keys of a few letters, which the rewrite tables do not
+// have: keys shorter than a bucket's prefix stand in several buckets.
+TEST(PlayersViewAgreement, FirstKeyIndexOfShortKeys) {
+  std::mt19937 pick(11);
+  std::uniform_int_distribution<int> letter(0, 3);
+  std::uniform_int_distribution<std::size_t> size(1, 5);
+  std::uniform_int_distribution<std::size_t> length(0, 40);
+  const auto text = [&](std::size_t n) {
+    std::string made(n, ' ');
+    for (char& c : made) {
+      c = "ab c"[letter(pick)];
     }
-    const FirstByteFilter filter(member);
-    for (int round = 0; round < 2000; ++round) {
-      std::array<char, FirstByteFilter::kBlock> block{};
-      for (char& c : block) {
-        c = static_cast<char>(byte(pick));
+    return made;
+  };
+  for (int round = 0; round < 30; ++round) {
+    std::array<std::string, 16> keyText;
+    std::array<std::string_view, 16> keys{};
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      keyText[k] = text(size(pick));
+      keys[k] = keyText[k];
+    }
+    const auto index =
+        std::make_unique<FirstKeyIndex<16, 2>>(keys, std::array<std::size_t, 2>{5, 11});
+    for (int line = 0; line < 200; ++line) {
+      const std::string seen = text(length(pick));
+      const std::array<KeyMatch, 2> found = index->FindEach(seen);
+      for (std::size_t g = 0; g < 2; ++g) {
+        const std::size_t from = g == 0 ? 0 : 5;
+        const std::size_t to = g == 0 ? 5 : 16;
+        std::size_t k = from;
+        while (k < to && seen.find(keys[k]) == std::string::npos) {
+          ++k;
+        }
+        ASSERT_EQ(found[g].key, k - from) << "line: " << seen;
+        if (k < to) {
+          ASSERT_EQ(found[g].position, seen.find(keys[k])) << "line: " << seen;
+        }
       }
-      const std::uint32_t inSet = filter.PortableBlock(block.data());
-      ASSERT_EQ(filter.Block(block.data()) & inSet, inSet);
-      ASSERT_EQ(exact.Block(block.data()), exact.PortableBlock(block.data()));
+    }
+  }
+}
+
+// The vector pass may pass positions no key starts at (its ranges merge gaps) but never drops
+// one, whatever the text's length: blocks read the byte after them, the tail reads none past the
+// end. Keys of one and two bytes are enough, since only a key's first two bytes are tested.
+TEST(PlayersViewAgreement, KeyStartFilterKeepsEveryStart) {
+  std::mt19937 pick(5);
+  std::uniform_int_distribution<int> byte(1, 255);
+  std::uniform_int_distribution<int> size(1, 2);
+  std::uniform_int_distribution<std::size_t> length(1, 40);
+  for (int round = 0; round < 40; ++round) {
+    std::array<std::string, 24> keyText;
+    std::array<std::string_view, 24> keys{};
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      // Keys share their first bytes often, as words do, and repeat a few bytes of text.
+      keyText[k] = std::string(1, static_cast<char>(k % 3 == 0 ? ' ' : 'A' + byte(pick) % 8));
+      if (size(pick) == 2) {
+        keyText[k] += static_cast<char>(byte(pick) % 2 == 0 ? 'a' + byte(pick) % 8 : byte(pick));
+      }
+      keys[k] = keyText[k];
+    }
+    const KeyStartFilter filter(keys);
+    for (int line = 0; line < 100; ++line) {
+      std::string text(length(pick), ' ');
+      for (char& c : text) {
+        const int b = byte(pick);
+        c = static_cast<char>(b % 4 == 0   ? b
+                              : b % 4 == 1 ? 'A' + b % 8
+                              : b % 4 == 2 ? 'a' + b % 8
+                                           : ' ');
+      }
+      std::uint64_t starts = 0;
+      std::size_t base = 0;
+      for (; text.size() - base > KeyStartFilter::kBlock; base += KeyStartFilter::kBlock) {
+        starts |= std::uint64_t{filter.Block(text.data() + base)} << base;
+      }
+      starts |= std::uint64_t{filter.Tail(text.data() + base, text.size() - base, text.size())}
+                << base;
+      for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool keyStarts = std::any_of(keys.begin(), keys.end(), [&](std::string_view key) {
+          return std::string_view(text).substr(i, key.size()) == key;
+        });
+        ASSERT_TRUE(!keyStarts || (starts >> i & 1U) != 0) << "text: " << text << " at " << i;
+      }
+      ASSERT_EQ(starts >> text.size(), 0U);
     }
   }
 }
