@@ -169,7 +169,8 @@ void ParseGems(std::string& line) {
 
 LineList ParsePlayers(const LineList& dmLines) {
   LineList players;
-  // Players' lines are shorter than the DM's: the DM list's room is enough.
+  // As much room as the DM list takes: the players' lines are mostly shorter (only a gem lot's
+  // look may be longer, and then the text grows).
   players.reserve(dmLines.size(), dmLines.Text().size());
   ParsePlayers(dmLines, players);
   return players;
