@@ -24,15 +24,17 @@ constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind:
                                                            {kJewelryWord, LineKind::Jewelry}};
 constexpr std::string_view kPriceEnd = "gp)";
 
-// Where `word`, which begins with a blank, first occurs in `line`, or npos. Searched by its
-// second letter, the rest compared by hand: lines have many blanks but few "G", "J" or "p", and
-// string_view::find would call into the C library twice at every blank.
+// Where `word`, which begins with a blank, first occurs in `line`, or npos. Tested at each
+// start by its second letter first, compared by hand: lines are short, have many blanks but few
+// "G", "J" or "p", and a call into the C library would cost more than the whole scan.
 std::size_t FindBlankWord(std::string_view line, std::string_view word) {
-  for (std::size_t at = line.find(word[1], 1); at != std::string_view::npos;
-       at = line.find(word[1], at + 1)) {
-    const std::size_t start = at - 1;
-    if (line.size() - start < word.size()) {
-      break;
+  if (line.size() < word.size()) {
+    return std::string_view::npos;
+  }
+  const std::size_t lastStart = line.size() - word.size();
+  for (std::size_t start = 0; start <= lastStart; ++start) {
+    if (line[start + 1] != word[1]) {
+      continue;
     }
     std::size_t k = 0;
     while (k < word.size() && line[start + k] == word[k]) {
@@ -70,14 +72,12 @@ std::int64_t SaturatingMul(std::int64_t a, std::int64_t b) {
 // std::optional: GCC writes an optional's flag and reads it back whole, a stall on every line.
 constexpr std::int64_t kNoAmount = -1;
 
-// Whether `separator` (not empty) stands at `i` of `text`; compared by hand, as it is a byte or
-// a few, and a call into the C library for each would cost more than the amount's digits.
-bool SeparatorAt(std::string_view text, std::size_t i, std::string_view separator) {
-  if (separator.empty() || separator.size() > text.size() - i) {
-    return false;
-  }
+// Whether `separator` (not empty) stands at `at`, which has room for it; compared by hand, as
+// it is a byte or a few, and a call into the C library for each would cost more than the
+// amount's digits.
+bool SeparatorAt(const char* at, std::string_view separator) {
   for (std::size_t k = 0; k < separator.size(); ++k) {
-    if (text[i + k] != separator[k]) {
+    if (at[k] != separator[k]) {
       return false;
     }
   }
@@ -85,33 +85,44 @@ bool SeparatorAt(std::string_view text, std::size_t i, std::string_view separato
 }
 
 // A whole amount: plain digits, or groups of three digits after a first group of one to three,
-// with `separator` between them. Nothing else may be in `text`.
+// with `separator` between them. Nothing else may be in `text`. A separator that begins with a
+// digit never separates: its digit counts as one of the amount's.
 std::int64_t ParseAmount(std::string_view text, std::string_view separator) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
   std::int64_t value = 0;
+  // The first group, or all the digits: at most one more than an amount holds, so that a long
+  // run of digits stops early and cannot overflow.
   std::size_t digits = 0;
-  std::size_t group = 0;  // digits since the last separator
-  bool grouped = false;
-  for (std::size_t i = 0; i < text.size();) {
-    if (IsDigit(text[i])) {
-      value = value * 10 + (text[i] - '0');
-      ++digits;
-      ++group;
-      ++i;
-      if (digits > kMaxDigits || (grouped && group > 3)) {
-        return kNoAmount;
-      }
-      continue;
-    }
-    // A separator must follow one to three digits (the first group) or exactly three.
-    if (!SeparatorAt(text, i, separator) || group == 0 || group > 3 || (grouped && group != 3)) {
+  for (; p != end && IsDigit(*p) && digits <= kMaxDigits; ++p) {
+    value = value * 10 + (*p - '0');
+    ++digits;
+  }
+  if (digits == 0 || digits > kMaxDigits) {
+    return kNoAmount;
+  }
+  if (p == end) {
+    return value;
+  }
+  if (digits > 3 || separator.empty() || IsDigit(separator.front())) {
+    return kNoAmount;
+  }
+  // Then groups of a separator and three digits, to the end.
+  const std::size_t groupSize = separator.size() + 3;
+  while (p != end) {
+    if (static_cast<std::size_t>(end - p) < groupSize || !SeparatorAt(p, separator)) {
       return kNoAmount;
     }
-    grouped = true;
-    group = 0;
-    i += separator.size();
-  }
-  if (digits == 0 || (grouped && group != 3) || value > kMaxAmount) {
-    return kNoAmount;
+    p += separator.size();
+    if (!IsDigit(p[0]) || !IsDigit(p[1]) || !IsDigit(p[2])) {
+      return kNoAmount;
+    }
+    value = value * 1000 + (p[0] - '0') * 100 + (p[1] - '0') * 10 + (p[2] - '0');
+    digits += 3;
+    p += 3;
+    if (digits > kMaxDigits) {
+      return kNoAmount;
+    }
   }
   return value;
 }
@@ -134,10 +145,13 @@ struct Lot {
 
 bool ParseLot(std::string_view line, std::string_view word, std::string_view separator, Lot& lot) {
   constexpr std::string_view kEnd = " gp)";
+  if (!line.ends_with(kEnd)) {
+    return false;
+  }
   const std::size_t at = FindBlankWord(line, word);
   const std::size_t open = at + word.size();
   if (at == std::string_view::npos || open >= line.size() || line[open] != '(' ||
-      !line.ends_with(kEnd) || line.size() < open + 1 + kEnd.size()) {
+      line.size() < open + 1 + kEnd.size()) {
     return false;
   }
   const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
