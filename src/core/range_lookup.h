@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cassert>
 #include <concepts>
 #include <cstddef>
+#include <cstdint>
 #include <ranges>
+#include <stdexcept>
 
 namespace vorneth {
 
@@ -36,6 +39,38 @@ constexpr const std::ranges::range_value_t<Entries>& EntryFor(const Entries& ent
     count -= half;
   }
   return first[static_cast<std::ptrdiff_t>(at)];
+}
+
+// The outcomes an OutcomeIndex covers: 0 to 100, every die of the item tables and routers.
+inline constexpr int kIndexedOutcomes = 101;
+
+// For each outcome, the index of the entry EntryFor selects: a table whose rolls are made often
+// finds its entry in one load instead of a search through its entries.
+using OutcomeIndex = std::array<std::uint8_t, kIndexedOutcomes>;
+
+// The OutcomeIndex of `entries` for the outcomes `first` to `last`; the others stay 0. Built at
+// compile time for the tables' constants, where entries that leave an outcome uncovered, or an
+// outcome beyond the index, stop the build.
+template <std::ranges::random_access_range Entries>
+requires RangeEntry<std::ranges::range_value_t<Entries>>
+constexpr OutcomeIndex IndexOutcomes(const Entries& entries, int first, int last) {
+  const auto size = static_cast<std::size_t>(std::ranges::size(entries));
+  if (first < 0 || last >= kIndexedOutcomes || size > 256) {
+    throw std::out_of_range("range table too large to index");
+  }
+  OutcomeIndex index{};
+  const auto begin = std::ranges::begin(entries);
+  std::size_t entry = 0;
+  for (int outcome = first; outcome <= last; ++outcome) {
+    while (entry < size && begin[static_cast<std::ptrdiff_t>(entry)].hi < outcome) {
+      ++entry;
+    }
+    if (entry == size) {
+      throw std::out_of_range("range table does not cover its roll");
+    }
+    index[static_cast<std::size_t>(outcome)] = static_cast<std::uint8_t>(entry);
+  }
+  return index;
 }
 
 }  // namespace vorneth

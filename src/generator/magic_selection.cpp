@@ -1,7 +1,6 @@
 #include "generator/magic_selection.h"
 
 #include "core/generator.h"
-#include "core/range_lookup.h"
 #include "items/armour.h"
 #include "items/misc.h"
 #include "items/misc_further.h"
@@ -60,7 +59,8 @@ constexpr const Router* kRouters[] = {&kAnyMagicItem, &kNoWeapons, &kPotions,   
                                       &kSwords,       &kWeapons,   &kMiscOneToFive};
 
 void Route(Generator& g, const Router& router) {
-  const Branch& branch = EntryFor(router.branches, g.Roll(router.die));
+  const Branch& branch =
+      router.branches[router.branchOf[static_cast<std::size_t>(g.Roll(router.die))]];
   if (branch.table.empty()) {
     branch.call(g);
     return;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/line_origin.h"
+#include "core/range_lookup.h"
 
 namespace vorneth {
 
@@ -38,10 +39,19 @@ struct Branch {
 // A router rolls Roll(die) (outcomes 0 to die - 1) and calls the branch whose range holds it.
 // A family's router names the family its tables' lines are recorded under.
 struct Router {
+  constexpr Router(std::string_view routerName, int routerDie,
+                   std::span<const Branch> routerBranches, Family routerFamily = Family::None)
+      : name(routerName),
+        die(routerDie),
+        branches(routerBranches),
+        family(routerFamily),
+        branchOf(IndexOutcomes(branches, 0, die - 1)) {}
+
   std::string_view name;
   int die;
   std::span<const Branch> branches;
-  Family family = Family::None;
+  Family family;
+  OutcomeIndex branchOf;  // the index in `branches` of the branch of each outcome 0 to die - 1
 };
 
 // Every router above, for checks over their ranges.

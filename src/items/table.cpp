@@ -4,13 +4,13 @@
 
 #include "core/generator.h"
 #include "core/number_text.h"
-#include "core/range_lookup.h"
 
 namespace vorneth::items {
 
 const Row& Pick(const Table& table, int d) {
-  const Row& row = EntryFor(table.rows, d);
-  assert(row.lo <= d);
+  assert(d >= 1 && d <= table.die);
+  const Row& row = table.rows[table.rowOf[static_cast<std::size_t>(d)]];
+  assert(row.lo <= d && d <= row.hi);
   return row;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/range_lookup.h"
+
 namespace vorneth {
 class Generator;
 }
@@ -39,9 +41,13 @@ struct Row {
 
 // A table rolled with Roll(die) + 1, its rows covering 1 to die without gap or overlap.
 struct Table {
+  constexpr Table(std::string_view tableName, int tableDie, std::span<const Row> tableRows)
+      : name(tableName), die(tableDie), rows(tableRows), rowOf(IndexOutcomes(rows, 1, die)) {}
+
   std::string_view name;
   int die;
   std::span<const Row> rows;
+  OutcomeIndex rowOf;  // the index in `rows` of the row of each outcome 1 to die
 };
 
 constexpr Row Fixed(int lo, int hi, std::string_view text) {
