@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -10,6 +11,14 @@
 #include "core/utf8.h"
 #include "formats/json_export.h"
 #include "version.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#define VORNETH_JSON_SSE2 1
+#elif defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#define VORNETH_JSON_WASM 1
+#endif
 
 namespace vorneth::formats {
 
@@ -60,6 +69,18 @@ class Sink {
     return *this;
   }
 
+  // The most bytes Room hands out.
+  static constexpr std::size_t kMaxPiece = 1024;
+
+  // Where `bytes` more, at most kMaxPiece, can be written; Commit then takes those written.
+  char* Room(std::size_t bytes) {
+    if (bytes > buffer_.size() - used_) {
+      Flush();
+    }
+    return buffer_.data() + used_;
+  }
+  void Commit(std::size_t bytes) { used_ += bytes; }
+
   template <typename Integer>
   void AddInteger(Integer value) {
     Advance(std::to_chars(Room(kNumberRoom), End(), value).ptr);
@@ -73,13 +94,6 @@ class Sink {
  private:
   static constexpr std::size_t kNumberRoom = 64;  // more than the longest number written
 
-  // Where `bytes` more can be written, at most the buffer's size.
-  char* Room(std::size_t bytes) {
-    if (bytes > buffer_.size() - used_) {
-      Flush();
-    }
-    return buffer_.data() + used_;
-  }
   char* End() { return buffer_.data() + buffer_.size(); }
   void Advance(const char* written) { used_ = static_cast<std::size_t>(written - buffer_.data()); }
 
@@ -100,7 +114,7 @@ class Sink {
   }
 
   std::string& out_;
-  std::array<char, 2048> buffer_;  // written before it is read
+  std::array<char, 2 * kMaxPiece> buffer_;  // written before it is read
   std::size_t used_ = 0;
 };
 
@@ -140,14 +154,95 @@ void AddEscape(Sink& out, char c) {
   }
 }
 
-// Whether any of the eight bytes of `word` needs more than a copy: one below 0x20, a quote, a
-// backslash, or one of 0x80 and above.
+// Bytes looked at a time by the scan of a string.
+constexpr std::size_t kBlock = 16;
+
+// Copies the sixteen bytes at `from` to `to` and returns a bit per byte (the first byte's the
+// lowest) set where the byte needs more than a copy: one below 0x20, a quote, a backslash, or
+// one of 0x80 and above. Compared as signed bytes, those of 0x80 and above are below 0x20 too.
+unsigned CopyBlock(char* to, const char* from) {
+#if defined(VORNETH_JSON_SSE2)
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(to), bytes);
+  const __m128i special = _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
+                                       _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
+                                                    _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\'))));
+  return static_cast<unsigned>(_mm_movemask_epi8(special));
+#elif defined(VORNETH_JSON_WASM)
+  const v128_t bytes = wasm_v128_load(from);
+  wasm_v128_store(to, bytes);
+  const v128_t special = wasm_v128_or(wasm_i8x16_lt(bytes, wasm_i8x16_splat(0x20)),
+                                      wasm_v128_or(wasm_i8x16_eq(bytes, wasm_i8x16_splat('"')),
+                                                   wasm_i8x16_eq(bytes, wasm_i8x16_splat('\\'))));
+  return static_cast<unsigned>(wasm_i8x16_bitmask(special));
+#else
+  std::memcpy(to, from, kBlock);
+  unsigned special = 0;
+  for (std::size_t i = 0; i < kBlock; ++i) {
+    if (kByteNeeds[static_cast<unsigned char>(from[i])] != ByteNeed::Copy) {
+      special |= 1U << i;
+    }
+  }
+  return special;
+#endif
+}
+
+// Whether any of the eight bytes of `word` needs more than a copy.
 constexpr bool NeedsMoreThanCopy(std::uint64_t word) {
   constexpr std::uint64_t kOnes = 0x0101010101010101U;
   const auto anyZero = [](std::uint64_t w) { return (w - kOnes) & ~w; };
   return (((word - kOnes * 0x20U) & ~word) | anyZero(word ^ (kOnes * '"')) |
           anyZero(word ^ (kOnes * '\\')) | word) &
          (kOnes * 0x80U);
+}
+
+// How many bytes at the front of `text` need no more than a copy, when fewer than kBlock.
+std::size_t ShortCopyable(std::string_view text) {
+  if (text.size() >= sizeof(std::uint64_t)) {
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    std::memcpy(&first, text.data(), sizeof first);
+    std::memcpy(&last, text.data() + text.size() - sizeof last, sizeof last);
+    if (!NeedsMoreThanCopy(first) && !NeedsMoreThanCopy(last)) {
+      return text.size();
+    }
+  }
+  std::size_t i = 0;
+  while (i < text.size() && kByteNeeds[static_cast<unsigned char>(text[i])] == ByteNeed::Copy) {
+    ++i;
+  }
+  return i;
+}
+
+// Copies the front of `text` up to its first byte that needs more than a copy, or a piece of
+// kMaxPiece bytes; returns how many bytes it took. A long text is copied a block at a time
+// straight into the sink's buffer while the block is looked at; the last block overlaps the one
+// before it rather than reading past the text.
+std::size_t AddCopyable(Sink& out, std::string_view text) {
+  const std::size_t size = std::min(text.size(), Sink::kMaxPiece);
+  if (size < kBlock) {
+    const std::size_t copyable = ShortCopyable(text.substr(0, size));
+    out += text.substr(0, copyable);
+    return copyable;
+  }
+  char* to = out.Room(size);
+  const char* from = text.data();
+  std::size_t i = 0;
+  for (; i + kBlock < size; i += kBlock) {
+    if (const unsigned special = CopyBlock(to + i, from + i)) {
+      i += static_cast<std::size_t>(std::countr_zero(special));
+      out.Commit(i);
+      return i;
+    }
+  }
+  const std::size_t last = size - kBlock;
+  if (const unsigned special = CopyBlock(to + last, from + last) >> (i - last)) {
+    i += static_cast<std::size_t>(std::countr_zero(special));
+    out.Commit(i);
+    return i;
+  }
+  out.Commit(size);
+  return size;
 }
 
 // From its first byte that is not UTF-8 on, text as the JSON library writes it, which replaces
@@ -159,43 +254,40 @@ constexpr bool NeedsMoreThanCopy(std::uint64_t word) {
 }
 
 // The inside of a JSON string as JsonText writes it, without its quotes: plain ASCII and
-// well-formed UTF-8 are copied in runs, eight bytes looked at a time (the last eight of the text
-// for what is left at its end), and escapes written here.
+// well-formed UTF-8 are copied, escapes written here.
 void AddBody(Sink& out, std::string_view text) {
-  std::size_t run = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    std::uint64_t word = 0;
-    if (text.size() >= sizeof word) {
-      const std::size_t at = std::min(i, text.size() - sizeof word);
-      std::memcpy(&word, text.data() + at, sizeof word);
-      if (!NeedsMoreThanCopy(word)) {
-        i = at + sizeof word;
-        continue;
-      }
-    }
-    const ByteNeed need = kByteNeeds[static_cast<unsigned char>(text[i])];
-    if (need == ByteNeed::Copy) {
-      ++i;
-    } else if (need == ByteNeed::Escape) {
-      out += text.substr(run, i - run);
-      AddEscape(out, text[i]);
-      run = ++i;
-    } else if (const Utf8Step step = DecodeUtf8(text.substr(i)); step.valid) {
-      i += step.length;
-    } else {
-      out += text.substr(run, i - run);
-      AddIllFormed(out, text.substr(i));
+  for (;;) {
+    text.remove_prefix(AddCopyable(out, text));
+    if (text.empty()) {
       return;
     }
+    const ByteNeed need = kByteNeeds[static_cast<unsigned char>(text.front())];
+    if (need == ByteNeed::Escape) {
+      AddEscape(out, text.front());
+      text.remove_prefix(1);
+    } else if (need == ByteNeed::Utf8) {
+      const Utf8Step step = DecodeUtf8(text);
+      if (!step.valid) {
+        AddIllFormed(out, text);
+        return;
+      }
+      out += text.substr(0, step.length);
+      text.remove_prefix(step.length);
+    }
   }
-  out += text.substr(run);
 }
 
-void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
-  const worth::Copper perGold = worth::CopperPerGold(exchange);
-  if (value % perGold == 0) {
-    out.AddInteger(value / perGold);
+// Gold pieces of `value` copper at `perGold` copper a gold piece; PerGold, when not 0, is
+// perGold known when compiled, so the divisions by it are multiplications.
+template <worth::Copper PerGold>
+void AddGoldAt(Sink& out, worth::Copper value, worth::Copper perGold) {
+  if constexpr (PerGold != 0) {
+    perGold = PerGold;
+  }
+  const worth::Copper whole = value / perGold;
+  const worth::Copper rest = value % perGold;
+  if (rest == 0) {
+    out.AddInteger(whole);
     return;
   }
   // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
@@ -205,8 +297,8 @@ void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
   // 250th of a unit inside the double's bounds, and the library's digit search misses only what
   // lies within about a thousandth of a unit of them.
   if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
-    out.AddInteger(value / perGold);
-    const worth::Copper thousandths = value % perGold * (1000 / perGold);
+    out.AddInteger(whole);
+    const worth::Copper thousandths = rest * (1000 / perGold);
     const char decimals[] = {'.', static_cast<char>('0' + thousandths / 100),
                              static_cast<char>('0' + thousandths / 10 % 10),
                              static_cast<char>('0' + thousandths % 10)};
@@ -218,6 +310,25 @@ void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
     return;
   }
   out.AddDouble(static_cast<double>(value) / static_cast<double>(perGold));
+}
+
+// The exchanges' rates as a batch meets them, each with divisions of its own; any other rate is
+// divided by as it comes.
+constexpr worth::Copper kFirstEditionPerGold = 200;
+constexpr worth::Copper kBasicPerGold = 100;
+
+void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
+  const worth::Copper perGold = worth::CopperPerGold(exchange);
+  switch (perGold) {
+    case kFirstEditionPerGold:
+      AddGoldAt<kFirstEditionPerGold>(out, value, perGold);
+      break;
+    case kBasicPerGold:
+      AddGoldAt<kBasicPerGold>(out, value, perGold);
+      break;
+    default:
+      AddGoldAt<0>(out, value, perGold);
+  }
 }
 
 // `[` the strings `]`.
@@ -272,11 +383,11 @@ void AddPiecesAndGold(Sink& out, std::int64_t pieces, worth::Copper gp, worth::E
 
 void AddWorth(Sink& out, const worth::Totals& t) {
   out += "{\"rates\":\""sv;
-  AddBody(out, worth::ExchangeName(t.exchange));
+  out += worth::ExchangeName(t.exchange);
   out += "\",\"coins\":{"sv;
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
     out += m > 0 ? ",\""sv : "\""sv;
-    AddBody(out, worth::MetalName(static_cast<worth::Metal>(m)));
+    out += worth::MetalName(static_cast<worth::Metal>(m));
     out += "\":"sv;
     out.AddInteger(t.coins[m]);
   }
@@ -310,11 +421,11 @@ void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation
     out += i > 0 ? ",{\"text\":\""sv : "{\"text\":\""sv;
     AddBody(out, lines[i]);
     out += "\",\"kind\":\""sv;
-    AddBody(out, worth::KindName(value.kind));
+    out += worth::KindName(value.kind);
     out += '"';
     if (value.kind == worth::LineKind::Coins) {
       out += ",\"metal\":\""sv;
-      AddBody(out, worth::MetalName(value.metal));
+      out += worth::MetalName(value.metal);
       out += "\",\"amount\":"sv;
       out.AddInteger(value.amount);
     }
@@ -328,9 +439,9 @@ void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation
     }
     if (i < origins.size() && origins[i].family != Family::None) {
       out += ",\"family\":\""sv;
-      AddBody(out, FamilyName(origins[i].family));
+      out += FamilyName(origins[i].family);
       out += "\",\"table\":\""sv;
-      AddBody(out, origins[i].table);
+      out += origins[i].table;
       out += '"';
     }
     out += '}';
@@ -365,7 +476,7 @@ void AppendHoardJsonLine(std::string& text, const HoardRecord& record) {
   out += ",\"dm_lines\":"sv;
   AddDMLines(out, hoard, record.dm);
   out += ",\"vorneth\":{\"version\":\""sv;
-  AddBody(out, kVersion);
+  out += kVersion;
   out += "\",\"format\":"sv;
   out.AddInteger(kExportFormat);
   out += "}}"sv;

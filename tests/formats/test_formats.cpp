@@ -82,6 +82,23 @@ TEST(Formats, JsonLineIsTheDocumentWrittenOnOneLine) {
             {"999,999,999,999 Copper coins", "999,999,999,999 Platinum coins", "3 Silver coins", "",
              "\x80 Gems (Jet 7 gp)", "Line\nfeed\b\f\r\t\x01\x1f\x7f \\ \""},
             {"\xc3\xa9"}}));
+  // Text looked at sixteen bytes at a time: a byte that needs more than a copy at every place
+  // of texts of every length around a block or two, and in texts longer than a piece.
+  for (std::size_t length = 1; length <= 40; ++length) {
+    for (std::size_t at = 0; at < length; ++at) {
+      for (std::string_view special : {"\"", "\x01", "\xc3\xa9", "\xff"}) {
+        std::string text(length, 'a');
+        text.replace(at, 1, special);
+        edited.Title = text;
+        records.push_back(RecordOf(edited, ",", Hoard{"", {text, text.substr(at)}, {}}));
+      }
+    }
+  }
+  std::string longText;
+  for (int i = 0; i < 400; ++i) {
+    longText += i % 97 ? "Scroll \xc3\xa9 " : "\"\t";
+  }
+  records.push_back(RecordOf(edited, ",", Hoard{"", {longText, longText + "\xff"}, {}}));
   for (const HoardRecord& record : records) {
     std::string line;
     AppendHoardJsonLine(line, record);
