@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/hoard_request.h"
 #include "generator/assembly.h"
@@ -19,6 +20,11 @@ struct HoardRecord {
 // Generates the hoard of `request` (from its seed) and values its DM list.
 HoardRecord MakeRecord(const HoardRequest& request, std::string separator,
                        worth::Exchange exchange = worth::Exchange::FirstEdition);
+
+// The same record written into `record`, whose lists keep their storage from one hoard to the
+// next: for callers that make many records in a row.
+void MakeRecord(const HoardRequest& request, std::string_view separator, worth::Exchange exchange,
+                HoardRecord& record);
 
 // A record of a hoard already made (the desktop's, perhaps edited since): only values it.
 HoardRecord RecordOf(const HoardRequest& request, std::string separator, Hoard hoard,

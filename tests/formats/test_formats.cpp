@@ -106,6 +106,25 @@ TEST(Formats, JsonLineIsTheDocumentWrittenOnOneLine) {
   }
 }
 
+// A record made over the last one's storage is the record made afresh: hoards large and small
+// in turn, titled and not, both exchanges and separators of one and of three bytes.
+TEST(Formats, RecordMadeInPlaceIsTheRecordMadeAfresh) {
+  HoardRecord reused;
+  for (std::uint32_t seed = 1; seed <= 24; ++seed) {
+    HoardRequest request = Request(seed);
+    request.CustMagic = seed % 4 == 0 ? 60 : 0;
+    const char* const separator = seed % 3 ? "," : "\u202f";
+    const worth::Exchange exchange =
+        seed % 5 ? worth::Exchange::FirstEdition : worth::Exchange::Basic;
+    MakeRecord(request, separator, exchange, reused);
+    std::string fresh;
+    std::string inPlace;
+    AppendHoardJsonLine(fresh, MakeRecord(request, separator, exchange));
+    AppendHoardJsonLine(inPlace, reused);
+    EXPECT_EQ(inPlace, fresh);
+  }
+}
+
 // Gold written from its exact decimal agrees with the JSON library's shortest double: every
 // amount up to a few thousand gold, a spread of amounts of every size up to the most a
 // hoard can hold, and the edges of the exact range.
