@@ -27,9 +27,9 @@ void Write(std::ostream& out, const std::string& text) {
 // written, so memory stays bounded however slow the output is.
 class ChunkedBatch {
  public:
-  ChunkedBatch(const AppendItem& append, std::size_t begin, std::size_t end, std::size_t perChunk,
-               unsigned workers)
-      : append_(append),
+  ChunkedBatch(const MakeAppendItem& makeAppend, std::size_t begin, std::size_t end,
+               std::size_t perChunk, unsigned workers)
+      : makeAppend_(makeAppend),
         begin_(begin),
         end_(end),
         perChunk_(perChunk),
@@ -83,6 +83,7 @@ class ChunkedBatch {
   }
 
   void Work() {
+    AppendItem append;  // made by the first chunk's building, kept for the rest
     for (;;) {
       std::size_t chunk = 0;
       {
@@ -98,9 +99,12 @@ class ChunkedBatch {
       Slot& slot = slots_[chunk % slots_.size()];
       std::exception_ptr error;
       try {
+        if (!append) {
+          append = makeAppend_();
+        }
         const std::size_t first = begin_ + chunk * perChunk_;
         for (std::size_t i = first; i < std::min(end_, first + perChunk_); ++i) {
-          append_(slot.text, i);
+          append(slot.text, i);
         }
       } catch (...) {
         error = std::current_exception();
@@ -114,7 +118,7 @@ class ChunkedBatch {
     }
   }
 
-  const AppendItem& append_;
+  const MakeAppendItem& makeAppend_;
   const std::size_t begin_;
   const std::size_t end_;
   const std::size_t perChunk_;
@@ -131,11 +135,12 @@ class ChunkedBatch {
 
 }  // namespace
 
-void WriteInOrder(std::ostream& out, std::size_t count, const AppendItem& append) {
+void WriteInOrder(std::ostream& out, std::size_t count, const MakeAppendItem& makeAppend) {
   if (count == 0 || !out) {
     return;
   }
   // The first item, built here, tells how many items make a chunk.
+  const AppendItem append = makeAppend();
   std::string text;
   append(text, 0);
   Write(out, text);
@@ -150,8 +155,12 @@ void WriteInOrder(std::ostream& out, std::size_t count, const AppendItem& append
     }
     return;
   }
-  ChunkedBatch batch(append, 1, count, perChunk, workers);
+  ChunkedBatch batch(makeAppend, 1, count, perChunk, workers);
   batch.WriteTo(out);
+}
+
+void WriteInOrder(std::ostream& out, std::size_t count, const AppendItem& append) {
+  WriteInOrder(out, count, [&append] { return append; });
 }
 
 }  // namespace vorneth::cli

@@ -31,13 +31,7 @@ std::string Indented(const std::string& text) {
   return out;
 }
 
-// A hoard and, when it is divided among a party, its shares.
-struct Output {
-  HoardRecord record;
-  std::vector<HoardRecord> shares;
-};
-
-Json DocumentOf(const CliOptions& options, const Output& o) {
+Json DocumentOf(const CliOptions& options, const HoardOutput& o) {
   if (options.format == OutputFormat::Foundry) {
     const formats::JournalLists lists = !options.list ? formats::JournalLists::Both
                                         : *options.list == ListChoice::DM
@@ -67,7 +61,7 @@ void AppendText(std::string& out, const CliOptions& options, const HoardRecord& 
 }
 
 // The list asked for, or each share's under its heading, shares apart by an empty line.
-void AppendTextOf(std::string& out, const CliOptions& options, const Output& o) {
+void AppendTextOf(std::string& out, const CliOptions& options, const HoardOutput& o) {
   if (o.shares.empty()) {
     AppendText(out, options, o.record);
     return;
@@ -82,7 +76,7 @@ void AppendTextOf(std::string& out, const CliOptions& options, const Output& o) 
   }
 }
 
-void AppendCsv(std::string& out, const Output& o, int hoardNumber) {
+void AppendCsv(std::string& out, const HoardOutput& o, int hoardNumber) {
   if (o.shares.empty()) {
     out += formats::CsvRows(o.record, hoardNumber);
   }
@@ -105,15 +99,15 @@ HoardWriter::HoardWriter(std::ostream& out, const CliOptions& options, std::size
   }
 }
 
-void HoardWriter::Add(const HoardRequest& request, std::string separator) {
+void HoardWriter::Add(const HoardRequest& request, std::string_view separator) {
   text_.clear();
-  AppendHoard(text_, written_++, request, std::move(separator));
+  AppendHoard(text_, written_++, request, separator, hoard_);
   out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
 }
 
 void HoardWriter::AppendHoard(std::string& out, std::size_t index, const HoardRequest& request,
-                              std::string separator) const {
-  Output o{formats::MakeRecord(request, std::move(separator), options_.exchange), {}};
+                              std::string_view separator, HoardOutput& o) const {
+  formats::MakeRecord(request, separator, options_.exchange, o.record);
   if (options_.split) {
     o.shares = formats::SplitHoard(o.record, *options_.split);
   }
@@ -168,11 +162,14 @@ void HoardWriter::Finish() const {
 void WriteHoards(std::ostream& out, const CliOptions& options) {
   const std::uint32_t count = options.count.value_or(1);
   const HoardWriter writer(out, options, count);
-  WriteInOrder(out, count, [&writer, &options](std::string& text, std::size_t i) {
-    HoardRequest request = options.request;
-    request.Seed += static_cast<std::uint32_t>(i);  // wraps round modulo 2^32
-    writer.AppendHoard(text, i, request, options.separator);
-  });
+  const MakeAppendItem makeAppend = [&writer, &options]() -> AppendItem {
+    return [&writer, &options, request = options.request, hoard = HoardOutput{}](
+               std::string& text, std::size_t i) mutable {
+      request.Seed = options.request.Seed + static_cast<std::uint32_t>(i);  // modulo 2^32
+      writer.AppendHoard(text, i, request, options.separator, hoard);
+    };
+  };
+  WriteInOrder(out, count, makeAppend);
   writer.Finish();
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "formats/hoard_record.h"
 #include "formats/replay.h"
 
 namespace vorneth::cli {
@@ -13,6 +14,13 @@ namespace vorneth::cli {
 // The hoard of the options' request, or a batch of --count hoards, in the options' format;
 // with --split each divided among the party.
 void WriteHoards(std::ostream& out, const CliOptions& options);
+
+// A hoard as it is written and, when it is divided among a party, its shares: kept by a thread
+// from one hoard to the next, so that each hoard is written over the storage of the last.
+struct HoardOutput {
+  formats::HoardRecord record;
+  std::vector<formats::HoardRecord> shares;
+};
 
 // Writes hoards one after another in the options' format, each divided among the party with
 // --split: a batch (more than one hoard, or --count) heads each hoard in text and makes a JSON
@@ -22,11 +30,11 @@ class HoardWriter {
   // Writes what comes before the first of `count` hoards.
   HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count);
   // Generates and writes the next hoard.
-  void Add(const HoardRequest& request, std::string separator);
-  // Appends what Add writes for the hoard at `index` of the batch; safe to call from several
-  // threads at once.
+  void Add(const HoardRequest& request, std::string_view separator);
+  // Appends what Add writes for the hoard at `index` of the batch, made in `hoard`; safe to call
+  // from several threads at once, each with a HoardOutput of its own.
   void AppendHoard(std::string& out, std::size_t index, const HoardRequest& request,
-                   std::string separator) const;
+                   std::string_view separator, HoardOutput& hoard) const;
   // Writes what comes after the last hoard.
   void Finish() const;
 
@@ -37,7 +45,8 @@ class HoardWriter {
   bool batch_;
   bool array_ = false;
   std::size_t written_ = 0;
-  std::string text_;  // the hoard Add writes, its room kept from one hoard to the next
+  std::string text_;   // the hoard Add writes, its room kept from one hoard to the next
+  HoardOutput hoard_;  // the same for the hoard itself
 };
 
 // The odds of the options' request over its --count seeds (--stats).
