@@ -5,8 +5,8 @@
 #include <concepts>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <ranges>
-#include <stdexcept>
 
 namespace vorneth {
 
@@ -23,13 +23,13 @@ concept RangeEntry = requires(const Entry& entry) {
 //
 // The search halves the entries without a branch on the comparison (the compiler makes it a
 // conditional move): outcomes are random, so a branch would be mispredicted half the time, and
-// a hoard makes many thousands of these lookups.
+// a hoard of many lots makes thousands of these lookups.
 template <std::ranges::random_access_range Entries>
 requires RangeEntry<std::ranges::range_value_t<Entries>>
 constexpr const std::ranges::range_value_t<Entries>& EntryFor(const Entries& entries, int outcome) {
   const auto first = std::ranges::begin(entries);
   auto count = static_cast<std::size_t>(std::ranges::size(entries));
-  assert(count > 0 && first[count - 1].hi >= outcome);
+  assert(count > 0 && first[static_cast<std::ptrdiff_t>(count) - 1].hi >= outcome);
   std::size_t at = 0;
   while (count > 1) {
     const std::size_t half = count / 2;
@@ -48,15 +48,19 @@ inline constexpr int kIndexedOutcomes = 101;
 // finds its entry in one load instead of a search through its entries.
 using OutcomeIndex = std::array<std::uint8_t, kIndexedOutcomes>;
 
-// The OutcomeIndex of `entries` for the outcomes `first` to `last`; the others stay 0. Built at
-// compile time for the tables' constants, where entries that leave an outcome uncovered, or an
-// outcome beyond the index, stop the build.
+// Reached only by a range table that leaves an outcome uncovered or has too many: not constexpr,
+// so for the tables' constants, indexed at compile time, it stops the build.
+[[noreturn]] inline void MalformedRangeTable() {
+  std::abort();
+}
+
+// The OutcomeIndex of `entries` for the outcomes `first` to `last`; the others stay 0.
 template <std::ranges::random_access_range Entries>
 requires RangeEntry<std::ranges::range_value_t<Entries>>
 constexpr OutcomeIndex IndexOutcomes(const Entries& entries, int first, int last) {
   const auto size = static_cast<std::size_t>(std::ranges::size(entries));
   if (first < 0 || last >= kIndexedOutcomes || size > 256) {
-    throw std::out_of_range("range table too large to index");
+    MalformedRangeTable();
   }
   OutcomeIndex index{};
   const auto begin = std::ranges::begin(entries);
@@ -66,7 +70,7 @@ constexpr OutcomeIndex IndexOutcomes(const Entries& entries, int first, int last
       ++entry;
     }
     if (entry == size) {
-      throw std::out_of_range("range table does not cover its roll");
+      MalformedRangeTable();
     }
     index[static_cast<std::size_t>(outcome)] = static_cast<std::uint8_t>(entry);
   }

@@ -11,10 +11,9 @@ namespace vorneth::worth {
 
 namespace {
 
-// The largest amount read from a line. Generated lines stay far below it; an edited line with
-// more digits is not read as an amount at all, so no sum of lines can overflow before it
-// saturates.
-constexpr std::int64_t kMaxAmount = 999'999'999'999;  // 12 digits
+// The most digits of an amount read from a line: at most 999,999,999,999. Generated lines stay
+// far below it; an edited line with more digits is not read as an amount at all, so no sum of
+// lines can overflow before it saturates.
 constexpr std::size_t kMaxDigits = 12;
 
 static_assert(kCoinSuffixes.size() == kMetalCount);
