@@ -1,294 +1,68 @@
 #include "formats/json_line.h"
 
-#include <algorithm>
 #include <array>
-#include <bit>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 
-#include "core/utf8.h"
 #include "formats/json_export.h"
+#include "formats/json_line_sink.h"
 #include "version.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#define VORNETH_JSON_SSE2 1
-#elif defined(__wasm_simd128__)
-#include <wasm_simd128.h>
-#define VORNETH_JSON_WASM 1
-#endif
 
 namespace vorneth::formats {
 
 namespace {
 
+using jsonl::kNumberRoom;
+using jsonl::Piece;
+using jsonl::Put;
+using jsonl::PutInteger;
+using jsonl::Sink;
 using namespace std::string_view_literals;
-
-// What a byte of a string needs: nothing (copied as it is), an escape, or a look at the UTF-8
-// character it starts.
-enum class ByteNeed : unsigned char { Copy, Escape, Utf8 };
-
-constexpr std::array<ByteNeed, 256> kByteNeeds = [] {
-  std::array<ByteNeed, 256> needs{};
-  for (std::size_t b = 0; b < 256; ++b) {
-    needs[b] = b < 0x20 || b == '"' || b == '\\' ? ByteNeed::Escape
-               : b >= 0x80                       ? ByteNeed::Utf8
-                                                 : ByteNeed::Copy;
-  }
-  return needs;
-}();
 
 // Copper amounts below this are worth less than 10^12 gold pieces: at most twelve whole digits
 // and three decimals.
 constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 
-// Gathers a record's bytes in a small buffer and appends them to the string a buffer at a time,
-// so each of the many short pieces of a record costs a copy rather than a call into the string.
-class Sink {
- public:
-  explicit Sink(std::string& out) : out_(out) {}
-  Sink(const Sink&) = delete;
-  Sink& operator=(const Sink&) = delete;
-  ~Sink() { Flush(); }
+constexpr std::size_t kKindCount = static_cast<std::size_t>(worth::LineKind::Blank) + 1;
 
-  Sink& operator+=(char c) {
-    *Room(1) = c;
-    ++used_;
-    return *this;
-  }
-
-  Sink& operator+=(std::string_view text) {
-    if (text.size() > buffer_.size() - used_) {
-      Spill(text);
-    } else {
-      std::memcpy(buffer_.data() + used_, text.data(), text.size());
-      used_ += text.size();
-    }
-    return *this;
-  }
-
-  // The most bytes Room hands out.
-  static constexpr std::size_t kMaxPiece = 1024;
-
-  // Where `bytes` more, at most kMaxPiece, can be written; Commit then takes those written.
-  char* Room(std::size_t bytes) {
-    if (bytes > buffer_.size() - used_) {
-      Flush();
-    }
-    return buffer_.data() + used_;
-  }
-  void Commit(std::size_t bytes) { used_ += bytes; }
-
-  template <typename Integer>
-  void AddInteger(Integer value) {
-    Advance(std::to_chars(Room(kNumberRoom), End(), value).ptr);
-  }
-
-  // The JSON library's shortest form of the double.
-  void AddDouble(double value) {
-    Advance(nlohmann::detail::to_chars(Room(kNumberRoom), End(), value));
-  }
-
- private:
-  static constexpr std::size_t kNumberRoom = 64;  // more than the longest number written
-
-  char* End() { return buffer_.data() + buffer_.size(); }
-  void Advance(const char* written) { used_ = static_cast<std::size_t>(written - buffer_.data()); }
-
-  void Flush() {
-    out_.append(buffer_.data(), used_);
-    used_ = 0;
-  }
-
-  // Text that does not fit in what is left of the buffer: out of line, so that adding a piece
-  // stays a few instructions.
-  [[gnu::noinline]] void Spill(std::string_view text) {
-    Flush();
-    if (text.size() > buffer_.size()) {
-      out_ += text;
-    } else {
-      *this += text;
-    }
-  }
-
-  std::string& out_;
-  std::array<char, 2 * kMaxPiece> buffer_;  // written before it is read
-  std::size_t used_ = 0;
+// The names of this program's own (kinds, metals, families) with the keys around them, each
+// copied whole: they are plain ASCII words and need no look for escapes.
+struct Pieces {
+  std::array<Piece, kKindCount> kind;              // ","kind":"coins"
+  std::array<Piece, worth::kMetalCount> amountOf;  // ,"metal":"gold","amount":
+  std::array<Piece, worth::kMetalCount> coinsKey;  // ,"gold":   (the first without its comma)
+  std::array<Piece, kFamilyNames.size()> family;   // ,"family":"potion","table":"
 };
 
-void AddEscape(Sink& out, char c) {
-  switch (c) {
-    case '"':
-      out += "\\\""sv;
-      break;
-    case '\\':
-      out += "\\\\"sv;
-      break;
-    case '\b':
-      out += "\\b"sv;
-      break;
-    case '\f':
-      out += "\\f"sv;
-      break;
-    case '\n':
-      out += "\\n"sv;
-      break;
-    case '\r':
-      out += "\\r"sv;
-      break;
-    case '\t':
-      out += "\\t"sv;
-      break;
-    default: {
-      constexpr char kHex[] = "0123456789abcdef";
-      const char code[] = {'\\',
-                           'u',
-                           '0',
-                           '0',
-                           kHex[static_cast<unsigned char>(c) >> 4U],
-                           kHex[static_cast<unsigned char>(c) & 0xFU]};
-      out += std::string_view(code, sizeof code);
-    }
+const Pieces kPieces = [] {
+  Pieces pieces;
+  for (std::size_t k = 0; k < kKindCount; ++k) {
+    pieces.kind[k] = jsonl::MakePiece(
+        {R"(","kind":")", worth::KindName(static_cast<worth::LineKind>(k)), R"(")"});
   }
-}
-
-// Bytes looked at a time by the scan of a string.
-constexpr std::size_t kBlock = 16;
-
-// Copies the sixteen bytes at `from` to `to` and returns a bit per byte (the first byte's the
-// lowest) set where the byte needs more than a copy: one below 0x20, a quote, a backslash, or
-// one of 0x80 and above. Compared as signed bytes, those of 0x80 and above are below 0x20 too.
-unsigned CopyBlock(char* to, const char* from) {
-#if defined(VORNETH_JSON_SSE2)
-  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(to), bytes);
-  const __m128i special = _mm_or_si128(_mm_cmplt_epi8(bytes, _mm_set1_epi8(0x20)),
-                                       _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')),
-                                                    _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\'))));
-  return static_cast<unsigned>(_mm_movemask_epi8(special));
-#elif defined(VORNETH_JSON_WASM)
-  const v128_t bytes = wasm_v128_load(from);
-  wasm_v128_store(to, bytes);
-  const v128_t special = wasm_v128_or(wasm_i8x16_lt(bytes, wasm_i8x16_splat(0x20)),
-                                      wasm_v128_or(wasm_i8x16_eq(bytes, wasm_i8x16_splat('"')),
-                                                   wasm_i8x16_eq(bytes, wasm_i8x16_splat('\\'))));
-  return static_cast<unsigned>(wasm_i8x16_bitmask(special));
-#else
-  std::memcpy(to, from, kBlock);
-  unsigned special = 0;
-  for (std::size_t i = 0; i < kBlock; ++i) {
-    if (kByteNeeds[static_cast<unsigned char>(from[i])] != ByteNeed::Copy) {
-      special |= 1U << i;
-    }
+  for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
+    const std::string_view metal = worth::MetalName(static_cast<worth::Metal>(m));
+    pieces.amountOf[m] = jsonl::MakePiece({R"(,"metal":")", metal, R"(","amount":)"});
+    pieces.coinsKey[m] = jsonl::MakePiece({m > 0 ? R"(,")" : R"(")", metal, R"(":)"});
   }
-  return special;
-#endif
-}
-
-// Whether any of the eight bytes of `word` needs more than a copy.
-constexpr bool NeedsMoreThanCopy(std::uint64_t word) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101U;
-  const auto anyZero = [](std::uint64_t w) { return (w - kOnes) & ~w; };
-  return (((word - kOnes * 0x20U) & ~word) | anyZero(word ^ (kOnes * '"')) |
-          anyZero(word ^ (kOnes * '\\')) | word) &
-         (kOnes * 0x80U);
-}
-
-// How many bytes at the front of `text` need no more than a copy, when fewer than kBlock.
-std::size_t ShortCopyable(std::string_view text) {
-  if (text.size() >= sizeof(std::uint64_t)) {
-    std::uint64_t first = 0;
-    std::uint64_t last = 0;
-    std::memcpy(&first, text.data(), sizeof first);
-    std::memcpy(&last, text.data() + text.size() - sizeof last, sizeof last);
-    if (!NeedsMoreThanCopy(first) && !NeedsMoreThanCopy(last)) {
-      return text.size();
-    }
+  for (std::size_t f = 0; f < kFamilyNames.size(); ++f) {
+    pieces.family[f] = jsonl::MakePiece({R"(,"family":")", kFamilyNames[f], R"(","table":")"});
   }
-  std::size_t i = 0;
-  while (i < text.size() && kByteNeeds[static_cast<unsigned char>(text[i])] == ByteNeed::Copy) {
-    ++i;
-  }
-  return i;
-}
-
-// Copies the front of `text` up to its first byte that needs more than a copy, or a piece of
-// kMaxPiece bytes; returns how many bytes it took. A long text is copied a block at a time
-// straight into the sink's buffer while the block is looked at; the last block overlaps the one
-// before it rather than reading past the text.
-std::size_t AddCopyable(Sink& out, std::string_view text) {
-  const std::size_t size = std::min(text.size(), Sink::kMaxPiece);
-  if (size < kBlock) {
-    const std::size_t copyable = ShortCopyable(text.substr(0, size));
-    out += text.substr(0, copyable);
-    return copyable;
-  }
-  char* to = out.Room(size);
-  const char* from = text.data();
-  std::size_t i = 0;
-  for (; i + kBlock < size; i += kBlock) {
-    if (const unsigned special = CopyBlock(to + i, from + i)) {
-      i += static_cast<std::size_t>(std::countr_zero(special));
-      out.Commit(i);
-      return i;
-    }
-  }
-  const std::size_t last = size - kBlock;
-  if (const unsigned special = CopyBlock(to + last, from + last) >> (i - last)) {
-    i += static_cast<std::size_t>(std::countr_zero(special));
-    out.Commit(i);
-    return i;
-  }
-  out.Commit(size);
-  return size;
-}
-
-// From its first byte that is not UTF-8 on, text as the JSON library writes it, which replaces
-// what is ill-formed. Out of line, as text is seldom ill-formed.
-[[gnu::noinline]] void AddIllFormed(Sink& out, std::string_view text) {
-  const std::string quoted =
-      Json(std::string(text)).dump(-1, ' ', false, Json::error_handler_t::replace);
-  out += std::string_view(quoted).substr(1, quoted.size() - 2);
-}
-
-// The inside of a JSON string as JsonText writes it, without its quotes: plain ASCII and
-// well-formed UTF-8 are copied, escapes written here.
-void AddBody(Sink& out, std::string_view text) {
-  for (;;) {
-    text.remove_prefix(AddCopyable(out, text));
-    if (text.empty()) {
-      return;
-    }
-    const ByteNeed need = kByteNeeds[static_cast<unsigned char>(text.front())];
-    if (need == ByteNeed::Escape) {
-      AddEscape(out, text.front());
-      text.remove_prefix(1);
-    } else if (need == ByteNeed::Utf8) {
-      const Utf8Step step = DecodeUtf8(text);
-      if (!step.valid) {
-        AddIllFormed(out, text);
-        return;
-      }
-      out += text.substr(0, step.length);
-      text.remove_prefix(step.length);
-    }
-  }
-}
+  return pieces;
+}();
 
 // Gold pieces of `value` copper at `perGold` copper a gold piece; PerGold, when not 0, is
 // perGold known when compiled, so the divisions by it are multiplications.
 template <worth::Copper PerGold>
-void AddGoldAt(Sink& out, worth::Copper value, worth::Copper perGold) {
+char* PutGoldAt(char* at, worth::Copper value, worth::Copper perGold) {
   if constexpr (PerGold != 0) {
     perGold = PerGold;
   }
   const worth::Copper whole = value / perGold;
   const worth::Copper rest = value % perGold;
   if (rest == 0) {
-    out.AddInteger(whole);
-    return;
+    return PutInteger(at, whole);
   }
   // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
   // digits, so no other decimal as short reads back as the same double: it is the double's
@@ -297,19 +71,20 @@ void AddGoldAt(Sink& out, worth::Copper value, worth::Copper perGold) {
   // 250th of a unit inside the double's bounds, and the library's digit search misses only what
   // lies within about a thousandth of a unit of them.
   if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
-    out.AddInteger(whole);
+    at = PutInteger(at, whole);
     const worth::Copper thousandths = rest * (1000 / perGold);
-    const char decimals[] = {'.', static_cast<char>('0' + thousandths / 100),
-                             static_cast<char>('0' + thousandths / 10 % 10),
-                             static_cast<char>('0' + thousandths % 10)};
-    std::size_t length = sizeof decimals;
-    while (decimals[length - 1] == '0') {
+    at[0] = '.';
+    at[1] = static_cast<char>('0' + thousandths / 100);
+    at[2] = static_cast<char>('0' + thousandths / 10 % 10);
+    at[3] = static_cast<char>('0' + thousandths % 10);
+    std::size_t length = 4;
+    while (at[length - 1] == '0') {
       --length;
     }
-    out += std::string_view(decimals, length);
-    return;
+    return at + length;
   }
-  out.AddDouble(static_cast<double>(value) / static_cast<double>(perGold));
+  return nlohmann::detail::to_chars(at, at + kNumberRoom,
+                                    static_cast<double>(value) / static_cast<double>(perGold));
 }
 
 // The exchanges' rates as a batch meets them, each with divisions of its own; any other rate is
@@ -317,17 +92,15 @@ void AddGoldAt(Sink& out, worth::Copper value, worth::Copper perGold) {
 constexpr worth::Copper kFirstEditionPerGold = 200;
 constexpr worth::Copper kBasicPerGold = 100;
 
-void AddGold(Sink& out, worth::Copper value, worth::Exchange exchange) {
-  const worth::Copper perGold = worth::CopperPerGold(exchange);
+// Gold pieces as a JSON number, byte for byte JsonText(GoldJson(value, exchange), -1).
+char* PutGold(char* at, worth::Copper value, worth::Copper perGold) {
   switch (perGold) {
     case kFirstEditionPerGold:
-      AddGoldAt<kFirstEditionPerGold>(out, value, perGold);
-      break;
+      return PutGoldAt<kFirstEditionPerGold>(at, value, perGold);
     case kBasicPerGold:
-      AddGoldAt<kBasicPerGold>(out, value, perGold);
-      break;
+      return PutGoldAt<kBasicPerGold>(at, value, perGold);
     default:
-      AddGoldAt<0>(out, value, perGold);
+      return PutGoldAt<0>(at, value, perGold);
   }
 }
 
@@ -342,144 +115,133 @@ void AddStrings(Sink& out, const LineList& lines) {
     if (i > 0) {
       out += "\",\""sv;
     }
-    AddBody(out, lines[i]);
+    jsonl::AddBody(out, lines[i]);
   }
   out += "\"]"sv;
 }
 
+// The request's keys and numbers, up to its title: well under a piece.
+constexpr std::size_t kRequestRoom = 26 * (5 + kNumberRoom) + 80 + 4 * kNumberRoom;
+static_assert(kRequestRoom <= Sink::kMaxPiece);
+
 void AddRequest(Sink& out, const HoardRequest& request, std::string_view separator) {
-  out += "{\"types\":{"sv;
+  char* at = Put(out.Room(kRequestRoom), R"({"types":{)");
   bool first = true;
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (request.Count(letter) > 0) {
-      const char key[] = {',', '"', letter, '"', ':'};
-      out += std::string_view(key, sizeof key).substr(first ? 1 : 0);
-      out.AddInteger(request.Count(letter));
+      if (!first) {
+        at = Put(at, ',');
+      }
+      const char key[] = {'"', letter, '"', ':'};
+      std::memcpy(at, key, sizeof key);
+      at = PutInteger(at + sizeof key, request.Count(letter));
       first = false;
     }
   }
-  out += "},\"coins\":"sv;
-  out.AddInteger(request.CustCoins);
-  out += ",\"gems\":"sv;
-  out.AddInteger(request.CustGems);
-  out += ",\"jewelry\":"sv;
-  out.AddInteger(request.CustJewelry);
-  out += ",\"magic\":"sv;
-  out.AddInteger(request.CustMagic);
-  out += ",\"title\":\""sv;
-  AddBody(out, request.Title);
-  out += "\",\"separator\":\""sv;
-  AddBody(out, separator);
-  out += "\"}"sv;
+  at = PutInteger(Put(at, R"(},"coins":)"), request.CustCoins);
+  at = PutInteger(Put(at, R"(,"gems":)"), request.CustGems);
+  at = PutInteger(Put(at, R"(,"jewelry":)"), request.CustJewelry);
+  at = PutInteger(Put(at, R"(,"magic":)"), request.CustMagic);
+  out.CommitTo(Put(at, R"(,"title":")"));
+  jsonl::AddBody(out, request.Title);
+  out += R"(","separator":")"sv;
+  jsonl::AddBody(out, separator);
+  out += R"("})"sv;
 }
 
-void AddPiecesAndGold(Sink& out, std::int64_t pieces, worth::Copper gp, worth::Exchange exchange) {
-  out += "{\"pieces\":"sv;
-  out.AddInteger(pieces);
-  out += ",\"gp\":"sv;
-  AddGold(out, gp, exchange);
-  out += '}';
+char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp, worth::Copper perGold) {
+  at = PutInteger(Put(at, R"({"pieces":)"), pieces);
+  return Put(PutGold(Put(at, R"(,"gp":)"), gp, perGold), '}');
 }
+
+// The totals' keys and an exchange's name (a few bytes), fifteen numbers and the pieces of
+// five metals: well under a piece.
+constexpr std::size_t kWorthRoom = 400 + 15 * kNumberRoom + worth::kMetalCount * Piece::kRoom;
+static_assert(kWorthRoom <= Sink::kMaxPiece);
 
 void AddWorth(Sink& out, const worth::Totals& t) {
-  out += "{\"rates\":\""sv;
-  out += worth::ExchangeName(t.exchange);
-  out += "\",\"coins\":{"sv;
+  const worth::Copper perGold = worth::CopperPerGold(t.exchange);
+  char* at = Put(out.Room(kWorthRoom), R"({"rates":")");
+  at = Put(Put(at, worth::ExchangeName(t.exchange)), R"(","coins":{)");
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
-    out += m > 0 ? ",\""sv : "\""sv;
-    out += worth::MetalName(static_cast<worth::Metal>(m));
-    out += "\":"sv;
-    out.AddInteger(t.coins[m]);
+    at = PutInteger(Put(at, kPieces.coinsKey[m]), t.coins[m]);
   }
-  out += "},\"coins_gp\":"sv;
-  AddGold(out, t.coinsValue, t.exchange);
-  out += ",\"gems\":"sv;
-  AddPiecesAndGold(out, t.gemPieces, t.gemsValue, t.exchange);
-  out += ",\"jewelry\":"sv;
-  AddPiecesAndGold(out, t.jewelryPieces, t.jewelryValue, t.exchange);
-  out += ",\"magic_items\":{\"count\":"sv;
-  out.AddInteger(t.magicItems);
-  out += ",\"priced\":"sv;
-  out.AddInteger(t.pricedItems);
-  out += ",\"gp\":"sv;
-  AddGold(out, t.itemsValue, t.exchange);
-  out += "},\"maps\":"sv;
-  out.AddInteger(t.maps);
-  out += ",\"treasure_gp\":"sv;
-  AddGold(out, t.treasureValue(), t.exchange);
-  out += ",\"total_gp\":"sv;
-  AddGold(out, t.totalValue(), t.exchange);
-  out += '}';
+  at = PutGold(Put(at, R"(},"coins_gp":)"), t.coinsValue, perGold);
+  at = PutPiecesAndGold(Put(at, R"(,"gems":)"), t.gemPieces, t.gemsValue, perGold);
+  at = PutPiecesAndGold(Put(at, R"(,"jewelry":)"), t.jewelryPieces, t.jewelryValue, perGold);
+  at = PutInteger(Put(at, R"(,"magic_items":{"count":)"), t.magicItems);
+  at = PutInteger(Put(at, R"(,"priced":)"), t.pricedItems);
+  at = PutGold(Put(at, R"(,"gp":)"), t.itemsValue, perGold);
+  at = PutInteger(Put(at, R"(},"maps":)"), t.maps);
+  at = PutGold(Put(at, R"(,"treasure_gp":)"), t.treasureValue(), perGold);
+  at = PutGold(Put(at, R"(,"total_gp":)"), t.totalValue(), perGold);
+  out.CommitTo(Put(at, '}'));
 }
 
+// What follows a DM line's text up to its table's name: a few keys, three pieces and three
+// numbers.
+constexpr std::size_t kLineFactsRoom = 64 + 3 * Piece::kRoom + 3 * kNumberRoom;
+
 void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation) {
+  const worth::Copper perGold = worth::CopperPerGold(valuation.totals.exchange);
   const LineList& lines = hoard.DMList;
   const std::vector<LineOrigin>& origins = hoard.DMOrigins;
-  out += '[';
+  out += "["sv;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
-    out += i > 0 ? ",{\"text\":\""sv : "{\"text\":\""sv;
-    AddBody(out, lines[i]);
-    out += "\",\"kind\":\""sv;
-    out += worth::KindName(value.kind);
-    out += '"';
+    out += i > 0 ? R"(,{"text":")"sv : R"({"text":")"sv;
+    jsonl::AddBody(out, lines[i]);
+    char* at = Put(out.Room(kLineFactsRoom), kPieces.kind[static_cast<std::size_t>(value.kind)]);
     if (value.kind == worth::LineKind::Coins) {
-      out += ",\"metal\":\""sv;
-      out += worth::MetalName(value.metal);
-      out += "\",\"amount\":"sv;
-      out.AddInteger(value.amount);
+      at = PutInteger(Put(at, kPieces.amountOf[static_cast<std::size_t>(value.metal)]),
+                      value.amount);
     }
     if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
-      out += ",\"pieces\":"sv;
-      out.AddInteger(value.pieces);
+      at = PutInteger(Put(at, R"(,"pieces":)"), value.pieces);
     }
     if (value.value) {
-      out += ",\"gp\":"sv;
-      AddGold(out, *value.value, valuation.totals.exchange);
+      at = PutGold(Put(at, R"(,"gp":)"), *value.value, perGold);
     }
     if (i < origins.size() && origins[i].family != Family::None) {
-      out += ",\"family\":\""sv;
-      out += FamilyName(origins[i].family);
-      out += "\",\"table\":\""sv;
+      out.CommitTo(Put(at, kPieces.family[static_cast<std::size_t>(origins[i].family)]));
       out += origins[i].table;
-      out += '"';
+      out += R"("})"sv;
+    } else {
+      out.CommitTo(Put(at, '}'));
     }
-    out += '}';
   }
-  out += ']';
+  out += "]"sv;
 }
 
 }  // namespace
 
 void AppendGold(std::string& text, worth::Copper value, worth::Exchange exchange) {
   Sink out(text);
-  AddGold(out, value, exchange);
+  out.CommitTo(PutGold(out.Room(kNumberRoom), value, worth::CopperPerGold(exchange)));
 }
 
 void AppendHoardJsonLine(std::string& text, const HoardRecord& record) {
   Sink out(text);
   const Hoard& hoard = record.hoard;
-  out += "{\"title\":\""sv;
-  AddBody(out, record.request.Title);
-  out += "\",\"seed\":"sv;
-  out.AddInteger(record.request.Seed);
-  out += ",\"request\":"sv;
+  out += R"({"title":")"sv;
+  jsonl::AddBody(out, record.request.Title);
+  char* at = Put(out.Room(32 + kNumberRoom), R"(","seed":)");
+  out.CommitTo(Put(PutInteger(at, record.request.Seed), R"(,"request":)"));
   AddRequest(out, record.request, record.separator);
-  out += ",\"caption\":\""sv;
-  AddBody(out, hoard.Caption);
-  out += "\",\"dm\":"sv;
+  out += R"(,"caption":")"sv;
+  jsonl::AddBody(out, hoard.Caption);
+  out += R"(","dm":)"sv;
   AddStrings(out, hoard.DMList);
-  out += ",\"players\":"sv;
+  out += R"(,"players":)"sv;
   AddStrings(out, hoard.PlayersList);
-  out += ",\"worth\":"sv;
+  out += R"(,"worth":)"sv;
   AddWorth(out, record.dm.totals);
-  out += ",\"dm_lines\":"sv;
+  out += R"(,"dm_lines":)"sv;
   AddDMLines(out, hoard, record.dm);
-  out += ",\"vorneth\":{\"version\":\""sv;
+  out += R"(,"vorneth":{"version":")"sv;
   out += kVersion;
-  out += "\",\"format\":"sv;
-  out.AddInteger(kExportFormat);
-  out += "}}"sv;
+  at = Put(out.Room(32 + kNumberRoom), R"(","format":)");
+  out.CommitTo(Put(PutInteger(at, kExportFormat), "}}"));
 }
 
 }  // namespace vorneth::formats

@@ -1,0 +1,168 @@
+#pragma once
+
+// The writing under the JSON Lines record: a buffer its bytes gather in, a cursor that writes
+// the parts of a piece of known greatest size without a check each, and the inside of a JSON
+// string as the JSON library writes it.
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace vorneth::formats::jsonl {
+
+// Gathers a record's bytes in a small buffer and appends them to the string a buffer at a time,
+// so each of the many short pieces of a record costs a copy rather than a call into the string.
+// Room hands out a cursor for up to kMaxPiece bytes; CommitTo takes what was written there.
+class Sink {
+ public:
+  static constexpr std::size_t kMaxPiece = 2048;
+
+  explicit Sink(std::string& out) : out_(out) {}
+  Sink(const Sink&) = delete;
+  Sink& operator=(const Sink&) = delete;
+  ~Sink() { Flush(); }
+
+  // Where `bytes` more, at most kMaxPiece, can be written.
+  char* Room(std::size_t bytes) {
+    if (bytes > buffer_.size() - used_) {
+      Flush();
+    }
+    return buffer_.data() + used_;
+  }
+  void CommitTo(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+
+  Sink& operator+=(std::string_view text) {
+    if (text.size() > buffer_.size() - used_) {
+      Spill(text);
+    } else {
+      std::memcpy(buffer_.data() + used_, text.data(), text.size());
+      used_ += text.size();
+    }
+    return *this;
+  }
+
+ private:
+  void Flush() {
+    out_.append(buffer_.data(), used_);
+    used_ = 0;
+  }
+
+  // Text that does not fit in what is left of the buffer: out of line, so that adding a piece
+  // stays a few instructions.
+  [[gnu::noinline]] void Spill(std::string_view text) {
+    Flush();
+    if (text.size() > buffer_.size()) {
+      out_ += text;
+    } else {
+      *this += text;
+    }
+  }
+
+  std::string& out_;
+  std::array<char, 2 * kMaxPiece> buffer_;  // written before it is read
+  std::size_t used_ = 0;
+};
+
+// The inside of a JSON string as the JSON library writes it, without its quotes: escapes where
+// JSON wants them, ill-formed UTF-8 replaced.
+void AddBody(Sink& out, std::string_view text);
+
+// The cursor's writes: each returns where the next part goes. The room asked of the sink covers
+// them all.
+
+// A string literal, its terminator left out: a copy of known size, a few instructions. (An
+// array of chars that is not a literal goes through std::string_view.)
+template <std::size_t N>
+char* Put(char* at, const char (&text)[N]) {
+  std::memcpy(at, text, N - 1);
+  return at + N - 1;
+}
+
+inline char* Put(char* at, char c) {
+  *at = c;
+  return at + 1;
+}
+
+inline char* Put(char* at, std::string_view text) {
+  std::memcpy(at, text.data(), text.size());
+  return at + text.size();
+}
+
+// A short text of a few kinds (a name and the keys around it) held in a fixed room: copying the
+// whole room, whatever the text's length, costs a few instructions rather than a call.
+struct Piece {
+  static constexpr std::size_t kRoom = 48;
+  std::array<char, kRoom> bytes{};
+  std::size_t size = 0;
+};
+
+// The parts written one after another; they must fit in the room.
+Piece MakePiece(std::initializer_list<std::string_view> parts);
+
+// Copies the piece's whole room: the cursor's room must hold Piece::kRoom bytes.
+inline char* Put(char* at, const Piece& piece) {
+  std::memcpy(at, piece.bytes.data(), Piece::kRoom);
+  return at + piece.size;
+}
+
+// Room enough for any number Put writes: a sign and twenty digits, or a double's shortest form.
+inline constexpr std::size_t kNumberRoom = 32;
+
+namespace detail {
+
+inline constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{};
+  std::uint64_t power = 1;
+  for (std::uint64_t& p : powers) {
+    p = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+inline constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+}  // namespace detail
+
+// The decimal digits of `value`, the fewest that write it.
+inline char* PutUnsigned(char* at, std::uint64_t value) {
+  // log10 of the highest bit's power of two, 1233 / 4096 being just above log10(2): the count of
+  // digits, or one more than it.
+  const auto guess = static_cast<std::size_t>((std::bit_width(value | 1U) * 1233U) >> 12U);
+  char* const end = at + guess + ((value | 1U) >= detail::kPowersOfTen[guess] ? 1 : 0);
+  char* p = end;
+  while (value >= 100) {
+    p -= 2;
+    std::memcpy(p, detail::kDigitPairs.data() + value % 100 * 2, 2);
+    value /= 100;
+  }
+  if (value >= 10) {
+    std::memcpy(p - 2, detail::kDigitPairs.data() + value * 2, 2);
+  } else {
+    p[-1] = static_cast<char>('0' + value);
+  }
+  return end;
+}
+
+// An integer as the JSON library writes it.
+inline char* PutInteger(char* at, std::int64_t value) {
+  if (value < 0) {
+    *at++ = '-';
+    return PutUnsigned(at, 0U - static_cast<std::uint64_t>(value));
+  }
+  return PutUnsigned(at, static_cast<std::uint64_t>(value));
+}
+
+}  // namespace vorneth::formats::jsonl
