@@ -138,9 +138,10 @@ inline constexpr std::array<char, 200> kDigitPairs = [] {
 
 // The decimal digits of `value`, the fewest that write it.
 inline char* PutUnsigned(char* at, std::uint64_t value) {
-  // log10 of the highest bit's power of two, 1233 / 4096 being just above log10(2): the count of
-  // digits, or one more than it.
-  const auto guess = static_cast<std::size_t>((std::bit_width(value | 1U) * 1233U) >> 12U);
+  // log10 of the highest bit's power of two, 1233 / 4096 being just below log10(2): one less
+  // than the count of digits or the count itself, which the power of ten tells.
+  const auto width = static_cast<std::size_t>(std::bit_width(value | 1U));
+  const std::size_t guess = (width * 1233U) >> 12U;
   char* const end = at + guess + ((value | 1U) >= detail::kPowersOfTen[guess] ? 1 : 0);
   char* p = end;
   while (value >= 100) {
