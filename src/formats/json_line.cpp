@@ -104,18 +104,31 @@ char* PutGold(char* at, worth::Copper value, worth::Copper perGold) {
   }
 }
 
-// `[` the strings `]`.
-void AddStrings(Sink& out, const LineList& lines) {
+// Room for a line copied as it is, kBlock bytes past its end and a few more.
+constexpr std::size_t RoomForLine(std::size_t bytes) {
+  return bytes + jsonl::kBlock + 16;
+}
+
+// `[` the strings `]`; `copyable` when no byte of any line needs more than a copy.
+void AddStrings(Sink& out, const LineList& lines, bool copyable) {
   if (lines.empty()) {
     out += "[]"sv;
     return;
   }
+  const char* const readableEnd = lines.Text().data() + lines.Text().size();
   out += "[\""sv;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) {
-      out += "\",\""sv;
+    const std::string_view line = lines[i];
+    if (copyable && RoomForLine(line.size()) <= Sink::kMaxPiece) {
+      char* at = out.Room(RoomForLine(line.size()));
+      at = jsonl::PutCopied(i > 0 ? Put(at, R"(",")") : at, line, readableEnd);
+      out.CommitTo(at);
+    } else {
+      if (i > 0) {
+        out += "\",\""sv;
+      }
+      jsonl::AddBody(out, line);
     }
-    jsonl::AddBody(out, lines[i]);
   }
   out += "\"]"sv;
 }
@@ -182,16 +195,28 @@ void AddWorth(Sink& out, const worth::Totals& t) {
 // numbers.
 constexpr std::size_t kLineFactsRoom = 64 + 3 * Piece::kRoom + 3 * kNumberRoom;
 
-void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation) {
+// `copyable` when no byte of any DM line needs more than a copy.
+void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation, bool copyable) {
   const worth::Copper perGold = worth::CopperPerGold(valuation.totals.exchange);
   const LineList& lines = hoard.DMList;
+  const char* const readableEnd = lines.Text().data() + lines.Text().size();
   const std::vector<LineOrigin>& origins = hoard.DMOrigins;
   out += "["sv;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
-    out += i > 0 ? R"(,{"text":")"sv : R"({"text":")"sv;
-    jsonl::AddBody(out, lines[i]);
-    char* at = Put(out.Room(kLineFactsRoom), kPieces.kind[static_cast<std::size_t>(value.kind)]);
+    const std::string_view line = lines[i];
+    const std::size_t room = kLineFactsRoom + RoomForLine(line.size());
+    char* at = nullptr;
+    if (copyable && room <= Sink::kMaxPiece) {
+      at = out.Room(room);
+      at = Put(i > 0 ? Put(at, ',') : at, R"({"text":")");
+      at = jsonl::PutCopied(at, line, readableEnd);
+    } else {
+      out += i > 0 ? R"(,{"text":")"sv : R"({"text":")"sv;
+      jsonl::AddBody(out, line);
+      at = out.Room(kLineFactsRoom);
+    }
+    at = Put(at, kPieces.kind[static_cast<std::size_t>(value.kind)]);
     if (value.kind == worth::LineKind::Coins) {
       at = PutInteger(Put(at, kPieces.amountOf[static_cast<std::size_t>(value.metal)]),
                       value.amount);
@@ -230,14 +255,17 @@ void AppendHoardJsonLine(std::string& text, const HoardRecord& record) {
   AddRequest(out, record.request, record.separator);
   out += R"(,"caption":")"sv;
   jsonl::AddBody(out, hoard.Caption);
+  // The DM lines, written twice, and the players lines are mostly plain ASCII: looked at once
+  // as a whole, they are then copied without a look.
+  const bool dmCopyable = jsonl::AllCopyable(hoard.DMList.Text());
   out += R"(","dm":)"sv;
-  AddStrings(out, hoard.DMList);
+  AddStrings(out, hoard.DMList, dmCopyable);
   out += R"(,"players":)"sv;
-  AddStrings(out, hoard.PlayersList);
+  AddStrings(out, hoard.PlayersList, jsonl::AllCopyable(hoard.PlayersList.Text()));
   out += R"(,"worth":)"sv;
   AddWorth(out, record.dm.totals);
   out += R"(,"dm_lines":)"sv;
-  AddDMLines(out, hoard, record.dm);
+  AddDMLines(out, hoard, record.dm, dmCopyable);
   out += R"(,"vorneth":{"version":")"sv;
   out += kVersion;
   at = Put(out.Room(32 + kNumberRoom), R"(","format":)");

@@ -70,9 +70,6 @@ void AddEscape(Sink& out, char c) {
   }
 }
 
-// Bytes looked at a time by the scan of a string.
-constexpr std::size_t kBlock = 16;
-
 // Copies the sixteen bytes at `from` to `to` and returns a bit per byte (the first byte's the
 // lowest) set where the byte needs more than a copy: one below 0x20, a quote, a backslash, or
 // one of 0x80 and above. Compared as signed bytes, those of 0x80 and above are below 0x20 too.
@@ -192,6 +189,19 @@ void AddBody(Sink& out, std::string_view text) {
       text.remove_prefix(step.length);
     }
   }
+}
+
+bool AllCopyable(std::string_view text) {
+  if (text.size() < kBlock) {
+    return ShortCopyable(text) == text.size();
+  }
+  std::array<char, kBlock> scratch;  // CopyBlock's copy, unused
+  for (std::size_t i = 0; i + kBlock < text.size(); i += kBlock) {
+    if (CopyBlock(scratch.data(), text.data() + i) != 0) {
+      return false;
+    }
+  }
+  return CopyBlock(scratch.data(), text.data() + text.size() - kBlock) == 0;
 }
 
 Piece MakePiece(std::initializer_list<std::string_view> parts) {
