@@ -24,6 +24,7 @@ using namespace std::string_view_literals;
 // and three decimals.
 constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 
+// The kinds of line, Blank the last.
 constexpr std::size_t kKindCount = static_cast<std::size_t>(worth::LineKind::Blank) + 1;
 
 // The names of this program's own (kinds, metals, families) with the keys around them, each
