@@ -28,6 +28,18 @@ void BM_TypeAHoard(benchmark::State& state) {
 }
 BENCHMARK(BM_TypeAHoard);
 
+// A type A hoard written over the previous one, as batches do.
+void BM_TypeAHoardReused(benchmark::State& state) {
+  HoardRequest request;
+  request.Count('A') = 1;
+  vorneth::Hoard hoard;
+  for (auto _ : state) {
+    vorneth::GenerateHoard(request, ",", hoard);
+    benchmark::DoNotOptimize(hoard);
+  }
+}
+BENCHMARK(BM_TypeAHoardReused);
+
 void BM_LargestRequest(benchmark::State& state) {
   const HoardRequest request = LargestRequest();
   std::size_t lines = 0;
