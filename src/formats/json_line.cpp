@@ -90,8 +90,8 @@ char* PutGoldAt(char* at, worth::Copper value, worth::Copper perGold) {
 
 // The exchanges' rates as a batch meets them, each with divisions of its own; any other rate is
 // divided by as it comes.
-constexpr worth::Copper kFirstEditionPerGold = 200;
-constexpr worth::Copper kBasicPerGold = 100;
+constexpr worth::Copper kFirstEditionPerGold = worth::CopperPerGold(worth::Exchange::FirstEdition);
+constexpr worth::Copper kBasicPerGold = worth::CopperPerGold(worth::Exchange::Basic);
 
 // Gold pieces as a JSON number, byte for byte JsonText(GoldJson(value, exchange), -1).
 char* PutGold(char* at, worth::Copper value, worth::Copper perGold) {

@@ -280,17 +280,6 @@ void Add(Totals& totals, const LineValue& line) {
 
 }  // namespace
 
-Copper CopperPer(Metal metal, Exchange exchange) {
-  constexpr Copper kFirstEdition[kMetalCount] = {1, 10, 100, 200, 1000};
-  constexpr Copper kBasic[kMetalCount] = {1, 10, 50, 100, 500};
-  const auto m = static_cast<std::size_t>(metal);
-  return exchange == Exchange::FirstEdition ? kFirstEdition[m] : kBasic[m];
-}
-
-Copper CopperPerGold(Exchange exchange) {
-  return CopperPer(Metal::Gold, exchange);
-}
-
 Copper Totals::treasureValue() const {
   return SaturatingAdd(SaturatingAdd(coinsValue, gemsValue), jewelryValue);
 }

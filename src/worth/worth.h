@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -36,8 +37,15 @@ enum class Exchange {
 using Copper = std::int64_t;
 
 // Copper pieces per coin of `metal`, and per gold piece.
-Copper CopperPer(Metal metal, Exchange exchange);
-Copper CopperPerGold(Exchange exchange);
+constexpr Copper CopperPer(Metal metal, Exchange exchange) {
+  constexpr Copper kFirstEdition[kMetalCount] = {1, 10, 100, 200, 1000};
+  constexpr Copper kBasic[kMetalCount] = {1, 10, 50, 100, 500};
+  const auto m = static_cast<std::size_t>(metal);
+  return exchange == Exchange::FirstEdition ? kFirstEdition[m] : kBasic[m];
+}
+constexpr Copper CopperPerGold(Exchange exchange) {
+  return CopperPer(Metal::Gold, exchange);
+}
 
 // One line and its facts.
 struct LineValue {
