@@ -107,6 +107,12 @@ TEST(PlayersViewAgreement, RandomLinesOfKeysAndMarkers) {
           line += static_cast<char>(byte(pick));
         }
       }
+      if (i == 0 && round % 40 == 0) {
+        // A line longer than the stretch of text the key search marks at a time.
+        while (line.size() <= 5000) {
+          line += line.empty() ? std::string(" of ") : line;
+        }
+      }
       for (const auto& [real, reference] : kRewrites) {
         std::string fast = line;
         std::string plain = line;
@@ -164,12 +170,13 @@ TEST(PlayersViewAgreement, FirstKeyIndexOfShortKeys) {
 
 // The vector pass may pass positions no key starts at (its ranges merge gaps) but never drops
 // one, whatever the text's length: blocks read the byte after them, the tail reads none past the
-// end. Keys of one and two bytes are enough, since only a key's first two bytes are tested.
+// end. Keys of one and two bytes are enough, since only a key's first two bytes are tested. A
+// whole text marked at once, 32 bytes at a time where the processor allows, marks the same.
 TEST(PlayersViewAgreement, KeyStartFilterKeepsEveryStart) {
   std::mt19937 pick(5);
   std::uniform_int_distribution<int> byte(1, 255);
   std::uniform_int_distribution<int> size(1, 2);
-  std::uniform_int_distribution<std::size_t> length(1, 40);
+  std::uniform_int_distribution<std::size_t> length(1, 120);
   for (int round = 0; round < 40; ++round) {
     std::array<std::string, 24> keyText;
     std::array<std::string_view, 24> keys{};
@@ -191,20 +198,34 @@ TEST(PlayersViewAgreement, KeyStartFilterKeepsEveryStart) {
                               : b % 4 == 2 ? 'a' + b % 8
                                            : ' ');
       }
-      std::uint64_t starts = 0;
+      std::array<std::uint64_t, 2> starts{};
       std::size_t base = 0;
       for (; text.size() - base > KeyStartFilter::kBlock; base += KeyStartFilter::kBlock) {
-        starts |= std::uint64_t{filter.Block(text.data() + base)} << base;
+        starts[base / 64] |= std::uint64_t{filter.Block(text.data() + base)} << base % 64;
       }
-      starts |= std::uint64_t{filter.Tail(text.data() + base, text.size() - base, text.size())}
-                << base;
+      starts[base / 64] |=
+          std::uint64_t{filter.Tail(text.data() + base, text.size() - base, text.size())}
+          << base % 64;
       for (std::size_t i = 0; i < text.size(); ++i) {
         const bool keyStarts = std::any_of(keys.begin(), keys.end(), [&](std::string_view key) {
           return std::string_view(text).substr(i, key.size()) == key;
         });
-        ASSERT_TRUE(!keyStarts || (starts >> i & 1U) != 0) << "text: " << text << " at " << i;
+        ASSERT_TRUE(!keyStarts || (starts[i / 64] >> i % 64 & 1U) != 0)
+            << "text: " << text << " at " << i;
       }
-      ASSERT_EQ(starts >> text.size(), 0U);
+      for (std::size_t i = text.size(); i < 128; ++i) {
+        ASSERT_EQ(starts[i / 64] >> i % 64 & 1U, 0U) << "past the end of " << text;
+      }
+      std::array<std::uint64_t, 2> marked{};
+      filter.Mark(text.data(), text.size(), marked.data());
+      ASSERT_EQ(marked, starts) << "text: " << text;
+#if defined(VORNETH_FILTER_AVX2)
+      if (KeyStartFilter::HasWide()) {
+        marked = {};
+        filter.MarkWide(text.data(), text.size(), marked.data());
+        ASSERT_EQ(marked, starts) << "text: " << text;
+      }
+#endif
     }
   }
 }
