@@ -200,7 +200,9 @@ void AppendPlayersLine(LineList& players, std::string_view line,
   const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
   std::string& text = players.NewLine();
   text.append(cut.substr(0, gem.keep));
-  text.append(gem.look);
+  if (!gem.look.empty()) {
+    text.append(gem.look);
+  }
 }
 
 }  // namespace
