@@ -8,7 +8,6 @@
 // looks only at that bucket's keys, and only at keys earlier in the list than the best one found
 // so far. The answer is the same as testing the keys one by one in list order.
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
@@ -88,7 +87,7 @@ class FirstKeyIndex {
     ForEachStart(line, [&](std::size_t i, std::uint64_t head, const Entry* e, const Entry* end) {
       for (; e != end && e->index < best; ++e) {
         // Past the first entry at or after the best key, the rest come later in the list.
-        if (Matches(*e, line.data() + i, line.size() - i, head)) {
+        if (Matches(*e, line, i, head)) {
           // The first time a key can still win it is at its leftmost occurrence.
           best = e->index;
           bestAt = i;
@@ -103,63 +102,24 @@ class FirstKeyIndex {
   // For each group, the first key of the group (in list order) that occurs in `line` and where
   // it first occurs; `key` counts from the group's start (the group's size when none occurs).
   std::array<KeyMatch, G> FindEach(std::string_view line) const {
-    GroupBest best(*this);
+    std::array<std::uint8_t, G> best = groupEnd_;
+    std::array<std::size_t, G> bestAt{};
     ForEachStart(line, [&](std::size_t i, std::uint64_t head, const Entry* e, const Entry* end) {
-      best.Record(e, end, line.data() + i, line.size() - i, i, head);
+      for (; e != end; ++e) {
+        // A group's keys stand in list order within the bucket: once one is found, the later
+        // ones of its group cannot win any more.
+        if (Matches(*e, line, i, head) && e->index < best[e->group]) {
+          best[e->group] = e->index;
+          bestAt[e->group] = i;
+        }
+      }
       return true;
     });
-    return best.Found();
-  }
-
-  // A stretch of text searched as a whole: the vector pass runs over it once, whatever lines
-  // it holds, rather than once per line with a tail to each. Its start positions are bit i % 64
-  // of word i / 64 for the byte at i, with one word more, left empty, so that the 64 positions
-  // from any byte of the stretch are read as two words.
-  static constexpr std::size_t kStretch = 4096;
-  using StartBits = std::array<std::uint64_t, kStretch / 64 + 1>;
-
-  // Marks the positions of `stretch` (at most kStretch bytes) where some key can start, taking
-  // it as a whole text: no byte past its end is read.
-  void MarkStarts(std::string_view stretch, StartBits& bits) const {
-    bits.fill(0);
-    starts_.Mark(stretch.data(), stretch.size(), bits.data());
-  }
-
-#if defined(VORNETH_FILTER_AVX2)
-  // MarkStarts 32 bytes at a time, where KeyStartFilter::HasWide(); to be inlined into a caller
-  // compiled for AVX2.
-  VORNETH_TARGET_AVX2 void MarkStartsWide(std::string_view stretch, StartBits& bits) const {
-    bits.fill(0);
-    starts_.MarkWide(stretch.data(), stretch.size(), bits.data());
-  }
-#endif
-
-  // FindEach of the line that stands at [begin, end) in `stretch`, whose starts are `bits`.
-  // A line ending inside the stretch may be followed by other text: the vector pass then saw
-  // its last byte followed by that text, which is a superset of the positions where a key
-  // fits in the line, and the exact tests see the line's own bytes only.
-  std::array<KeyMatch, G> FindEachIn(std::string_view stretch, std::size_t begin, std::size_t end,
-                                     const StartBits& bits) const {
-    GroupBest best(*this);
-    const char* const data = stretch.data();
-    for (std::size_t from = begin; from < end; from += 64) {
-      const std::size_t word = from / 64;
-      const auto offset = static_cast<unsigned>(from % 64);
-      std::uint64_t starts = bits[word] >> offset | (bits[word + 1] << 1U) << (63U - offset);
-      starts &= ~std::uint64_t{0} >> (63U - std::min<std::size_t>(end - from - 1, 63));
-      for (; starts != 0; starts &= starts - 1) {
-        const std::size_t i = from + static_cast<std::size_t>(std::countr_zero(starts));
-        const std::size_t left = end - i;
-        // The line's bytes from i, zero past its end.
-        const std::uint64_t head =
-            i + 8 <= stretch.size()
-                ? Load(data + i) & ~std::uint64_t{0} >> (8 * (8 - std::min<std::size_t>(left, 8)))
-                : Head(data, end, i);
-        const Bucket bucket = BucketOf(head);
-        best.Record(bucket.first, bucket.end, data + i, left, i - begin, head);
-      }
+    std::array<KeyMatch, G> found{};
+    for (std::size_t g = 0; g < G; ++g) {
+      found[g] = {static_cast<std::size_t>(best[g] - groupStart_[g]), bestAt[g]};
     }
-    return best.Found();
+    return found;
   }
 
  private:
@@ -266,74 +226,6 @@ class FirstKeyIndex {
     return entry;
   }
 
-  // The best key of each group found so far, as FindEach and FindEachIn collect them.
-  class GroupBest {
-   public:
-    explicit GroupBest(const FirstKeyIndex& index) : index_(index), best_(index.groupEnd_) {}
-
-    // Looks at the keys of entries [e, end), which can start at position i of the line, `at`
-    // in memory, with `left` bytes of the line from there whose first bytes are `head`.
-    void Record(const Entry* e, const Entry* end, const char* at, std::size_t left, std::size_t i,
-                std::uint64_t head) {
-      for (; e != end; ++e) {
-        // A group's keys stand in list order within the bucket: once one is found, the later
-        // ones of its group cannot win any more.
-        if (Matches(*e, at, left, head) && e->index < best_[e->group]) {
-          best_[e->group] = e->index;
-          bestAt_[e->group] = i;
-        }
-      }
-    }
-
-    std::array<KeyMatch, G> Found() const {
-      std::array<KeyMatch, G> found{};
-      for (std::size_t g = 0; g < G; ++g) {
-        found[g] = {static_cast<std::size_t>(best_[g] - index_.groupStart_[g]), bestAt_[g]};
-      }
-      return found;
-    }
-
-   private:
-    const FirstKeyIndex& index_;
-    std::array<std::uint8_t, G> best_;
-    std::array<std::size_t, G> bestAt_{};
-  };
-
-  // The entries [first, end) of the keys that can start where the text's first bytes are `head`.
-  struct Bucket {
-    const Entry* first;
-    const Entry* end;
-  };
-
-  // The bucket of the prefix that `head` starts with, or else the short keys of its first byte
-  // (if any).
-  Bucket BucketOf(std::uint64_t head) const {
-    const auto prefix = static_cast<std::uint32_t>(head & kPrefixMask);
-    const std::uint64_t slot = slots_[SlotOf(prefix)];
-    const std::uint32_t range = static_cast<std::uint32_t>(slot) == prefix
-                                    ? static_cast<std::uint32_t>(slot >> 32U)
-                                    : shortRange_[head & 0xFFU];
-    return {entries_.data() + (range & 0xFFU), entries_.data() + (range >> 8U)};
-  }
-
-  // Calls visit(base, starts), in ascending order, with the start positions of the vector pass
-  // for the sixteen (or, last, fewer) bytes of `text` from base, while visit returns true.
-  template <typename Visit>
-  void ForEachBlock(std::string_view text, Visit visit) const {
-    const std::size_t n = text.size();
-    const char* const data = text.data();
-    // A block reads the byte after its sixteen: the last sixteen bytes or fewer are the tail.
-    std::size_t base = 0;
-    for (; n - base > KeyStartFilter::kBlock; base += KeyStartFilter::kBlock) {
-      if (!visit(base, starts_.Block(data + base))) {
-        return;
-      }
-    }
-    if (base < n) {
-      visit(base, starts_.Tail(data + base, n - base, n));
-    }
-  }
-
   // Calls visit(i, head, first, end), in ascending order, for each position i of `line` where
   // some key can start, with the line's first (up to) eight bytes from i and the entries
   // [first, end) of the keys that can start with them, while visit returns true.
@@ -341,32 +233,49 @@ class FirstKeyIndex {
   void ForEachStart(std::string_view line, Visit visit) const {
     const std::size_t n = line.size();
     const char* const data = line.data();
-    ForEachBlock(line, [&](std::size_t base, std::uint32_t starts) {
+    const auto visitAll = [&](std::size_t base, std::uint32_t starts) {
       for (; starts != 0; starts &= starts - 1) {
         const std::size_t i = base + static_cast<std::size_t>(std::countr_zero(starts));
         const std::uint64_t head = Head(data, n, i);
-        const Bucket bucket = BucketOf(head);
-        if (!visit(i, head, bucket.first, bucket.end)) {
+        // The bucket of the prefix at i, or else the short keys of its first byte (if any).
+        const auto prefix = static_cast<std::uint32_t>(head & kPrefixMask);
+        const std::uint64_t slot = slots_[SlotOf(prefix)];
+        const std::uint32_t range = static_cast<std::uint32_t>(slot) == prefix
+                                        ? static_cast<std::uint32_t>(slot >> 32U)
+                                        : shortRange_[head & 0xFFU];
+        if (!visit(i, head, entries_.data() + (range & 0xFFU), entries_.data() + (range >> 8U))) {
           return false;
         }
       }
       return true;
-    });
+    };
+    // A block reads the byte after its sixteen: the last sixteen bytes or fewer are the tail.
+    std::size_t base = 0;
+    for (; n - base > KeyStartFilter::kBlock; base += KeyStartFilter::kBlock) {
+      if (!visitAll(base, starts_.Block(data + base))) {
+        return;
+      }
+    }
+    if (base < n) {
+      visitAll(base, starts_.Tail(data + base, n - base, n));
+    }
   }
 
-  // Whether `entry`'s key occurs at `at`, where the line has `left` bytes whose first are
-  // `head`. The head is zero past the line's end, where a key, holding no zero byte, never
-  // matches.
-  static bool Matches(const Entry& entry, const char* at, std::size_t left, std::uint64_t head) {
+  // Whether `entry`'s key occurs at position i of `line`, whose first bytes from i are `head`.
+  // The head is zero past the line's end, where a key, holding no zero byte, never matches.
+  static bool Matches(const Entry& entry, std::string_view line, std::size_t i,
+                      std::uint64_t head) {
     if ((head ^ entry.head) << entry.headShift != 0) {
       return false;
     }
     if (entry.size <= 8) {
       return true;
     }
+    const std::size_t left = line.size() - i;
     if (entry.size > left) {
       return false;
     }
+    const char* const at = line.data() + i;
     return Load(at + entry.size - 8) == entry.tail &&
            (entry.size <= 16 || std::memcmp(at + 8, entry.key + 8, entry.size - 16U) == 0);
   }

@@ -19,13 +19,6 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #define VORNETH_FILTER_SSE2 1
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-// Whole texts are also looked at 32 bytes at a time where the processor has AVX2: the code for
-// it is compiled for that instruction set alone and chosen when the program runs.
-#include <immintrin.h>
-#define VORNETH_FILTER_AVX2 1
-#define VORNETH_TARGET_AVX2 __attribute__((target("avx2")))
-#endif
 #elif defined(__wasm_simd128__)
 #include <wasm_simd128.h>
 #define VORNETH_FILTER_WASM 1
@@ -128,41 +121,6 @@ class KeyStartFilter {
     return PortableBlock(p);
 #endif
   }
-
-  // Marks the start positions of the n bytes from p, taken as a whole text, in `bits`: bit
-  // i % 64 of bits[i / 64] for the byte at i, from the block at `base` (a multiple of kBlock)
-  // on. Reads no byte past the text's end; only sets bits.
-  void Mark(const char* p, std::size_t n, std::uint64_t* bits, std::size_t base = 0) const {
-    for (; n - base > kBlock; base += kBlock) {
-      bits[base / 64] |= std::uint64_t{Block(p + base)} << (base % 64);
-    }
-    if (base < n) {
-      bits[base / 64] |= std::uint64_t{Tail(p + base, n - base, n)} << (base % 64);
-    }
-  }
-
-#if defined(VORNETH_FILTER_AVX2)
-  static constexpr std::size_t kWideBlock = 32;
-
-  // Whether this processor runs MarkWide.
-  static bool HasWide() {
-    static const bool has = __builtin_cpu_supports("avx2") != 0;
-    return has;
-  }
-
-  // Mark, 32 bytes at a time where the processor has AVX2 (HasWide). Inlined into a caller
-  // compiled for AVX2 as well, where the filter is a constant, its ranges become constants.
-  VORNETH_TARGET_AVX2 void MarkWide(const char* p, std::size_t n, std::uint64_t* bits) const {
-    std::size_t base = 0;
-    // A wide block reads the byte after its 32, as a block does.
-    for (; n - base > kWideBlock; base += kWideBlock) {
-      const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + base));
-      const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + base + 1));
-      bits[base / 64] |= std::uint64_t{WideStarts(bytes, next)} << (base % 64);
-    }
-    Mark(p, n, bits, base);
-  }
-#endif
 
   // The positions whose byte starts a key, by a table per byte, where no vector instructions
   // are at hand. Reads the 16 bytes from p only.
@@ -331,39 +289,6 @@ class KeyStartFilter {
       }
     }
     return Lanes(hits);
-  }
-#endif
-
-#if defined(VORNETH_FILTER_AVX2)
-  // Starts and In on 32 bytes.
-  VORNETH_TARGET_AVX2 static __m256i WideIn(__m256i bytes, Range range) {
-    if (range.lo == range.hi) {
-      return _mm256_cmpeq_epi8(bytes, _mm256_set1_epi8(static_cast<char>(range.lo)));
-    }
-    const __m256i shifted =
-        _mm256_add_epi8(bytes, _mm256_set1_epi8(static_cast<char>(128 - range.lo)));
-    return _mm256_cmpgt_epi8(_mm256_set1_epi8(static_cast<char>(range.hi - range.lo - 127)),
-                             shifted);
-  }
-
-  VORNETH_TARGET_AVX2 std::uint32_t WideStarts(__m256i bytes, __m256i next) const {
-    __m256i first[kMaxFirsts];
-    __m256i hits = _mm256_setzero_si256();
-    for (std::size_t r = 0; r < firstCount_; ++r) {
-      first[r] = WideIn(bytes, firsts_[r]);
-      if (anySecond_[r]) {
-        hits = _mm256_or_si256(hits, first[r]);
-      }
-    }
-    __m256i second = _mm256_setzero_si256();
-    for (std::size_t s = 0; s < secondCount_; ++s) {
-      second = _mm256_or_si256(second, WideIn(next, seconds_[s]));
-      if (s + 1 == secondCount_ || ownerOfSecond_[s + 1] != ownerOfSecond_[s]) {
-        hits = _mm256_or_si256(hits, _mm256_and_si256(first[ownerOfSecond_[s]], second));
-        second = _mm256_setzero_si256();
-      }
-    }
-    return static_cast<std::uint32_t>(_mm256_movemask_epi8(hits));
   }
 #endif
 

@@ -118,8 +118,7 @@ void AppendTruncAndGems(std::string& text, std::string_view line) {
 // test and the substitution keys, the pre-step, the truncation markers, the gem names.
 enum Group : std::size_t { kDropOrSubs, kWith, kTrunc, kGems, kGroupCount };
 constexpr std::size_t kAllCount = 1 + kSubsCount + 1 + kTruncCount + kGemsCount;
-using AllIndex = FirstKeyIndex<kAllCount, kGroupCount>;
-constexpr AllIndex kAllIndex(
+constexpr FirstKeyIndex<kAllCount, kGroupCount> kAllIndex(
     [] {
       std::array<std::string_view, kAllCount> keys{};
       std::size_t k = 0;
@@ -137,23 +136,6 @@ constexpr AllIndex kAllIndex(
     }(),
     {1 + kSubsCount, 1, kTruncCount, kGemsCount});
 
-// Marks the possible key starts of `stretch`, 32 bytes at a time where the processor allows.
-#if defined(VORNETH_FILTER_AVX2)
-VORNETH_TARGET_AVX2 void MarkStartsWide(std::string_view stretch, AllIndex::StartBits& bits) {
-  kAllIndex.MarkStartsWide(stretch, bits);
-}
-#endif
-
-void MarkStarts(std::string_view stretch, AllIndex::StartBits& bits) {
-#if defined(VORNETH_FILTER_AVX2)
-  if (KeyStartFilter::HasWide()) {
-    MarkStartsWide(stretch, bits);
-    return;
-  }
-#endif
-  kAllIndex.MarkStarts(stretch, bits);
-}
-
 // The players' line of each outward form: a substituted line is one of these whatever it was.
 const std::array<std::string, kSubsCount>& OutwardLines() {
   static const std::array<std::string, kSubsCount> lines = [] {
@@ -164,45 +146,6 @@ const std::array<std::string, kSubsCount>& OutwardLines() {
     return all;
   }();
   return lines;
-}
-
-// Appends the players' line of DM line `line`, in which the keys `found` were found.
-void AppendPlayersLine(LineList& players, std::string_view line,
-                       const std::array<KeyMatch, kGroupCount>& found,
-                       const std::array<std::string, kSubsCount>& outward) {
-  const std::size_t subs = found[kDropOrSubs].key;
-  if (subs == 0) {
-    return;  // a further spell of the scroll above: the scroll shows as one line
-  }
-  if (subs <= kSubsCount) {
-    players.push_back(outward[subs - 1]);
-    return;
-  }
-  std::string_view tested = line;
-  if (found[kWith].key == 0) {
-    // The tests look at the text before " with " only. The first marker of the whole line
-    // is the first of that text too when it ends there; otherwise search that text again.
-    tested = line.substr(0, found[kWith].position);
-    const KeyMatch& marker = found[kTrunc];
-    if (marker.key < kTruncCount &&
-        marker.position + kTruncations[marker.key].marker.size() > tested.size()) {
-      AppendTruncAndGems(players.NewLine(), line);
-      return;
-    }
-  }
-  const std::size_t kept = CutLength(tested, found[kTrunc]);
-  const std::string_view cut = tested.substr(0, kept);
-  // The first gem name of the whole line decides unless the cut took it away; then another
-  // one may still stand in what is left.
-  const KeyMatch& gemMatch = found[kGems];
-  const bool gemKept = gemMatch.key >= kGemsCount ||
-                       gemMatch.position + kAppearances[gemMatch.key].name.size() <= kept;
-  const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
-  std::string& text = players.NewLine();
-  text.append(cut.substr(0, gem.keep));
-  if (!gem.look.empty()) {
-    text.append(gem.look);
-  }
 }
 
 }  // namespace
@@ -234,34 +177,41 @@ LineList ParsePlayers(const LineList& dmLines) {
 }
 
 void ParsePlayers(const LineList& dmLines, LineList& players) {
-  players.clear();
-  // The DM lines stand one after another in one text: the key search marks the possible key
-  // starts of a stretch of it at a time, then looks at each line that ends within it.
   const std::array<std::string, kSubsCount>& outward = OutwardLines();
-  AllIndex::StartBits starts;
-  const std::string_view text = dmLines.Text();
-  const std::size_t count = dmLines.size();
-  std::size_t k = 0;
-  while (k < count) {
-    const std::string_view first = dmLines[k];
-    const std::string_view stretch =
-        text.substr(static_cast<std::size_t>(first.data() - text.data()), AllIndex::kStretch);
-    MarkStarts(stretch, starts);
-    const std::size_t firstOfStretch = k;
-    for (; k < count; ++k) {
-      const std::string_view line = dmLines[k];
-      const auto begin = static_cast<std::size_t>(line.data() - stretch.data());
-      const std::size_t end = begin + line.size();
-      if (end > stretch.size()) {
-        break;
+  players.clear();
+  for (const std::string_view line : dmLines) {
+    const std::array<KeyMatch, kGroupCount> found = kAllIndex.FindEach(line);
+    const std::size_t subs = found[kDropOrSubs].key;
+    if (subs == 0) {
+      continue;  // a further spell of the scroll above: the scroll shows as one line
+    }
+    if (subs <= kSubsCount) {
+      players.push_back(outward[subs - 1]);
+      continue;
+    }
+    std::string_view tested = line;
+    if (found[kWith].key == 0) {
+      // The tests look at the text before " with " only. The first marker of the whole line
+      // is the first of that text too when it ends there; otherwise search that text again.
+      tested = line.substr(0, found[kWith].position);
+      const KeyMatch& marker = found[kTrunc];
+      if (marker.key < kTruncCount &&
+          marker.position + kTruncations[marker.key].marker.size() > tested.size()) {
+        AppendTruncAndGems(players.NewLine(), line);
+        continue;
       }
-      AppendPlayersLine(players, line, kAllIndex.FindEachIn(stretch, begin, end, starts), outward);
     }
-    if (k == firstOfStretch) {
-      // A line longer than a stretch: searched on its own.
-      AppendPlayersLine(players, first, kAllIndex.FindEach(first), outward);
-      ++k;
-    }
+    const std::size_t kept = CutLength(tested, found[kTrunc]);
+    const std::string_view cut = tested.substr(0, kept);
+    // The first gem name of the whole line decides unless the cut took it away; then another
+    // one may still stand in what is left.
+    const KeyMatch& gemMatch = found[kGems];
+    const bool gemKept = gemMatch.key >= kGemsCount ||
+                         gemMatch.position + kAppearances[gemMatch.key].name.size() <= kept;
+    const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
+    std::string& text = players.NewLine();
+    text.append(cut.substr(0, gem.keep));
+    text.append(gem.look);
   }
 }
 
