@@ -19,7 +19,8 @@ concept RangeEntry = requires(const Entry& entry) {
 
 // The entry of `entries` (sorted by `hi`, the last reaching the roll's highest outcome) whose
 // range holds `outcome`: the first entry whose upper bound is not below it. Item tables, the
-// magic-item routers, the gem bands and the jewelry rows all select this way.
+// magic-item routers (through their OutcomeIndex), the gem bands and the jewelry rows all select
+// this way.
 //
 // The search halves the entries without a branch on the comparison (the compiler makes it a
 // conditional move): outcomes are random, so a branch would be mispredicted half the time, and
@@ -48,31 +49,28 @@ inline constexpr int kIndexedOutcomes = 101;
 // finds its entry in one load instead of a search through its entries.
 using OutcomeIndex = std::array<std::uint8_t, kIndexedOutcomes>;
 
-// Reached only by a range table that leaves an outcome uncovered or has too many: not constexpr,
-// so for the tables' constants, indexed at compile time, it stops the build.
+// Reached only by a range table whose entries stop short of its highest outcome, or that has
+// too many: not constexpr, so for the tables' constants, indexed at compile time, it stops the
+// build.
 [[noreturn]] inline void MalformedRangeTable() {
   std::abort();
 }
 
-// The OutcomeIndex of `entries` for the outcomes `first` to `last`; the others stay 0.
+// The OutcomeIndex of `entries` for the outcomes `first` to `last`: EntryFor's answer for each,
+// found once. The other outcomes stay 0.
 template <std::ranges::random_access_range Entries>
 requires RangeEntry<std::ranges::range_value_t<Entries>>
 constexpr OutcomeIndex IndexOutcomes(const Entries& entries, int first, int last) {
-  const auto size = static_cast<std::size_t>(std::ranges::size(entries));
-  if (first < 0 || last >= kIndexedOutcomes || size > 256) {
+  const auto size = static_cast<std::ptrdiff_t>(std::ranges::size(entries));
+  const auto begin = std::ranges::begin(entries);
+  if (first < 0 || last >= kIndexedOutcomes || size == 0 || size > 256 ||
+      begin[size - 1].hi < last) {
     MalformedRangeTable();
   }
   OutcomeIndex index{};
-  const auto begin = std::ranges::begin(entries);
-  std::size_t entry = 0;
   for (int outcome = first; outcome <= last; ++outcome) {
-    while (entry < size && begin[static_cast<std::ptrdiff_t>(entry)].hi < outcome) {
-      ++entry;
-    }
-    if (entry == size) {
-      MalformedRangeTable();
-    }
-    index[static_cast<std::size_t>(outcome)] = static_cast<std::uint8_t>(entry);
+    index[static_cast<std::size_t>(outcome)] =
+        static_cast<std::uint8_t>(&EntryFor(entries, outcome) - &begin[0]);
   }
   return index;
 }
