@@ -159,8 +159,4 @@ void WriteInOrder(std::ostream& out, std::size_t count, const MakeAppendItem& ma
   batch.WriteTo(out);
 }
 
-void WriteInOrder(std::ostream& out, std::size_t count, const AppendItem& append) {
-  WriteInOrder(out, count, [&append] { return append; });
-}
-
 }  // namespace vorneth::cli

@@ -20,7 +20,4 @@ using MakeAppendItem = std::function<AppendItem()>;
 // stopped.
 void WriteInOrder(std::ostream& out, std::size_t count, const MakeAppendItem& makeAppend);
 
-// The same with one AppendItem, called from several threads at once.
-void WriteInOrder(std::ostream& out, std::size_t count, const AppendItem& append);
-
 }  // namespace vorneth::cli

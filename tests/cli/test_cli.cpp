@@ -361,24 +361,28 @@ TEST(BatchPool, ItemsComeOutInOrderAndStopAtAFailureOrAThrow) {
   for (std::size_t i = 0; i < kCount; ++i) {
     append(expected, i);
   }
+  // Each thread's item builder is a copy of the one above.
+  const MakeAppendItem makeAppend = [&append] { return append; };
   std::ostringstream whole;
-  WriteInOrder(whole, kCount, append);
+  WriteInOrder(whole, kCount, makeAppend);
   EXPECT_TRUE(whole.str() == expected);
 
   FullBuffer full(100000);
   std::ostream failing(&full);
   built = 0;
-  WriteInOrder(failing, kCount, append);
+  WriteInOrder(failing, kCount, makeAppend);
   EXPECT_TRUE(failing.bad());
   EXPECT_LT(built, kCount / 4);
 
   std::ostringstream out;
   EXPECT_THROW(WriteInOrder(out, kCount,
-                            [&append](std::string& text, std::size_t i) {
-                              if (i == kCount / 2) {
-                                throw std::runtime_error("item");
-                              }
-                              append(text, i);
+                            [&append] {
+                              return AppendItem([&append](std::string& text, std::size_t i) {
+                                if (i == kCount / 2) {
+                                  throw std::runtime_error("item");
+                                }
+                                append(text, i);
+                              });
                             }),
                std::runtime_error);
   EXPECT_TRUE(expected.starts_with(out.str()));
