@@ -106,23 +106,25 @@ std::string JewelryLotText(Generator& g, long long n) {
 
 namespace {
 
-// The count, the lot's word and its bracket, written in the line in place.
-void AddLotLine(Generator& g, long long n, std::string_view word,
-                void (*appendLot)(Generator&, std::string&, long long)) {
+// The count, the lot's word and its bracket, written in the line in place. The lot's writer is
+// a template argument: called through a pointer shared by gems and jewelry, the call's target
+// would be guessed wrong whenever a hoard holds both.
+template <void (*AppendLot)(Generator&, std::string&, long long)>
+void AddLotLine(Generator& g, long long n, std::string_view word) {
   std::string& line = g.NewLine();
   g.AppendNumberText(line, n);
   line += word;
-  appendLot(g, line, n);
+  AppendLot(g, line, n);
 }
 
 }  // namespace
 
 void AddGemLotLine(Generator& g, long long n) {
-  AddLotLine(g, n, kGemsWord, AppendGemLot);
+  AddLotLine<AppendGemLot>(g, n, kGemsWord);
 }
 
 void AddJewelryLotLine(Generator& g, long long n) {
-  AddLotLine(g, n, kJewelryWord, AppendJewelryLot);
+  AddLotLine<AppendJewelryLot>(g, n, kJewelryWord);
 }
 
 }  // namespace vorneth
