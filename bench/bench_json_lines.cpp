@@ -28,9 +28,10 @@ void BM_JsonLine(benchmark::State& state) {
   request.Count('A') = 1;
   const vorneth::formats::HoardRecord record = vorneth::formats::MakeRecord(request, ",");
   std::string line;
+  vorneth::formats::JsonLineFrame frame;
   for (auto _ : state) {
     line.clear();
-    vorneth::formats::AppendHoardJsonLine(line, record);
+    vorneth::formats::AppendHoardJsonLine(line, record, frame);
     benchmark::DoNotOptimize(line.data());
   }
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(line.size()));

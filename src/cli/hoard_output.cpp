@@ -6,7 +6,6 @@
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/json_export.h"
-#include "formats/json_line.h"
 #include "formats/markdown.h"
 #include "formats/split.h"
 #include "formats/stats.h"
@@ -136,7 +135,7 @@ void HoardWriter::AppendHoard(std::string& out, std::size_t index, const HoardRe
     }
     case OutputFormat::Jsonl:
       if (o.shares.empty()) {
-        formats::AppendHoardJsonLine(out, o.record);
+        formats::AppendHoardJsonLine(out, o.record, o.jsonLineFrame);
       } else {
         out += formats::JsonText(DocumentOf(options_, o), -1);
       }

@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "formats/hoard_record.h"
+#include "formats/json_line.h"
 #include "formats/replay.h"
 
 namespace vorneth::cli {
@@ -20,6 +21,7 @@ void WriteHoards(std::ostream& out, const CliOptions& options);
 struct HoardOutput {
   formats::HoardRecord record;
   std::vector<formats::HoardRecord> shares;
+  formats::JsonLineFrame jsonLineFrame;  // what the batch's JSON Lines records share
 };
 
 // Writes hoards one after another in the options' format, each divided among the party with

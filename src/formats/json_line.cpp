@@ -27,11 +27,18 @@ constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 // The kinds of line, Blank the last.
 constexpr std::size_t kKindCount = static_cast<std::size_t>(worth::LineKind::Blank) + 1;
 
+// Whether a line of the kind carries a count: its coins' amount or its pieces.
+constexpr bool Counted(worth::LineKind kind) {
+  return kind == worth::LineKind::Coins || kind == worth::LineKind::Gems ||
+         kind == worth::LineKind::Jewelry;
+}
+
 // The names of this program's own (kinds, metals, families) with the keys around them, each
 // copied whole: they are plain ASCII words and need no look for escapes.
 struct Pieces {
-  std::array<Piece, kKindCount> kind;              // ","kind":"coins"
-  std::array<Piece, worth::kMetalCount> amountOf;  // ,"metal":"gold","amount":
+  // By kind and metal: ","kind":"coins","metal":"gold","amount":  or  ","kind":"gems","pieces":
+  // or  ","kind":"magic"  (the metal counts for coins only), up to the count of a Counted kind.
+  std::array<std::array<Piece, worth::kMetalCount>, kKindCount> kind;
   std::array<Piece, worth::kMetalCount> coinsKey;  // ,"gold":   (the first without its comma)
   std::array<Piece, kFamilyNames.size()> family;   // ,"family":"potion","table":"
 };
@@ -39,12 +46,19 @@ struct Pieces {
 const Pieces kPieces = [] {
   Pieces pieces;
   for (std::size_t k = 0; k < kKindCount; ++k) {
-    pieces.kind[k] = jsonl::MakePiece(
-        {R"(","kind":")", worth::KindName(static_cast<worth::LineKind>(k)), R"(")"});
+    const auto kind = static_cast<worth::LineKind>(k);
+    for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
+      const std::string_view metal = worth::MetalName(static_cast<worth::Metal>(m));
+      pieces.kind[k][m] = jsonl::MakePiece({R"(","kind":")", worth::KindName(kind), R"(")",
+                                            kind == worth::LineKind::Coins ? R"(,"metal":")" : "",
+                                            kind == worth::LineKind::Coins ? metal : "",
+                                            kind == worth::LineKind::Coins ? R"(","amount":)"
+                                            : Counted(kind)                ? R"(,"pieces":)"
+                                                                           : ""});
+    }
   }
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
     const std::string_view metal = worth::MetalName(static_cast<worth::Metal>(m));
-    pieces.amountOf[m] = jsonl::MakePiece({R"(,"metal":")", metal, R"(","amount":)"});
     pieces.coinsKey[m] = jsonl::MakePiece({m > 0 ? R"(,")" : R"(")", metal, R"(":)"});
   }
   for (std::size_t f = 0; f < kFamilyNames.size(); ++f) {
@@ -53,85 +67,143 @@ const Pieces kPieces = [] {
   return pieces;
 }();
 
-// Gold pieces of `value` copper at `perGold` copper a gold piece; PerGold, when not 0, is
-// perGold known when compiled, so the divisions by it are multiplications.
+// The decimals of each copper amount below a gold piece of PerGold copper, when a copper piece
+// is a whole number of thousandths: a point and three digits, of which those up to the last that
+// is not 0 are written (none for no copper), and in the last byte how many bytes that is.
 template <worth::Copper PerGold>
-char* PutGoldAt(char* at, worth::Copper value, worth::Copper perGold) {
-  if constexpr (PerGold != 0) {
-    perGold = PerGold;
+constexpr auto kDecimals = [] {
+  std::array<std::array<char, 8>, static_cast<std::size_t>(PerGold)> decimals{};
+  for (std::size_t copper = 1; copper < decimals.size(); ++copper) {
+    const std::size_t thousandths = copper * (1000 / PerGold);
+    std::array<char, 8>& d = decimals[copper];
+    d = {'.',
+         static_cast<char>('0' + thousandths / 100),
+         static_cast<char>('0' + thousandths / 10 % 10),
+         static_cast<char>('0' + thousandths % 10),
+         0,
+         0,
+         0,
+         4};
+    while (d[static_cast<std::size_t>(d[7]) - 1] == '0') {
+      --d[7];
+    }
   }
-  const worth::Copper whole = value / perGold;
-  const worth::Copper rest = value % perGold;
-  if (rest == 0) {
-    return PutInteger(at, whole);
-  }
-  // Below kExactGoldBelow the exact decimal of value / perGold has at most fifteen significant
+  return decimals;
+}();
+
+// Gold pieces of `value` copper at PerGold copper a gold piece, a rate known when compiled so
+// that the divisions by it are multiplications; byte for byte JsonText(GoldJson(value,
+// exchange), -1).
+template <worth::Copper PerGold>
+char* PutGold(char* at, worth::Copper value) {
+  // Below kExactGoldBelow the exact decimal of value / PerGold has at most fifteen significant
   // digits, so no other decimal as short reads back as the same double: it is the double's
   // shortest form. The JSON library finds it too: a whole number of thousandths is a whole
   // number of 125ths of a unit in the last place away from the double, so it lies at least a
   // 250th of a unit inside the double's bounds, and the library's digit search misses only what
   // lies within about a thousandth of a unit of them.
-  if (value > 0 && value < kExactGoldBelow && 1000 % perGold == 0) {
-    at = PutInteger(at, whole);
-    const worth::Copper thousandths = rest * (1000 / perGold);
-    at[0] = '.';
-    at[1] = static_cast<char>('0' + thousandths / 100);
-    at[2] = static_cast<char>('0' + thousandths / 10 % 10);
-    at[3] = static_cast<char>('0' + thousandths % 10);
-    std::size_t length = 4;
-    while (at[length - 1] == '0') {
-      --length;
+  if constexpr (1000 % PerGold == 0) {
+    if (value >= 0 && value < kExactGoldBelow) {
+      // The whole pieces, then the decimals written whole and kept as long as they are.
+      at = jsonl::PutUnsigned(at, static_cast<std::uint64_t>(value / PerGold));
+      const std::array<char, 8>& decimals =
+          kDecimals<PerGold>[static_cast<std::size_t>(value % PerGold)];
+      std::memcpy(at, decimals.data(), 4);
+      return at + decimals[7];
     }
-    return at + length;
+  }
+  if (value % PerGold == 0) {
+    return PutInteger(at, value / PerGold);
   }
   return nlohmann::detail::to_chars(at, at + kNumberRoom,
-                                    static_cast<double>(value) / static_cast<double>(perGold));
+                                    static_cast<double>(value) / static_cast<double>(PerGold));
 }
 
-// The exchanges' rates as a batch meets them, each with divisions of its own; any other rate is
-// divided by as it comes.
-constexpr worth::Copper kFirstEditionPerGold = worth::CopperPerGold(worth::Exchange::FirstEdition);
-constexpr worth::Copper kBasicPerGold = worth::CopperPerGold(worth::Exchange::Basic);
-
-// Gold pieces as a JSON number, byte for byte JsonText(GoldJson(value, exchange), -1).
-char* PutGold(char* at, worth::Copper value, worth::Copper perGold) {
-  switch (perGold) {
-    case kFirstEditionPerGold:
-      return PutGoldAt<kFirstEditionPerGold>(at, value, perGold);
-    case kBasicPerGold:
-      return PutGoldAt<kBasicPerGold>(at, value, perGold);
-    default:
-      return PutGoldAt<0>(at, value, perGold);
+// Calls `write` with the exchange's copper per gold piece as a constant: write.template
+// operator()<PerGold>().
+template <typename Write>
+void AtRate(worth::Exchange exchange, Write&& write) {
+  switch (exchange) {
+    case worth::Exchange::FirstEdition:
+      write.template operator()<worth::CopperPerGold(worth::Exchange::FirstEdition)>();
+      return;
+    case worth::Exchange::Basic:
+      write.template operator()<worth::CopperPerGold(worth::Exchange::Basic)>();
+      return;
   }
 }
 
-// Room for a line copied as it is, kBlock bytes past its end and a few more.
+// Room for a line copied as it is, kLineBlock bytes past its end and a few more.
 constexpr std::size_t RoomForLine(std::size_t bytes) {
-  return bytes + jsonl::kBlock + 16;
+  return bytes + jsonl::kLineBlock + 16;
 }
 
-// `[` the strings `]`; `copyable` when no byte of any line needs more than a copy.
-void AddStrings(Sink& out, const LineList& lines, bool copyable) {
+// The longest list text copied where its lines can be read past their ends.
+constexpr std::size_t kListRoom = 2048;
+using ListRoom = std::array<char, kListRoom + jsonl::kLineBlock>;
+
+// Where a list's lines are copied from. Its text is looked at once as a whole: when no byte
+// needs more than a copy, as for most lists, the lines are then copied without a look. A text
+// that fits in `room` is copied there on the way, so that every line, the last ones too, can be
+// read past its end.
+class ListSource {
+ public:
+  ListSource(const LineList& lines, ListRoom& room) : text_(lines.Text().data()) {
+    const std::string_view text = lines.Text();
+    if (text.size() <= kListRoom) {
+      copyable_ = jsonl::AllCopyable(text, room.data());
+      from_ = room.data();
+      end_ = room.data() + room.size();
+    } else {
+      copyable_ = jsonl::AllCopyable(text);
+      from_ = text.data();
+      end_ = text.data() + text.size();
+    }
+  }
+
+  // Whether no byte of any line needs more than a copy.
+  bool Copyable() const { return copyable_; }
+
+  // Copies `line`, a line of the list, as PutCopied does.
+  char* PutLine(char* at, std::string_view line) const {
+    return jsonl::PutCopied(at, {from_ + (line.data() - text_), line.size()}, end_);
+  }
+
+ private:
+  const char* text_;
+  const char* from_ = nullptr;
+  const char* end_ = nullptr;
+  bool copyable_ = false;
+};
+
+// `[` the strings `]`.
+void AddStrings(Sink& out, const LineList& lines, const ListSource& source) {
   if (lines.empty()) {
     out += "[]"sv;
     return;
   }
-  const char* const readableEnd = lines.Text().data() + lines.Text().size();
+  // Each string is written with the `,"` after it, the last one's taken back.
   out += "[\""sv;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string_view line = lines[i];
-    if (copyable && RoomForLine(line.size()) <= Sink::kMaxPiece) {
-      char* at = out.Room(RoomForLine(line.size()));
-      at = jsonl::PutCopied(i > 0 ? Put(at, R"(",")") : at, line, readableEnd);
-      out.CommitTo(at);
-    } else {
-      if (i > 0) {
-        out += "\",\""sv;
+  const std::size_t room = RoomForLine(lines.Text().size() + 3 * lines.size());
+  if (source.Copyable() && room <= Sink::kMaxPiece) {
+    char* at = out.Room(room);
+    for (const std::string_view line : lines) {
+      at = Put(source.PutLine(at, line), R"(",")");
+    }
+    out.CommitTo(at);
+  } else {
+    for (const std::string_view line : lines) {
+      if (source.Copyable() && RoomForLine(line.size()) <= Sink::kMaxPiece) {
+        char* at = out.Room(RoomForLine(line.size()));
+        out.CommitTo(Put(source.PutLine(at, line), R"(",")"));
+      } else {
+        jsonl::AddBody(out, line);
+        out += R"(",")"sv;
       }
-      jsonl::AddBody(out, line);
     }
   }
-  out += "\"]"sv;
+  out.Back(2);
+  out += "]"sv;
 }
 
 // The request's keys and numbers, up to its title: well under a piece.
@@ -163,9 +235,30 @@ void AddRequest(Sink& out, const HoardRequest& request, std::string_view separat
   out += R"("})"sv;
 }
 
-char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp, worth::Copper perGold) {
+// What comes before the seed: {"title":"…","seed":
+void AddBeforeSeed(Sink& out, const HoardRecord& record) {
+  out += R"({"title":")"sv;
+  jsonl::AddBody(out, record.request.Title);
+  out += R"(","seed":)"sv;
+}
+
+// What comes after the seed up to the DM list: ,"request":{…},"caption":"…","dm":
+void AddAfterSeed(Sink& out, const HoardRecord& record) {
+  out += R"(,"request":)"sv;
+  AddRequest(out, record.request, record.separator);
+  out += R"(,"caption":")"sv;
+  jsonl::AddBody(out, record.hoard.Caption);
+  out += R"(","dm":)"sv;
+}
+
+char* PutSeed(char* at, const HoardRecord& record) {
+  return jsonl::PutUnsigned(at, record.request.Seed);
+}
+
+template <worth::Copper PerGold>
+char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp) {
   at = PutInteger(Put(at, R"({"pieces":)"), pieces);
-  return Put(PutGold(Put(at, R"(,"gp":)"), gp, perGold), '}');
+  return Put(PutGold<PerGold>(Put(at, R"(,"gp":)"), gp), '}');
 }
 
 // The totals' keys and an exchange's name (a few bytes), fifteen numbers and the pieces of
@@ -173,104 +266,159 @@ char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp, worth::C
 constexpr std::size_t kWorthRoom = 400 + 15 * kNumberRoom + worth::kMetalCount * Piece::kRoom;
 static_assert(kWorthRoom <= Sink::kMaxPiece);
 
+template <worth::Copper PerGold>
 void AddWorth(Sink& out, const worth::Totals& t) {
-  const worth::Copper perGold = worth::CopperPerGold(t.exchange);
   char* at = Put(out.Room(kWorthRoom), R"({"rates":")");
   at = Put(Put(at, worth::ExchangeName(t.exchange)), R"(","coins":{)");
   for (std::size_t m = 0; m < worth::kMetalCount; ++m) {
     at = PutInteger(Put(at, kPieces.coinsKey[m]), t.coins[m]);
   }
-  at = PutGold(Put(at, R"(},"coins_gp":)"), t.coinsValue, perGold);
-  at = PutPiecesAndGold(Put(at, R"(,"gems":)"), t.gemPieces, t.gemsValue, perGold);
-  at = PutPiecesAndGold(Put(at, R"(,"jewelry":)"), t.jewelryPieces, t.jewelryValue, perGold);
+  at = PutGold<PerGold>(Put(at, R"(},"coins_gp":)"), t.coinsValue);
+  at = PutPiecesAndGold<PerGold>(Put(at, R"(,"gems":)"), t.gemPieces, t.gemsValue);
+  at = PutPiecesAndGold<PerGold>(Put(at, R"(,"jewelry":)"), t.jewelryPieces, t.jewelryValue);
   at = PutInteger(Put(at, R"(,"magic_items":{"count":)"), t.magicItems);
   at = PutInteger(Put(at, R"(,"priced":)"), t.pricedItems);
-  at = PutGold(Put(at, R"(,"gp":)"), t.itemsValue, perGold);
+  at = PutGold<PerGold>(Put(at, R"(,"gp":)"), t.itemsValue);
   at = PutInteger(Put(at, R"(},"maps":)"), t.maps);
-  at = PutGold(Put(at, R"(,"treasure_gp":)"), t.treasureValue(), perGold);
-  at = PutGold(Put(at, R"(,"total_gp":)"), t.totalValue(), perGold);
+  at = PutGold<PerGold>(Put(at, R"(,"treasure_gp":)"), t.treasureValue());
+  at = PutGold<PerGold>(Put(at, R"(,"total_gp":)"), t.totalValue());
   out.CommitTo(Put(at, '}'));
 }
 
-// What follows a DM line's text up to its table's name: a few keys, three pieces and three
+// What follows a DM line's text, its table's name aside: a few keys, two pieces and two
 // numbers.
-constexpr std::size_t kLineFactsRoom = 64 + 3 * Piece::kRoom + 3 * kNumberRoom;
+constexpr std::size_t kLineFactsRoom = 64 + 2 * Piece::kRoom + 2 * kNumberRoom;
 
-// `copyable` when no byte of any DM line needs more than a copy.
-void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation, bool copyable) {
-  const worth::Copper perGold = worth::CopperPerGold(valuation.totals.exchange);
+template <worth::Copper PerGold>
+void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation,
+                const ListSource& source) {
   const LineList& lines = hoard.DMList;
-  const char* const readableEnd = lines.Text().data() + lines.Text().size();
   const std::vector<LineOrigin>& origins = hoard.DMOrigins;
+  if (lines.empty()) {
+    out += "[]"sv;
+    return;
+  }
+  // Each line is written with the comma after it, the last one's taken back.
   out += "["sv;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const worth::LineValue& value = valuation.lines[i];
     const std::string_view line = lines[i];
-    const std::size_t room = kLineFactsRoom + RoomForLine(line.size());
+    const LineOrigin origin = i < origins.size() ? origins[i] : LineOrigin{};
+    const std::size_t room = kLineFactsRoom + RoomForLine(line.size()) + origin.table.size();
     char* at = nullptr;
-    if (copyable && room <= Sink::kMaxPiece) {
-      at = out.Room(room);
-      at = Put(i > 0 ? Put(at, ',') : at, R"({"text":")");
-      at = jsonl::PutCopied(at, line, readableEnd);
+    if (source.Copyable() && room <= Sink::kMaxPiece) {
+      at = source.PutLine(Put(out.Room(room), R"({"text":")"), line);
     } else {
-      out += i > 0 ? R"(,{"text":")"sv : R"({"text":")"sv;
+      out += R"({"text":")"sv;
       jsonl::AddBody(out, line);
-      at = out.Room(kLineFactsRoom);
+      at = out.Room(kLineFactsRoom + origin.table.size());
     }
-    at = Put(at, kPieces.kind[static_cast<std::size_t>(value.kind)]);
-    if (value.kind == worth::LineKind::Coins) {
-      at = PutInteger(Put(at, kPieces.amountOf[static_cast<std::size_t>(value.metal)]),
-                      value.amount);
-    }
-    if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
-      at = PutInteger(Put(at, R"(,"pieces":)"), value.pieces);
+    const auto kind = static_cast<std::size_t>(value.kind);
+    at = Put(at, kPieces.kind[kind][static_cast<std::size_t>(value.metal)]);
+    if (Counted(value.kind)) {
+      at = PutInteger(at, value.kind == worth::LineKind::Coins ? value.amount : value.pieces);
     }
     if (value.value) {
-      at = PutGold(Put(at, R"(,"gp":)"), *value.value, perGold);
+      at = PutGold<PerGold>(Put(at, R"(,"gp":)"), *value.value);
     }
-    if (i < origins.size() && origins[i].family != Family::None) {
-      out.CommitTo(Put(at, kPieces.family[static_cast<std::size_t>(origins[i].family)]));
-      out += origins[i].table;
-      out += R"("})"sv;
-    } else {
-      out.CommitTo(Put(at, '}'));
+    if (origin.family != Family::None) {
+      at = Put(Put(at, kPieces.family[static_cast<std::size_t>(origin.family)]), origin.table);
+      at = Put(at, '"');
     }
+    out.CommitTo(Put(at, "},"));
   }
+  out.Back(1);
   out += "]"sv;
+}
+
+// Everything after the frame: the lists, the worth and the program.
+void AddLists(Sink& out, const HoardRecord& record) {
+  const Hoard& hoard = record.hoard;
+  ListRoom dmRoom;
+  ListRoom playersRoom;
+  const ListSource dm(hoard.DMList, dmRoom);
+  AddStrings(out, hoard.DMList, dm);
+  out += R"(,"players":)"sv;
+  AddStrings(out, hoard.PlayersList, ListSource(hoard.PlayersList, playersRoom));
+  AtRate(record.dm.totals.exchange, [&]<worth::Copper PerGold>() {
+    out += R"(,"worth":)"sv;
+    AddWorth<PerGold>(out, record.dm.totals);
+    out += R"(,"dm_lines":)"sv;
+    AddDMLines<PerGold>(out, hoard, record.dm, dm);
+  });
+  out += R"(,"vorneth":{"version":")"sv;
+  out += kVersion;
+  char* at = Put(out.Room(32 + kNumberRoom), R"(","format":)");
+  out.CommitTo(Put(PutInteger(at, kExportFormat), "}}"));
 }
 
 }  // namespace
 
+bool JsonLineFrame::Fits(const HoardRecord& record) const {
+  // The request's fields that its bytes show.
+  const HoardRequest& r = record.request;
+  return made_ && r.TypeCount == request_.TypeCount && r.CustCoins == request_.CustCoins &&
+         r.CustGems == request_.CustGems && r.CustJewelry == request_.CustJewelry &&
+         r.CustMagic == request_.CustMagic && r.Title == request_.Title &&
+         record.separator == separator_ && record.hoard.Caption == caption_;
+}
+
+void JsonLineFrame::Fit(const HoardRecord& record) {
+  if (Fits(record)) {
+    return;
+  }
+  bytes_.clear();
+  {
+    Sink out(bytes_);
+    AddBeforeSeed(out, record);
+  }
+  seedAt_ = bytes_.size();
+  {
+    Sink out(bytes_);
+    AddAfterSeed(out, record);
+  }
+  size_ = bytes_.size();
+  bytes_.append(kReadablePast, '\0');
+  request_ = record.request;
+  separator_ = record.separator;
+  caption_ = record.hoard.Caption;
+  made_ = true;
+}
+
 void AppendGold(std::string& text, worth::Copper value, worth::Exchange exchange) {
   Sink out(text);
-  out.CommitTo(PutGold(out.Room(kNumberRoom), value, worth::CopperPerGold(exchange)));
+  AtRate(exchange, [&]<worth::Copper PerGold>() {
+    out.CommitTo(PutGold<PerGold>(out.Room(kNumberRoom), value));
+  });
 }
 
 void AppendHoardJsonLine(std::string& text, const HoardRecord& record) {
   Sink out(text);
-  const Hoard& hoard = record.hoard;
-  out += R"({"title":")"sv;
-  jsonl::AddBody(out, record.request.Title);
-  char* at = Put(out.Room(32 + kNumberRoom), R"(","seed":)");
-  out.CommitTo(Put(PutInteger(at, record.request.Seed), R"(,"request":)"));
-  AddRequest(out, record.request, record.separator);
-  out += R"(,"caption":")"sv;
-  jsonl::AddBody(out, hoard.Caption);
-  // The DM lines, written twice, and the players lines are mostly plain ASCII: looked at once
-  // as a whole, they are then copied without a look.
-  const bool dmCopyable = jsonl::AllCopyable(hoard.DMList.Text());
-  out += R"(","dm":)"sv;
-  AddStrings(out, hoard.DMList, dmCopyable);
-  out += R"(,"players":)"sv;
-  AddStrings(out, hoard.PlayersList, jsonl::AllCopyable(hoard.PlayersList.Text()));
-  out += R"(,"worth":)"sv;
-  AddWorth(out, record.dm.totals);
-  out += R"(,"dm_lines":)"sv;
-  AddDMLines(out, hoard, record.dm, dmCopyable);
-  out += R"(,"vorneth":{"version":")"sv;
-  out += kVersion;
-  at = Put(out.Room(32 + kNumberRoom), R"(","format":)");
-  out.CommitTo(Put(PutInteger(at, kExportFormat), "}}"));
+  AddBeforeSeed(out, record);
+  out.CommitTo(PutSeed(out.Room(kNumberRoom), record));
+  AddAfterSeed(out, record);
+  AddLists(out, record);
+}
+
+void AppendHoardJsonLine(std::string& text, const HoardRecord& record, JsonLineFrame& frame) {
+  frame.Fit(record);
+  Sink out(text);
+  const std::string_view before = frame.BeforeSeed();
+  const std::string_view after = frame.AfterSeed();
+  const std::size_t room = RoomForLine(before.size()) + kNumberRoom + RoomForLine(after.size());
+  static_assert(JsonLineFrame::kReadablePast >= jsonl::kLineBlock);
+  if (room <= Sink::kMaxPiece) {
+    // Read from the frame's own bytes, which can be read past their ends.
+    const char* const readable = after.data() + after.size() + JsonLineFrame::kReadablePast;
+    char* at = jsonl::PutCopied(out.Room(room), before, readable);
+    at = jsonl::PutCopied(PutSeed(at, record), after, readable);
+    out.CommitTo(at);
+  } else {
+    out += before;
+    out.CommitTo(PutSeed(out.Room(kNumberRoom), record));
+    out += after;
+  }
+  AddLists(out, record);
 }
 
 }  // namespace vorneth::formats

@@ -191,17 +191,24 @@ void AddBody(Sink& out, std::string_view text) {
   }
 }
 
-bool AllCopyable(std::string_view text) {
+bool AllCopyable(std::string_view text, char* copy) {
+  std::array<char, kBlock> scratch;  // CopyBlock's copy when none is asked for, unused
+  // Each block goes to its place in the copy, or every one to the scratch.
+  char* const to = copy != nullptr ? copy : scratch.data();
+  const std::size_t step = copy != nullptr ? 1 : 0;
   if (text.size() < kBlock) {
+    if (copy != nullptr) {
+      std::memcpy(copy, text.data(), text.size());
+    }
     return ShortCopyable(text) == text.size();
   }
-  std::array<char, kBlock> scratch;  // CopyBlock's copy, unused
   for (std::size_t i = 0; i + kBlock < text.size(); i += kBlock) {
-    if (CopyBlock(scratch.data(), text.data() + i) != 0) {
+    if (CopyBlock(to + i * step, text.data() + i) != 0) {
       return false;
     }
   }
-  return CopyBlock(scratch.data(), text.data() + text.size() - kBlock) == 0;
+  const std::size_t last = text.size() - kBlock;
+  return CopyBlock(to + last * step, text.data() + last) == 0;
 }
 
 Piece MakePiece(std::initializer_list<std::string_view> parts) {

@@ -15,6 +15,9 @@
 
 namespace vorneth::formats::jsonl {
 
+// Numbers are written as the words that hold their digits.
+static_assert(std::endian::native == std::endian::little);
+
 // Gathers a record's bytes in a small buffer and appends them to the string a buffer at a time,
 // so each of the many short pieces of a record costs a copy rather than a call into the string.
 // Room hands out a cursor for up to kMaxPiece bytes; CommitTo takes what was written there.
@@ -35,6 +38,9 @@ class Sink {
     return buffer_.data() + used_;
   }
   void CommitTo(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.data()); }
+  // Takes back the last `bytes` bytes, which the last piece added: a list's items are written
+  // each with the comma after it, and the last comma taken back.
+  void Back(std::size_t bytes) { used_ -= bytes; }
 
   Sink& operator+=(std::string_view text) {
     if (text.size() > buffer_.size() - used_) {
@@ -72,8 +78,10 @@ class Sink {
 // JSON wants them, ill-formed UTF-8 replaced.
 void AddBody(Sink& out, std::string_view text);
 
-// Whether no byte of `text` needs more than a copy to stand inside a JSON string.
-bool AllCopyable(std::string_view text);
+// Whether no byte of `text` needs more than a copy to stand inside a JSON string. With `copy`,
+// the text is also copied there as it is looked at (room for at least kBlock bytes): whole when
+// the answer is yes.
+bool AllCopyable(std::string_view text, char* copy = nullptr);
 
 // The cursor's writes: each returns where the next part goes. The room asked of the sink covers
 // them all.
@@ -99,13 +107,18 @@ inline char* Put(char* at, std::string_view text) {
 // Bytes of text looked at and copied at a time.
 inline constexpr std::size_t kBlock = 16;
 
+// Bytes a text is copied in at first, whatever its length: most lines of a hoard are shorter.
+inline constexpr std::size_t kLineBlock = 64;
+
 // Text that needs no more than a copy (see AllCopyable), taken from text readable up to
-// `readableEnd`: while whole blocks can be read it is copied a block at a time, a few
-// instructions rather than a call, which writes up to kBlock - 1 bytes past its end.
+// `readableEnd`. Where kLineBlock bytes past its end can be read, it is copied kLineBlock bytes
+// at once and the rest a block at a time: a few instructions whose count does not depend on the
+// length of a short text, rather than a call. Writes up to kLineBlock bytes past its end.
 inline char* PutCopied(char* at, std::string_view text, const char* readableEnd) {
   const char* from = text.data();
-  if (static_cast<std::size_t>(readableEnd - from) >= text.size() + kBlock) {
-    for (std::size_t i = 0; i < text.size(); i += kBlock) {
+  if (static_cast<std::size_t>(readableEnd - from) >= text.size() + kLineBlock) {
+    std::memcpy(at, from, kLineBlock);
+    for (std::size_t i = kLineBlock; i < text.size(); i += kBlock) {
       std::memcpy(at + i, from + i, kBlock);
     }
   } else {
@@ -155,16 +168,35 @@ inline constexpr std::array<char, 200> kDigitPairs = [] {
   return pairs;
 }();
 
+// The eight decimal digits of `value` (below 10^8) as ASCII, zeros in front, the first digit
+// in the lowest byte: each step splits every lane of the word in two at once, multiplying by a
+// reciprocal of 100 or 10 and keeping the quotient's bits.
+constexpr std::uint64_t EightDigits(std::uint32_t value) {
+  const std::uint64_t fours = value / 10000 | std::uint64_t{value % 10000} << 32U;
+  const std::uint64_t hundreds = (fours * 10486 >> 20U) & 0x0000007F0000007FU;
+  const std::uint64_t twos = hundreds | (fours - hundreds * 100) << 16U;
+  const std::uint64_t tens = (twos * 103 >> 10U) & 0x000F000F000F000FU;
+  return (tens | (twos - tens * 10) << 8U) + 0x3030303030303030U;
+}
+
 }  // namespace detail
 
-// The decimal digits of `value`, the fewest that write it.
+// The decimal digits of `value`, the fewest that write it. Below 10^8 (nearly every number of a
+// hoard) without a branch that depends on the digits: the eight digits are written whole, the
+// zeros in front shifted out; the cursor's room holds them.
 inline char* PutUnsigned(char* at, std::uint64_t value) {
   // log10 of the highest bit's power of two, 1233 / 4096 being just below log10(2): one less
   // than the count of digits or the count itself, which the power of ten tells.
   const auto width = static_cast<std::size_t>(std::bit_width(value | 1U));
   const std::size_t guess = (width * 1233U) >> 12U;
-  char* const end = at + guess + ((value | 1U) >= detail::kPowersOfTen[guess] ? 1 : 0);
-  char* p = end;
+  const std::size_t digits = guess + ((value | 1U) >= detail::kPowersOfTen[guess] ? 1 : 0);
+  if (value < detail::kPowersOfTen[8]) {
+    const std::uint64_t eight =
+        detail::EightDigits(static_cast<std::uint32_t>(value)) >> (8 * (8 - digits));
+    std::memcpy(at, &eight, sizeof eight);
+    return at + digits;
+  }
+  char* p = at + digits;
   while (value >= 100) {
     p -= 2;
     std::memcpy(p, detail::kDigitPairs.data() + value % 100 * 2, 2);
@@ -175,7 +207,7 @@ inline char* PutUnsigned(char* at, std::uint64_t value) {
   } else {
     p[-1] = static_cast<char>('0' + value);
   }
-  return end;
+  return at + digits;
 }
 
 // An integer as the JSON library writes it.

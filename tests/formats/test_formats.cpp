@@ -99,10 +99,38 @@ TEST(Formats, JsonLineIsTheDocumentWrittenOnOneLine) {
     longText += i % 97 ? "Scroll \xc3\xa9 " : "\"\t";
   }
   records.push_back(RecordOf(edited, ",", Hoard{"", {longText, longText + "\xff"}, {}}));
+  // One frame for all the records, as a thread keeps it, the records of a batch among them.
+  JsonLineFrame frame;
   for (const HoardRecord& record : records) {
     std::string line;
     AppendHoardJsonLine(line, record);
     EXPECT_EQ(line, JsonText(HoardJson(record), -1));
+    std::string framed;
+    AppendHoardJsonLine(framed, record, frame);
+    EXPECT_EQ(framed, line);
+  }
+}
+
+// A frame kept from one record to the next is written again whenever what it holds differs:
+// records that each differ from the first in one thing, written in turn with it.
+TEST(Formats, JsonLineFrameFollowsTheRecord) {
+  const HoardRecord first = MakeRecord(Request(5), ",");
+  std::vector<HoardRecord> others(6, first);
+  others[0].request.Seed += 1;
+  others[1].request.Count('B') += 1;
+  others[2].request.CustJewelry += 1;
+  others[3].request.Title += "\\";
+  others[4].separator = ".";
+  others[5].hoard.Caption += "\x01";
+  JsonLineFrame frame;
+  for (const HoardRecord& other : others) {
+    for (const HoardRecord* record : {&first, &other}) {
+      std::string fresh;
+      std::string framed;
+      AppendHoardJsonLine(fresh, *record);
+      AppendHoardJsonLine(framed, *record, frame);
+      EXPECT_EQ(framed, fresh);
+    }
   }
 }
 
