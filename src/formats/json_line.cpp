@@ -257,7 +257,7 @@ char* PutSeed(char* at, const HoardRecord& record) {
 
 template <worth::Copper PerGold>
 char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp) {
-  at = PutInteger(Put(at, R"({"pieces":)"), pieces);
+  at = jsonl::PutCount(Put(at, R"({"pieces":)"), pieces);
   return Put(PutGold<PerGold>(Put(at, R"(,"gp":)"), gp), '}');
 }
 
@@ -276,10 +276,10 @@ void AddWorth(Sink& out, const worth::Totals& t) {
   at = PutGold<PerGold>(Put(at, R"(},"coins_gp":)"), t.coinsValue);
   at = PutPiecesAndGold<PerGold>(Put(at, R"(,"gems":)"), t.gemPieces, t.gemsValue);
   at = PutPiecesAndGold<PerGold>(Put(at, R"(,"jewelry":)"), t.jewelryPieces, t.jewelryValue);
-  at = PutInteger(Put(at, R"(,"magic_items":{"count":)"), t.magicItems);
-  at = PutInteger(Put(at, R"(,"priced":)"), t.pricedItems);
+  at = jsonl::PutCount(Put(at, R"(,"magic_items":{"count":)"), t.magicItems);
+  at = jsonl::PutCount(Put(at, R"(,"priced":)"), t.pricedItems);
   at = PutGold<PerGold>(Put(at, R"(,"gp":)"), t.itemsValue);
-  at = PutInteger(Put(at, R"(},"maps":)"), t.maps);
+  at = jsonl::PutCount(Put(at, R"(},"maps":)"), t.maps);
   at = PutGold<PerGold>(Put(at, R"(,"treasure_gp":)"), t.treasureValue());
   at = PutGold<PerGold>(Put(at, R"(,"total_gp":)"), t.totalValue());
   out.CommitTo(Put(at, '}'));
@@ -322,13 +322,47 @@ void AddDMLines(Sink& out, const Hoard& hoard, const worth::Valuation& valuation
       at = PutGold<PerGold>(Put(at, R"(,"gp":)"), *value.value);
     }
     if (origin.family != Family::None) {
-      at = Put(Put(at, kPieces.family[static_cast<std::size_t>(origin.family)]), origin.table);
+      at = jsonl::PutName(Put(at, kPieces.family[static_cast<std::size_t>(origin.family)]),
+                          origin.table);
       at = Put(at, '"');
     }
     out.CommitTo(Put(at, "},"));
   }
   out.Back(1);
   out += "]"sv;
+}
+
+// The end of every record, known when compiled: the program's version and the export's format.
+struct End {
+  std::array<char, 80> bytes{};
+  std::size_t size = 0;
+};
+
+constexpr End kEnd = [] {
+  End end;
+  const auto add = [&end](std::string_view part) {
+    for (const char c : part) {
+      end.bytes[end.size++] = c;
+    }
+  };
+  add(R"(,"vorneth":{"version":")");
+  add(kVersion);
+  add(R"(","format":)");
+  std::array<char, 16> digits{};
+  std::size_t count = 0;
+  for (int format = kExportFormat; count == 0 || format > 0; format /= 10) {
+    digits[count++] = static_cast<char>('0' + format % 10);
+  }
+  while (count > 0) {
+    end.bytes[end.size++] = digits[--count];
+  }
+  add("}}");
+  return end;
+}();
+
+char* Put(char* at, const End& end) {
+  std::memcpy(at, end.bytes.data(), end.bytes.size());
+  return at + end.size;
 }
 
 // Everything after the frame: the lists, the worth and the program.
@@ -346,10 +380,20 @@ void AddLists(Sink& out, const HoardRecord& record) {
     out += R"(,"dm_lines":)"sv;
     AddDMLines<PerGold>(out, hoard, record.dm, dm);
   });
-  out += R"(,"vorneth":{"version":")"sv;
-  out += kVersion;
-  char* at = Put(out.Room(32 + kNumberRoom), R"(","format":)");
-  out.CommitTo(Put(PutInteger(at, kExportFormat), "}}"));
+  out.CommitTo(Put(out.Room(kEnd.bytes.size()), kEnd));
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the requests' counts are the same: compared all at once, without a branch or a call.
+bool SameCounts(const HoardRequest& a, const HoardRequest& b) {
+  int differ = 0;
+  for (std::size_t i = 0; i < a.TypeCount.size(); ++i) {
+    differ |= a.TypeCount[i] ^ b.TypeCount[i];
+  }
+  return differ == 0;
 }
 
 }  // namespace
@@ -357,7 +401,7 @@ void AddLists(Sink& out, const HoardRecord& record) {
 bool JsonLineFrame::Fits(const HoardRecord& record) const {
   // The request's fields that its bytes show.
   const HoardRequest& r = record.request;
-  return made_ && r.TypeCount == request_.TypeCount && r.CustCoins == request_.CustCoins &&
+  return made_ && SameCounts(r, request_) && r.CustCoins == request_.CustCoins &&
          r.CustGems == request_.CustGems && r.CustJewelry == request_.CustJewelry &&
          r.CustMagic == request_.CustMagic && r.Title == request_.Title &&
          record.separator == separator_ && record.hoard.Caption == caption_;

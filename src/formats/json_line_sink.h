@@ -104,6 +104,17 @@ inline char* Put(char* at, std::string_view text) {
   return at + text.size();
 }
 
+// A name of a few bytes: with four to eight, two copies of four bytes that overlap, a few
+// instructions rather than a call.
+inline char* PutName(char* at, std::string_view name) {
+  if (name.size() < 4 || name.size() > 8) {
+    return Put(at, name);
+  }
+  std::memcpy(at, name.data(), 4);
+  std::memcpy(at + name.size() - 4, name.data() + name.size() - 4, 4);
+  return at + name.size();
+}
+
 // Bytes of text looked at and copied at a time.
 inline constexpr std::size_t kBlock = 16;
 
@@ -112,14 +123,16 @@ inline constexpr std::size_t kLineBlock = 64;
 
 // Text that needs no more than a copy (see AllCopyable), taken from text readable up to
 // `readableEnd`. Where kLineBlock bytes past its end can be read, it is copied kLineBlock bytes
-// at once and the rest a block at a time: a few instructions whose count does not depend on the
-// length of a short text, rather than a call. Writes up to kLineBlock bytes past its end.
+// at a time: for a short text a few instructions whose count does not depend on its length,
+// rather than a call. Writes up to kLineBlock bytes past its end.
 inline char* PutCopied(char* at, std::string_view text, const char* readableEnd) {
   const char* from = text.data();
   if (static_cast<std::size_t>(readableEnd - from) >= text.size() + kLineBlock) {
     std::memcpy(at, from, kLineBlock);
-    for (std::size_t i = kLineBlock; i < text.size(); i += kBlock) {
-      std::memcpy(at + i, from + i, kBlock);
+    if (text.size() > kLineBlock) {
+      for (std::size_t i = kLineBlock; i < text.size(); i += kLineBlock) {
+        std::memcpy(at + i, from + i, kLineBlock);
+      }
     }
   } else {
     std::memcpy(at, from, text.size());
@@ -217,6 +230,18 @@ inline char* PutInteger(char* at, std::int64_t value) {
     return PutUnsigned(at, 0U - static_cast<std::uint64_t>(value));
   }
   return PutUnsigned(at, static_cast<std::uint64_t>(value));
+}
+
+// A count as PutInteger writes it, for counts nearly always below 100 (pieces, items, maps):
+// those are one or two bytes of a table, behind a branch that nearly always goes the same way.
+inline char* PutCount(char* at, std::int64_t value) {
+  if (value >= 0 && value < 100) {
+    const auto count = static_cast<std::size_t>(value);
+    const std::size_t single = count < 10 ? 1 : 0;  // a single digit is the second of its pair
+    std::memcpy(at, detail::kDigitPairs.data() + 2 * count + single, 2);
+    return at + 2 - single;
+  }
+  return PutInteger(at, value);
 }
 
 }  // namespace vorneth::formats::jsonl
