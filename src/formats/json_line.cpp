@@ -182,7 +182,7 @@ void AddStrings(Sink& out, const LineList& lines, const ListSource& source) {
     out += "[]"sv;
     return;
   }
-  // Each string is written with the `,"` after it, the last one's taken back.
+  // Each string is written with the `","` after it, the last one's `,"` taken back.
   out += "[\""sv;
   const std::size_t room = RoomForLine(lines.Text().size() + 3 * lines.size());
   if (source.Copyable() && room <= Sink::kMaxPiece) {
