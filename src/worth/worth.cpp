@@ -1,6 +1,7 @@
 #include "worth/worth.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -46,7 +47,18 @@ std::size_t FindBlankWord(std::string_view line, std::string_view word) {
   return std::string_view::npos;
 }
 
-bool IsDigit(char c) {
+// Whether `line` begins or ends with `word`. Compared with memcmp for equality only, which the
+// compiler writes out inline for a word of known length; std::string_view's own forms ask memcmp
+// for an order and call the C library.
+bool BeginsWith(std::string_view line, std::string_view word) {
+  return line.size() >= word.size() && std::memcmp(line.data(), word.data(), word.size()) == 0;
+}
+bool EndsWith(std::string_view line, std::string_view word) {
+  return line.size() >= word.size() &&
+         std::memcmp(line.data() + line.size() - word.size(), word.data(), word.size()) == 0;
+}
+
+constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
@@ -71,68 +83,119 @@ std::int64_t SaturatingMul(std::int64_t a, std::int64_t b) {
 // std::optional: GCC writes an optional's flag and reads it back whole, a stall on every line.
 constexpr std::int64_t kNoAmount = -1;
 
-// Whether `separator` (not empty) stands at `at`, which has room for it; compared by hand, as
-// it is a byte or a few, and a call into the C library for each would cost more than the
-// amount's digits.
-bool SeparatorAt(const char* at, std::string_view separator) {
-  for (std::size_t k = 0; k < separator.size(); ++k) {
-    if (at[k] != separator[k]) {
-      return false;
-    }
-  }
-  return true;
-}
+// The separator between thousands that amounts are read with, and what about it the readers ask
+// on every amount, found once.
+struct Separator {
+  explicit constexpr Separator(std::string_view separator)
+      : text(separator),
+        groups(!separator.empty() && !IsDigit(separator.front())),
+        blank(separator.find(' ') != std::string_view::npos) {}
 
-// A whole amount: plain digits, or groups of three digits after a first group of one to three,
-// with `separator` between them. Nothing else may be in `text`. A separator that begins with a
-// digit never separates: its digit counts as one of the amount's.
-std::int64_t ParseAmount(std::string_view text, std::string_view separator) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  std::int64_t value = 0;
+  std::string_view text;
+  // It stands between groups of digits: not empty, and not beginning with a digit, which would
+  // count as one of the amount's.
+  bool groups;
+  bool blank;  // a blank in it: an amount may then be more than one word
+};
+
+// Item prices are always read with ",".
+constexpr Separator kPriceSeparator(",");
+
+// The amount that begins [p, end): plain digits, or groups of three digits after a first group
+// of one to three, with the separator between them. `stop` is set where it ends.
+std::int64_t ReadAmount(const char* p, const char* end, const Separator& separator,
+                        const char*& stop) {
   // The first group, or all the digits: at most one more than an amount holds, so that a long
   // run of digits stops early and cannot overflow.
-  std::size_t digits = 0;
-  for (; p != end && IsDigit(*p) && digits <= kMaxDigits; ++p) {
+  const char* const begin = p;
+  const char* const digitsEnd =
+      static_cast<std::size_t>(end - p) > kMaxDigits ? p + kMaxDigits + 1 : end;
+  std::int64_t value = 0;
+  for (; p != digitsEnd && IsDigit(*p); ++p) {
     value = value * 10 + (*p - '0');
-    ++digits;
   }
+  auto digits = static_cast<std::size_t>(p - begin);
   if (digits == 0 || digits > kMaxDigits) {
     return kNoAmount;
   }
-  if (p == end) {
-    return value;
-  }
-  if (digits > 3 || separator.empty() || IsDigit(separator.front())) {
-    return kNoAmount;
-  }
-  // Then groups of a separator and three digits, to the end.
-  const std::size_t groupSize = separator.size() + 3;
-  while (p != end) {
-    if (static_cast<std::size_t>(end - p) < groupSize || !SeparatorAt(p, separator)) {
-      return kNoAmount;
+  // Then groups of a separator and three digits, its first byte tested first: what follows an
+  // amount is mostly a blank.
+  if (digits <= 3 && separator.groups) {
+    const std::string_view text = separator.text;
+    const std::size_t groupSize = text.size() + 3;
+    while (static_cast<std::size_t>(end - p) >= groupSize && *p == text.front()) {
+      std::size_t k = 1;
+      while (k < text.size() && p[k] == text[k]) {
+        ++k;
+      }
+      const auto* group = reinterpret_cast<const unsigned char*>(p + text.size());
+      const unsigned d0 = group[0] - '0';
+      const unsigned d1 = group[1] - '0';
+      const unsigned d2 = group[2] - '0';
+      if (k != text.size() || (d0 > 9) | (d1 > 9) | (d2 > 9)) {
+        break;
+      }
+      value = value * 1000 + d0 * 100 + d1 * 10 + d2;
+      digits += 3;
+      p += groupSize;
+      if (digits > kMaxDigits) {
+        return kNoAmount;
+      }
     }
-    p += separator.size();
-    if (!IsDigit(p[0]) || !IsDigit(p[1]) || !IsDigit(p[2])) {
-      return kNoAmount;
-    }
-    value = value * 1000 + (p[0] - '0') * 100 + (p[1] - '0') * 10 + (p[2] - '0');
-    digits += 3;
-    p += 3;
-    if (digits > kMaxDigits) {
-      return kNoAmount;
-    }
   }
+  stop = p;
   return value;
+}
+
+// `text` is an amount, as ReadAmount reads it, and nothing else: the amount.
+std::int64_t ParseAmount(std::string_view text, const Separator& separator) {
+  const char* const end = text.data() + text.size();
+  const char* stop = nullptr;
+  const std::int64_t value = ReadAmount(text.data(), end, separator, stop);
+  return value != kNoAmount && stop == end ? value : kNoAmount;
 }
 
 // "N<suffix>" with N an amount: the amount.
 std::int64_t AmountBefore(std::string_view line, std::string_view suffix,
-                          std::string_view separator) {
-  if (line.size() <= suffix.size() || !line.ends_with(suffix)) {
+                          const Separator& separator) {
+  if (line.size() <= suffix.size() || !EndsWith(line, suffix)) {
     return kNoAmount;
   }
   return ParseAmount(line.substr(0, line.size() - suffix.size()), separator);
+}
+
+// Where the last blank before `before` is in `text`, or npos.
+std::size_t LastBlank(std::string_view text, std::size_t before) {
+  while (before > 0) {
+    if (text[--before] == ' ') {
+      return before;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// The total of a lot whose bracket opens at `open`: the longest amount after a blank at the end
+// of the bracket, which closes the line as " gp)". `name` is set to what stands before it. Only
+// with a blank in the separator can the amount be more than the last word.
+std::int64_t LotTotal(std::string_view line, std::size_t open, const Separator& separator,
+                      std::string_view& name) {
+  constexpr std::string_view kEnd = " gp)";
+  if (line.size() < open + 1 + kEnd.size() || !EndsWith(line, kEnd)) {
+    return kNoAmount;
+  }
+  const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
+  std::int64_t total = kNoAmount;
+  for (std::size_t blank = LastBlank(inside, inside.size());
+       blank != std::string_view::npos && blank > 0;
+       blank = separator.blank ? LastBlank(inside, blank) : std::string_view::npos) {
+    const std::int64_t amount = ParseAmount(inside.substr(blank + 1), separator);
+    if (amount == kNoAmount) {
+      break;
+    }
+    total = amount;
+    name = inside.substr(0, blank);
+  }
+  return total;
 }
 
 // The parts of "N Gems (name total gp)" or "N Jewelry Items (material total gp)".
@@ -142,139 +205,228 @@ struct Lot {
   std::string_view name;
 };
 
-bool ParseLot(std::string_view line, std::string_view word, std::string_view separator, Lot& lot) {
-  constexpr std::string_view kEnd = " gp)";
-  if (!line.ends_with(kEnd)) {
+// A lot of `word`'s kind, read where `word` first occurs: any separator.
+bool ParseLot(std::string_view line, std::string_view word, const Separator& separator, Lot& lot) {
+  if (!EndsWith(line, " gp)")) {
     return false;
   }
   const std::size_t at = FindBlankWord(line, word);
   const std::size_t open = at + word.size();
-  if (at == std::string_view::npos || open >= line.size() || line[open] != '(' ||
-      line.size() < open + 1 + kEnd.size()) {
+  if (at == std::string_view::npos || open >= line.size() || line[open] != '(') {
     return false;
   }
-  const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
-  // The total is the longest amount after a blank at the end: a separator may be a blank too.
-  // Without a blank in the separator only the last word can be it.
-  const bool blankSeparator = separator.find(' ') != std::string_view::npos;
-  lot.total = kNoAmount;
-  for (std::size_t blank = inside.rfind(' '); blank != std::string_view::npos && blank > 0;
-       blank = blankSeparator ? inside.rfind(' ', blank - 1) : std::string_view::npos) {
-    const std::int64_t amount = ParseAmount(inside.substr(blank + 1), separator);
-    if (amount == kNoAmount) {
-      break;
-    }
-    lot.total = amount;
-    lot.name = inside.substr(0, blank);
-  }
+  lot.total = LotTotal(line, open, separator, lot.name);
   lot.pieces = ParseAmount(line.substr(0, at), separator);
   return lot.pieces != kNoAmount && lot.total != kNoAmount;  // a lot names its kind, then its total
 }
 
 // The price of a magic item line: the last word of its last bracket, when the line ends in
 // "gp)", read with "," between thousands ("(Undead 1,500 gp)", "(Petrification 2,000gp)").
+// Read from the end: the word, then, only when a blank stands before it, the bracket.
 std::int64_t ItemPrice(std::string_view line) {
-  if (!line.ends_with(kPriceEnd)) {
+  if (!EndsWith(line, kPriceEnd)) {
     return kNoAmount;
   }
-  const std::size_t open = line.rfind('(');
-  if (open == std::string_view::npos) {
+  std::size_t end = line.size() - kPriceEnd.size();
+  while (end > 0 && line[end - 1] == ' ') {
+    --end;
+  }
+  std::size_t start = end;
+  while (start > 0 && line[start - 1] != ' ' && line[start - 1] != '(') {
+    --start;
+  }
+  if (start == 0) {
+    return kNoAmount;  // no bracket
+  }
+  const std::int64_t price = ParseAmount(line.substr(start, end - start), kPriceSeparator);
+  if (price == kNoAmount ||
+      (line[start - 1] == ' ' && line.rfind('(', start - 1) == std::string_view::npos)) {
     return kNoAmount;
   }
-  std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kPriceEnd.size());
-  while (!inside.empty() && inside.back() == ' ') {
-    inside.remove_suffix(1);
-  }
-  const std::size_t blank = inside.rfind(' ');
-  return ParseAmount(blank == std::string_view::npos ? inside : inside.substr(blank + 1), ",");
+  return price;
+}
+
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighs = 0x8080808080808080;
+
+std::uint64_t Load8(const char* at) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, at, sizeof word);
+  return word;
 }
 
 // Only blanks and \t \n \v \f \r, or nothing.
+bool IsBlankByte(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 bool IsBlank(std::string_view line) {
-  return std::all_of(line.begin(), line.end(),
-                     [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); });
+  return std::all_of(line.begin(), line.end(), IsBlankByte);
 }
 
-// Fills `value`, a default LineValue, in place.
-void Classify(std::string_view line, std::string_view separator, Exchange exchange, bool itemAbove,
-              LineValue& value) {
-  if (IsBlank(line)) {
+// Whether `text` is `word`, which has 8 to 16 bytes: two word loads from each, which overlap.
+bool SameShortText(std::string_view text, std::string_view word) {
+  const std::size_t n = word.size();
+  return text.size() == n && ((Load8(text.data()) ^ Load8(word.data())) |
+                              (Load8(text.data() + n - 8) ^ Load8(word.data() + n - 8))) == 0;
+}
+
+// Whether " plus " occurs in `line`, as FindBlankWord finds it. Eight starts at a time are
+// tested for a blank and a "p" with two word loads; only a match is compared by hand.
+bool HasScrollSpellStart(std::string_view line) {
+  static_assert(kScrollSpellStart == " plus ");
+  const std::size_t n = line.size();
+  std::size_t start = 0;
+  // Starts start .. start + 7 need bytes to start + 8; the last word is read to the line's end.
+  while (start + 9 <= n) {
+    const std::uint64_t pair = (Load8(line.data() + start) ^ (kOnes * ' ')) |
+                               (Load8(line.data() + start + 1) ^ (kOnes * 'p'));
+    if (((pair - kOnes) & ~pair & kHighs) != 0 &&
+        FindBlankWord(line.substr(start, std::min<std::size_t>(n - start, 8 + 5)),
+                      kScrollSpellStart) != std::string_view::npos) {
+      return true;
+    }
+    start += 8;
+  }
+  return FindBlankWord(line.substr(start), kScrollSpellStart) != std::string_view::npos;
+}
+
+// The metal of a coin suffix by its initial (" Copper coins"), a letter's last five bits, which
+// tell the five apart; any other byte gives some metal whose suffix the caller then compares.
+constexpr auto kMetalByInitial = [] {
+  std::array<Metal, 32> metals{};
+  for (std::size_t m = 0; m < kMetalCount; ++m) {
+    metals[static_cast<unsigned char>(kCoinSuffixes[m][1]) % metals.size()] = static_cast<Metal>(m);
+  }
+  return metals;
+}();
+static_assert([] {
+  for (std::size_t m = 0; m < kMetalCount; ++m) {
+    if (kMetalByInitial[static_cast<unsigned char>(kCoinSuffixes[m][1]) % kMetalByInitial.size()] !=
+        static_cast<Metal>(m)) {
+      return false;
+    }
+  }
+  return true;
+}());
+
+void AddCoins(Totals& totals, Metal metal, std::int64_t amount, LineValue& value) {
+  value.kind = LineKind::Coins;
+  value.metal = metal;
+  value.amount = amount;
+  const Copper copper = SaturatingMul(amount, CopperPer(metal, totals.exchange));
+  value.value = copper;
+  auto& coins = totals.coins[static_cast<std::size_t>(metal)];
+  coins = SaturatingAdd(coins, amount);
+  totals.coinsValue = SaturatingAdd(totals.coinsValue, copper);
+}
+
+void AddLot(Totals& totals, LineKind kind, std::int64_t pieces, std::int64_t total,
+            LineValue& value) {
+  value.kind = kind;
+  value.pieces = pieces;
+  const Copper copper = SaturatingMul(total, CopperPerGold(totals.exchange));
+  value.value = copper;
+  const bool gems = kind == LineKind::Gems;
+  std::int64_t& allPieces = gems ? totals.gemPieces : totals.jewelryPieces;
+  Copper& allValue = gems ? totals.gemsValue : totals.jewelryValue;
+  allPieces = SaturatingAdd(allPieces, pieces);
+  allValue = SaturatingAdd(allValue, copper);
+}
+
+// Coins or a lot, with any separator: each form tried in turn, a lot where its word first occurs.
+bool ValueAmountLineByForms(std::string_view line, const Separator& separator, Totals& totals,
+                            LineValue& value) {
+  for (std::size_t m = 0; m < kMetalCount; ++m) {
+    if (const std::int64_t amount = AmountBefore(line, kCoinSuffixes[m], separator);
+        amount != kNoAmount) {
+      AddCoins(totals, static_cast<Metal>(m), amount, value);
+      return true;
+    }
+  }
+  Lot lot;
+  for (const auto& [word, kind] : kLots) {
+    if (ParseLot(line, word, separator, lot)) {
+      AddLot(totals, kind, lot.pieces, lot.total, value);
+      return true;
+    }
+  }
+  return false;
+}
+
+// Coins or a lot, when `line`, which begins with a digit, is one. Without a blank in the
+// separator the amount of either ends at the line's first blank, where the coin suffix or the
+// lot's word must then stand (nowhere else can it first occur), so the amount is read once and
+// the form told by the text after it.
+bool ValueAmountLine(std::string_view line, const Separator& separator, Totals& totals,
+                     LineValue& value) {
+  if (separator.blank) {
+    return ValueAmountLineByForms(line, separator, totals, value);
+  }
+  const char* const end = line.data() + line.size();
+  const char* stop = nullptr;
+  const std::int64_t amount = ReadAmount(line.data(), end, separator, stop);
+  if (amount == kNoAmount || stop == end || *stop != ' ') {
+    return false;
+  }
+  const std::string_view rest(stop, static_cast<std::size_t>(end - stop));
+  if (rest.size() >= 8 && rest.size() <= 16) {  // the coin suffixes' lengths, by their metal
+    const Metal metal =
+        kMetalByInitial[static_cast<unsigned char>(rest[1]) % kMetalByInitial.size()];
+    if (SameShortText(rest, kCoinSuffixes[static_cast<std::size_t>(metal)])) {
+      AddCoins(totals, metal, amount, value);
+      return true;
+    }
+  }
+  // A lot: its word, then its bracket.
+  const bool gems = BeginsWith(rest, kGemsWord);
+  if (!gems && !BeginsWith(rest, kJewelryWord)) {
+    return false;
+  }
+  const std::size_t open = line.size() - rest.size() + (gems ? kGemsWord : kJewelryWord).size();
+  if (open >= line.size() || line[open] != '(') {
+    return false;
+  }
+  std::string_view name;
+  const std::int64_t total = LotTotal(line, open, separator, name);
+  if (total == kNoAmount) {
+    return false;
+  }
+  AddLot(totals, gems ? LineKind::Gems : LineKind::Jewelry, amount, total, value);
+  return true;
+}
+
+// Fills `value`, a default LineValue, in place, and adds it to `totals`.
+void ValueLine(std::string_view line, const Separator& separator, bool itemAbove, Totals& totals,
+               LineValue& value) {
+  // A blank line ends in a blank, and most lines do not.
+  if (line.empty() || (IsBlankByte(line.back()) && IsBlank(line))) {
     value.kind = LineKind::Blank;
     return;
   }
   if (line == kMapLine) {
     value.kind = LineKind::Map;
+    ++totals.maps;
     return;
   }
   if (line == kNothingFound) {
     value.kind = LineKind::Nothing;
     return;
   }
-  // Coin and lot lines begin with their amount; most item lines begin with a letter and are
-  // spared both searches.
-  const bool amountFirst = IsDigit(line.front());
-  if (amountFirst && line.ends_with(" coins")) {
-    for (std::size_t m = 0; m < kMetalCount; ++m) {
-      if (const std::int64_t amount = AmountBefore(line, kCoinSuffixes[m], separator);
-          amount != kNoAmount) {
-        value.kind = LineKind::Coins;
-        value.metal = static_cast<Metal>(m);
-        value.amount = amount;
-        value.value = SaturatingMul(amount, CopperPer(value.metal, exchange));
-        return;
-      }
-    }
+  // Coin and lot lines begin with their amount; most item lines begin with a letter.
+  if (IsDigit(line.front()) && ValueAmountLine(line, separator, totals, value)) {
+    return;
   }
-  Lot lot;
-  for (const auto& [word, kind] : kLots) {
-    if (amountFirst && ParseLot(line, word, separator, lot)) {
-      value.kind = kind;
-      value.pieces = lot.pieces;
-      value.value = SaturatingMul(lot.total, CopperPerGold(exchange));
-      return;
-    }
-  }
-  if (itemAbove && FindBlankWord(line, kScrollSpellStart) != std::string_view::npos) {
+  if (itemAbove && HasScrollSpellStart(line)) {
     value.kind = LineKind::ScrollSpell;
     return;
   }
   value.kind = LineKind::Magic;
+  ++totals.magicItems;
   if (const std::int64_t price = ItemPrice(line); price != kNoAmount) {
-    value.value = SaturatingMul(price, CopperPerGold(exchange));
-  }
-}
-
-void Add(Totals& totals, const LineValue& line) {
-  const Copper value = line.value.value_or(0);
-  switch (line.kind) {
-    case LineKind::Coins: {
-      auto& coins = totals.coins[static_cast<std::size_t>(line.metal)];
-      coins = SaturatingAdd(coins, line.amount);
-      totals.coinsValue = SaturatingAdd(totals.coinsValue, value);
-      break;
-    }
-    case LineKind::Gems:
-      totals.gemPieces = SaturatingAdd(totals.gemPieces, line.pieces);
-      totals.gemsValue = SaturatingAdd(totals.gemsValue, value);
-      break;
-    case LineKind::Jewelry:
-      totals.jewelryPieces = SaturatingAdd(totals.jewelryPieces, line.pieces);
-      totals.jewelryValue = SaturatingAdd(totals.jewelryValue, value);
-      break;
-    case LineKind::Magic:
-      ++totals.magicItems;
-      if (line.value) {
-        ++totals.pricedItems;
-        totals.itemsValue = SaturatingAdd(totals.itemsValue, value);
-      }
-      break;
-    case LineKind::Map:
-      ++totals.maps;
-      break;
-    case LineKind::ScrollSpell:
-    case LineKind::Nothing:
-    case LineKind::Blank:
-      break;
+    const Copper copper = SaturatingMul(price, CopperPerGold(totals.exchange));
+    value.value = copper;
+    ++totals.pricedItems;
+    totals.itemsValue = SaturatingAdd(totals.itemsValue, copper);
   }
 }
 
@@ -297,14 +449,16 @@ Valuation ValueList(const LineList& lines, std::string_view separator, Exchange 
 void ValueList(const LineList& lines, std::string_view separator, Exchange exchange,
                Valuation& valuation) {
   valuation.lines.clear();
-  valuation.totals = Totals{};
-  valuation.totals.exchange = exchange;
   valuation.lines.reserve(lines.size());
+  Totals none;  // set whole, as a copy: GCC zeroes a struct in place with a slow "rep stos"
+  none.exchange = exchange;
+  valuation.totals = none;
+  Totals& totals = valuation.totals;
+  const Separator thousands(separator);
   bool itemAbove = false;  // the last line that was not blank belongs to a magic item
   for (const std::string_view line : lines) {
     LineValue& value = valuation.lines.emplace_back();
-    Classify(line, separator, exchange, itemAbove, value);
-    Add(valuation.totals, value);
+    ValueLine(line, thousands, itemAbove, totals, value);
     if (value.kind != LineKind::Blank) {
       itemAbove = value.kind == LineKind::Magic || value.kind == LineKind::ScrollSpell;
     }
@@ -314,7 +468,7 @@ void ValueList(const LineList& lines, std::string_view separator, Exchange excha
 std::string_view LotName(std::string_view line, std::string_view separator) {
   Lot lot;
   for (const auto& [word, kind] : kLots) {
-    if (ParseLot(line, word, separator, lot)) {
+    if (ParseLot(line, word, Separator(separator), lot)) {
       return lot.name;
     }
   }
