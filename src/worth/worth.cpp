@@ -1,6 +1,7 @@
 #include "worth/worth.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -83,19 +84,61 @@ std::int64_t SaturatingMul(std::int64_t a, std::int64_t b) {
 // std::optional: GCC writes an optional's flag and reads it back whole, a stall on every line.
 constexpr std::int64_t kNoAmount = -1;
 
+constexpr std::uint64_t kOnes = 0x0101010101010101;
+constexpr std::uint64_t kHighs = 0x8080808080808080;
+
+std::uint64_t Load8(const char* at) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, at, sizeof word);
+  return word;
+}
+
+// The high bit of each byte of `word` that is zero, and of no other.
+std::uint64_t ZeroBytes(std::uint64_t word) {
+  return ~(((word & ~kHighs) + ~kHighs) | word) & kHighs;
+}
+
+// Where the last `kA` or `kB` of line[from, before) stands, or npos. Eight bytes at a time from
+// the end where the line has them, on a little-endian processor: one step, without a branch on
+// where it is, finds it in the short words these searches end on.
+template <char kA, char kB>
+std::size_t FindLast(std::string_view line, std::size_t from, std::size_t before) {
+  while (before > from) {
+    if (std::endian::native == std::endian::little && before >= 8) {
+      const std::uint64_t bytes = Load8(line.data() + before - 8);
+      std::uint64_t found = ZeroBytes(bytes ^ (kOnes * static_cast<unsigned char>(kA)));
+      if constexpr (kB != kA) {
+        found |= ZeroBytes(bytes ^ (kOnes * static_cast<unsigned char>(kB)));
+      }
+      if (before - from < 8) {
+        found &= ~std::uint64_t{0} << (8 * (8 - (before - from)));  // none before `from`
+      }
+      if (found != 0) {
+        return before - 8 + static_cast<std::size_t>(63 - std::countl_zero(found)) / 8;
+      }
+      before = std::max(from, before - 8);
+    } else if (--before, line[before] == kA || line[before] == kB) {
+      return before;
+    }
+  }
+  return std::string_view::npos;
+}
+
 // The separator between thousands that amounts are read with, and what about it the readers ask
 // on every amount, found once.
 struct Separator {
   explicit constexpr Separator(std::string_view separator)
       : text(separator),
         groups(!separator.empty() && !IsDigit(separator.front())),
-        blank(separator.find(' ') != std::string_view::npos) {}
+        blank(std::find(separator.begin(), separator.end(), ' ') != separator.end()),
+        front(separator.empty() ? '\0' : separator.front()) {}
 
   std::string_view text;
   // It stands between groups of digits: not empty, and not beginning with a digit, which would
   // count as one of the amount's.
   bool groups;
   bool blank;  // a blank in it: an amount may then be more than one word
+  char front;  // its first byte, or 0
 };
 
 // Item prices are always read with ",".
@@ -155,6 +198,66 @@ std::int64_t ParseAmount(std::string_view text, const Separator& separator) {
   return value != kNoAmount && stop == end ? value : kNoAmount;
 }
 
+// The high bit of each byte of `bytes` that is no digit.
+std::uint64_t NonDigits(std::uint64_t bytes) {
+  const std::uint64_t offsets = bytes ^ (kOnes * '0');  // a digit's value, else 10 or more
+  return (((offsets & ~kHighs) + kOnes * (0x80 - 10)) | offsets) & kHighs;
+}
+
+// The value of the first `count` (1 to 8) bytes of `bytes`, all digits, the first the lowest:
+// shifted to the top, with zeros below as leading digits, then summed in pairs, fours, eights.
+std::int64_t DigitsValue(std::uint64_t bytes, std::size_t count) {
+  std::uint64_t v = (bytes ^ (kOnes * '0')) << (8 * (8 - count));
+  v = v * 10 + (v >> 8);
+  constexpr std::uint64_t kPairs = 0x000000FF000000FF;
+  v = ((v & kPairs) * (100 + (1000000ULL << 32)) + ((v >> 16) & kPairs) * (1 + (10000ULL << 32))) >>
+      32;
+  return static_cast<std::int64_t>(v & 0xFFFFFFFF);
+}
+
+// An amount read eight bytes at once.
+struct ShortAmount {
+  std::int64_t value = kNoAmount;  // kNoAmount where it cannot tell: ReadAmount then reads it
+  std::size_t length = 0;          // of its text, at most 7
+  char next = 0;                   // the byte after it, or 0 past the line's end
+};
+
+// The amount that begins at `at` in `line`, as ReadAmount reads it where it is short: eight bytes
+// at once, on a little-endian processor, with a group behind a one-byte separator squeezed out.
+// No branch on how many digits there are or whether a group follows, which amounts vary in.
+ShortAmount ReadShortAmount(std::string_view line, std::size_t at, const Separator& separator) {
+  if (std::endian::native != std::endian::little || line.size() < 8 ||
+      (separator.groups && separator.text.size() != 1)) {
+    return {};
+  }
+  // The eight bytes from `at` on; where fewer remain, the last eight shifted down.
+  const std::size_t from = std::min(at, line.size() - 8);
+  const std::uint64_t bytes = Load8(line.data() + from) >> (8 * (at - from));
+  const std::uint64_t nonDigits = NonDigits(bytes);
+  const auto first = static_cast<std::size_t>(std::countr_zero(nonDigits)) / 8;
+  if (first == 0 || first == 8) {
+    return {};
+  }
+  const auto byteAt = [&](std::size_t k) { return static_cast<char>(bytes >> (8 * k)); };
+  const std::uint64_t below = (std::uint64_t{1} << (8 * first)) - 1;  // the first group's bytes
+  const bool grouped = separator.groups & (first <= 3) & (byteAt(first) == separator.front) &
+                       ((((nonDigits >> (8 * first)) >> 8) & 0x808080) == 0);
+  const std::uint64_t squeezed = (bytes & below) | ((bytes >> 8) & ~below);
+  const std::size_t digits = first + (grouped ? 3 : 0);
+  const std::size_t length = digits + (grouped ? 1 : 0);
+  return {DigitsValue(grouped ? squeezed : bytes, digits), length, byteAt(length)};
+}
+
+// line[at, end) is an amount, and nothing else: the amount.
+std::int64_t ParseAmountIn(std::string_view line, std::size_t at, std::size_t end,
+                           const Separator& separator) {
+  const ShortAmount known = ReadShortAmount(line, at, separator);
+  if (known.value != kNoAmount && known.length == end - at) {
+    return known.value;
+  }
+  return ParseAmount(line.substr(at, end - at), separator);
+}
+
 // "N<suffix>" with N an amount: the amount.
 std::int64_t AmountBefore(std::string_view line, std::string_view suffix,
                           const Separator& separator) {
@@ -162,16 +265,6 @@ std::int64_t AmountBefore(std::string_view line, std::string_view suffix,
     return kNoAmount;
   }
   return ParseAmount(line.substr(0, line.size() - suffix.size()), separator);
-}
-
-// Where the last blank before `before` is in `text`, or npos.
-std::size_t LastBlank(std::string_view text, std::size_t before) {
-  while (before > 0) {
-    if (text[--before] == ' ') {
-      return before;
-    }
-  }
-  return std::string_view::npos;
 }
 
 // The total of a lot whose bracket opens at `open`: the longest amount after a blank at the end
@@ -183,17 +276,18 @@ std::int64_t LotTotal(std::string_view line, std::size_t open, const Separator& 
   if (line.size() < open + 1 + kEnd.size() || !EndsWith(line, kEnd)) {
     return kNoAmount;
   }
-  const std::string_view inside = line.substr(open + 1, line.size() - open - 1 - kEnd.size());
+  const std::size_t start = open + 1;  // of the bracket's inside
+  const std::size_t end = line.size() - kEnd.size();
   std::int64_t total = kNoAmount;
-  for (std::size_t blank = LastBlank(inside, inside.size());
-       blank != std::string_view::npos && blank > 0;
-       blank = separator.blank ? LastBlank(inside, blank) : std::string_view::npos) {
-    const std::int64_t amount = ParseAmount(inside.substr(blank + 1), separator);
+  for (std::size_t blank = FindLast<' ', ' '>(line, start, end);
+       blank != std::string_view::npos && blank > start;
+       blank = separator.blank ? FindLast<' ', ' '>(line, start, blank) : std::string_view::npos) {
+    const std::int64_t amount = ParseAmountIn(line, blank + 1, end, separator);
     if (amount == kNoAmount) {
       break;
     }
     total = amount;
-    name = inside.substr(0, blank);
+    name = line.substr(start, blank - start);
   }
   return total;
 }
@@ -231,28 +325,17 @@ std::int64_t ItemPrice(std::string_view line) {
   while (end > 0 && line[end - 1] == ' ') {
     --end;
   }
-  std::size_t start = end;
-  while (start > 0 && line[start - 1] != ' ' && line[start - 1] != '(') {
-    --start;
-  }
-  if (start == 0) {
+  const std::size_t before = FindLast<' ', '('>(line, 0, end);
+  if (before == std::string_view::npos) {
     return kNoAmount;  // no bracket
   }
-  const std::int64_t price = ParseAmount(line.substr(start, end - start), kPriceSeparator);
+  const std::int64_t price =
+      ParseAmount(line.substr(before + 1, end - before - 1), kPriceSeparator);
   if (price == kNoAmount ||
-      (line[start - 1] == ' ' && line.rfind('(', start - 1) == std::string_view::npos)) {
+      (line[before] == ' ' && FindLast<'(', '('>(line, 0, before) == std::string_view::npos)) {
     return kNoAmount;
   }
   return price;
-}
-
-constexpr std::uint64_t kOnes = 0x0101010101010101;
-constexpr std::uint64_t kHighs = 0x8080808080808080;
-
-std::uint64_t Load8(const char* at) {
-  std::uint64_t word = 0;
-  std::memcpy(&word, at, sizeof word);
-  return word;
 }
 
 // Only blanks and \t \n \v \f \r, or nothing.
@@ -364,7 +447,13 @@ bool ValueAmountLine(std::string_view line, const Separator& separator, Totals& 
   }
   const char* const end = line.data() + line.size();
   const char* stop = nullptr;
-  const std::int64_t amount = ReadAmount(line.data(), end, separator, stop);
+  const ShortAmount leading = ReadShortAmount(line, 0, separator);
+  std::int64_t amount = leading.value;
+  if (amount != kNoAmount && leading.next == ' ') {
+    stop = line.data() + leading.length;
+  } else {
+    amount = ReadAmount(line.data(), end, separator, stop);
+  }
   if (amount == kNoAmount || stop == end || *stop != ' ') {
     return false;
   }
