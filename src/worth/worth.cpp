@@ -63,11 +63,13 @@ constexpr bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
+// For amounts and values, never negative.
 std::int64_t SaturatingAdd(std::int64_t a, std::int64_t b) {
-  if (a > std::numeric_limits<std::int64_t>::max() - b) {
+  std::int64_t sum = 0;
+  if (__builtin_add_overflow(a, b, &sum)) {
     return std::numeric_limits<std::int64_t>::max();
   }
-  return a + b;
+  return sum;
 }
 
 // For amounts and rates, never negative. The overflow check is the processor's flag, not a

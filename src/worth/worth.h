@@ -36,12 +36,15 @@ enum class Exchange {
 // All values are kept in copper pieces of the exchange, so gold pieces are exact.
 using Copper = std::int64_t;
 
+// Copper pieces per coin of each metal, by exchange (tables at namespace scope: inside the
+// function GCC builds them on the stack at every call).
+inline constexpr Copper kCopperPerFirstEdition[kMetalCount] = {1, 10, 100, 200, 1000};
+inline constexpr Copper kCopperPerBasic[kMetalCount] = {1, 10, 50, 100, 500};
+
 // Copper pieces per coin of `metal`, and per gold piece.
 constexpr Copper CopperPer(Metal metal, Exchange exchange) {
-  constexpr Copper kFirstEdition[kMetalCount] = {1, 10, 100, 200, 1000};
-  constexpr Copper kBasic[kMetalCount] = {1, 10, 50, 100, 500};
   const auto m = static_cast<std::size_t>(metal);
-  return exchange == Exchange::FirstEdition ? kFirstEdition[m] : kBasic[m];
+  return exchange == Exchange::FirstEdition ? kCopperPerFirstEdition[m] : kCopperPerBasic[m];
 }
 constexpr Copper CopperPerGold(Exchange exchange) {
   return CopperPer(Metal::Gold, exchange);
