@@ -241,13 +241,18 @@ ShortAmount ReadShortAmount(std::string_view line, std::size_t at, const Separat
     return {};
   }
   const auto byteAt = [&](std::size_t k) { return static_cast<char>(bytes >> (8 * k)); };
-  const std::uint64_t below = (std::uint64_t{1} << (8 * first)) - 1;  // the first group's bytes
-  const bool grouped = separator.groups & (first <= 3) & (byteAt(first) == separator.front) &
-                       ((((nonDigits >> (8 * first)) >> 8) & 0x808080) == 0);
-  const std::uint64_t squeezed = (bytes & below) | ((bytes >> 8) & ~below);
-  const std::size_t digits = first + (grouped ? 3 : 0);
-  const std::size_t length = digits + (grouped ? 1 : 0);
-  return {DigitsValue(grouped ? squeezed : bytes, digits), length, byteAt(length)};
+  // Whether a group follows, 0 or 1, as plain numbers: GCC turns a chain of bools into branches.
+  std::uint64_t grouped = std::uint64_t{separator.groups} & std::uint64_t{first <= 3};
+  grouped &= std::uint64_t{byteAt(first) == separator.front};
+  grouped &= std::uint64_t{(((nonDigits >> (8 * first)) >> 8) & 0x808080) == 0};
+  // The first group's bytes, or all of them where no group follows; the separator after them
+  // is squeezed out.
+  const std::uint64_t below = ((std::uint64_t{1} << (8 * first)) - 1) | (grouped - 1);
+  const std::uint64_t digitBytes = (bytes & below) | ((bytes >> 8) & ~below);
+  const auto groups = static_cast<std::size_t>(grouped);
+  const std::size_t digits = first + 3 * groups;
+  const std::size_t length = digits + groups;
+  return {DigitsValue(digitBytes, digits), length, byteAt(length)};
 }
 
 // line[at, end) is an amount, and nothing else: the amount.
