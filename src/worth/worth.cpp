@@ -119,8 +119,11 @@ std::size_t FindLast(std::string_view line, std::size_t from, std::size_t before
         return before - 8 + static_cast<std::size_t>(63 - std::countl_zero(found)) / 8;
       }
       before = std::max(from, before - 8);
-    } else if (--before, line[before] == kA || line[before] == kB) {
-      return before;
+    } else {
+      --before;
+      if (line[before] == kA || line[before] == kB) {
+        return before;
+      }
     }
   }
   return std::string_view::npos;
@@ -465,7 +468,9 @@ bool ValueAmountLine(std::string_view line, const Separator& separator, Totals& 
     return false;
   }
   const std::string_view rest(stop, static_cast<std::size_t>(end - stop));
-  if (rest.size() >= 8 && rest.size() <= 16) {  // the coin suffixes' lengths, by their metal
+  // Coins: the suffix of the metal its initial names (the suffixes have 11 to 15 bytes, which
+  // SameShortText compares).
+  if (rest.size() >= 8 && rest.size() <= 16) {
     const Metal metal =
         kMetalByInitial[static_cast<unsigned char>(rest[1]) % kMetalByInitial.size()];
     if (SameShortText(rest, kCoinSuffixes[static_cast<std::size_t>(metal)])) {
