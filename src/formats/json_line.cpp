@@ -383,10 +383,6 @@ void AddLists(Sink& out, const HoardRecord& record) {
   out.CommitTo(Put(out.Room(kEnd.bytes.size()), kEnd));
 }
 
-}  // namespace
-
-namespace {
-
 // Whether the requests' counts are the same: compared all at once, without a branch or a call.
 bool SameCounts(const HoardRequest& a, const HoardRequest& b) {
   int differ = 0;
