@@ -5,6 +5,7 @@
 #include "core/random_source.h"
 #include "generator/assembly.h"
 #include "largest_request.h"
+#include "playersview/hoard_lists.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "generator/assembly.h"
+#include "playersview/hoard_lists.h"
 #include "playersview/players_view.h"
 // The benchmarks' include path reaches src/ only; the reference scan is shared with the tests.
 #include "../tests/support/players_view_reference.h"

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "generator/assembly.h"
 #include "largest_request.h"
+#include "playersview/hoard_lists.h"
 #include "worth/worth.h"
 
 namespace {

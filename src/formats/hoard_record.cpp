@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "playersview/hoard_lists.h"
+
 namespace vorneth::formats {
 
 HoardRecord MakeRecord(const HoardRequest& request, std::string separator,

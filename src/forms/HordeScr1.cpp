@@ -19,10 +19,10 @@
 #include <utility>
 
 #include "app/form_font.h"
-#include "generator/assembly.h"
 #include "platform/report_actions.h"
 #include "platform/screen_fit.h"
 #include "platform/share_window.h"
+#include "playersview/hoard_lists.h"
 #include "worth/worth_text.h"
 
 namespace {

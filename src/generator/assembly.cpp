@@ -2,14 +2,12 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 
 #include "core/generator.h"
 #include "core/line_forms.h"
 #include "generator/gems_jewelry.h"
 #include "generator/magic_selection.h"
 #include "generator/treasure_types.h"
-#include "playersview/players_view.h"
 
 namespace vorneth {
 
@@ -84,36 +82,6 @@ void AssembleDMList(const HoardRequest& request, RandomSource& random, std::stri
   if (g.LineCount() == 0) {
     g.AddLine(kNothingFound);
   }
-}
-
-Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {
-  Hoard hoard;
-  hoard.Caption = HoardCaption(request.Title);
-  DMLines dm = AssembleDMList(request, random, separator);
-  hoard.DMList = std::move(dm.lines);
-  hoard.DMOrigins = std::move(dm.origins);
-  hoard.PlayersList = playersview::ParsePlayers(hoard.DMList);
-  return hoard;
-}
-
-void AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator,
-                   Hoard& hoard) {
-  hoard.Caption = HoardCaption(request.Title);
-  DMLines dm{std::move(hoard.DMList), std::move(hoard.DMOrigins)};
-  AssembleDMList(request, random, separator, dm);
-  hoard.DMList = std::move(dm.lines);
-  hoard.DMOrigins = std::move(dm.origins);
-  playersview::ParsePlayers(hoard.DMList, hoard.PlayersList);
-}
-
-Hoard GenerateHoard(const HoardRequest& request, std::string_view separator) {
-  RandomSource random(request.Seed);
-  return AssembleHoard(request, random, separator);
-}
-
-void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard) {
-  RandomSource random(request.Seed);
-  AssembleHoard(request, random, separator, hoard);
 }
 
 }  // namespace vorneth

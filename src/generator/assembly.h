@@ -20,7 +20,8 @@ struct Hoard {
   std::vector<LineOrigin> DMOrigins = {};
 };
 
-// A DM list as generated and the origin of each of its lines.
+// A DM list as generated and the origin of each of its lines. (The whole hoard, its players list
+// derived from this one, is made a level up: playersview/hoard_lists.h.)
 struct DMLines {
   LineList lines;
   std::vector<LineOrigin> origins;
@@ -38,18 +39,5 @@ DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
 // that generate many lists in a row.
 void AssembleDMList(const HoardRequest& request, RandomSource& random, std::string_view separator,
                     DMLines& dm);
-
-// Assembles the hoard from the random source as it stands: custom magic items, types A to Z
-// in letter order, then the custom gold, gem and jewelry lines, "Nothing Found" when nothing
-// resulted; then the players list. `separator` goes between thousands of amounts.
-Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator);
-// The same hoard written into `hoard`, whose lists keep their storage from one hoard to the
-// next: for callers that make many hoards in a row.
-void AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator,
-                   Hoard& hoard);
-
-// Seeds a random source with request.Seed and assembles: one request, one hoard.
-Hoard GenerateHoard(const HoardRequest& request, std::string_view separator = ",");
-void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard);
 
 }  // namespace vorneth

@@ -9,6 +9,7 @@
 #include "core/generator.h"
 #include "generator/assembly.h"
 #include "generator/gems_jewelry.h"
+#include "playersview/hoard_lists.h"
 
 namespace vorneth {
 namespace {

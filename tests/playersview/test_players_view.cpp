@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "generator/assembly.h"
 #include "generator/gems_jewelry.h"
+#include "playersview/hoard_lists.h"
 #include "playersview/players_view.h"
 #include "playersview/rewrite_tables.h"
 

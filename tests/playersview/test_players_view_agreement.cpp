@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-#include "generator/assembly.h"
 #include "playersview/first_key.h"
+#include "playersview/hoard_lists.h"
 #include "playersview/key_start_filter.h"
 #include "playersview/players_view.h"
 #include "playersview/rewrite_tables.h"

@@ -8,8 +8,8 @@ src=$1
 
 layers='core
 items
-playersview
 generator
+playersview
 worth
 formats
 cli platform app forms web'

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "generator/assembly.h"
+#include "playersview/hoard_lists.h"
 #include "worth/worth.h"
 
 namespace vorneth::worth {

@@ -1,0 +1,39 @@
+#include "playersview/hoard_lists.h"
+
+#include <utility>
+
+#include "playersview/players_view.h"
+
+namespace vorneth {
+
+Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator) {
+  Hoard hoard;
+  hoard.Caption = HoardCaption(request.Title);
+  DMLines dm = AssembleDMList(request, random, separator);
+  hoard.DMList = std::move(dm.lines);
+  hoard.DMOrigins = std::move(dm.origins);
+  hoard.PlayersList = playersview::ParsePlayers(hoard.DMList);
+  return hoard;
+}
+
+void AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator,
+                   Hoard& hoard) {
+  hoard.Caption = HoardCaption(request.Title);
+  DMLines dm{std::move(hoard.DMList), std::move(hoard.DMOrigins)};
+  AssembleDMList(request, random, separator, dm);
+  hoard.DMList = std::move(dm.lines);
+  hoard.DMOrigins = std::move(dm.origins);
+  playersview::ParsePlayers(hoard.DMList, hoard.PlayersList);
+}
+
+Hoard GenerateHoard(const HoardRequest& request, std::string_view separator) {
+  RandomSource random(request.Seed);
+  return AssembleHoard(request, random, separator);
+}
+
+void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard) {
+  RandomSource random(request.Seed);
+  AssembleHoard(request, random, separator, hoard);
+}
+
+}  // namespace vorneth
