@@ -20,8 +20,8 @@ struct Hoard {
   std::vector<LineOrigin> DMOrigins = {};
 };
 
-// A DM list as generated and the origin of each of its lines. (The whole hoard, its players list
-// derived from this one, is made a level up: playersview/hoard_lists.h.)
+// A DM list as generated and the origin of each of its lines. The whole hoard, with the players
+// list derived from this one, is made a layer up: playersview/hoard_lists.h.
 struct DMLines {
   LineList lines;
   std::vector<LineOrigin> origins;
@@ -31,7 +31,8 @@ struct DMLines {
 // nothing but blanks and control characters. An untitled hoard never shows another's title.
 std::string HoardCaption(std::string_view title);
 
-// The DM list alone, drawn from the random source as it stands (see AssembleHoard).
+// The DM list alone, drawn from the random source as it stands, in the order AssembleHoard
+// (playersview/hoard_lists.h) describes.
 DMLines AssembleDMList(const HoardRequest& request, RandomSource& random,
                        std::string_view separator);
 
