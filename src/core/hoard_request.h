@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,9 @@ inline constexpr long long kMaxCustCoins = 99999999;
 inline constexpr int kMaxCustGems = 9999;
 inline constexpr int kMaxCustJewelry = 9999;
 inline constexpr int kMaxCustMagic = 999;
+
+// Types A to I are the lair treasures, J to Z the individual ones: the request form's groups.
+inline constexpr std::size_t kLairTypes = 9;
 
 // The number of decimal digits of `max`: the length of a box that holds 0 to max.
 constexpr int DigitCount(long long max) {

@@ -14,6 +14,9 @@ namespace vorneth {
 // After the amount of a coin line, by metal: copper, silver, electrum, gold, platinum.
 inline constexpr std::array<std::string_view, 5> kCoinSuffixes = {
     " Copper coins", " Silver coins", " Electrum coins", " Gold coins", " Platinum coins"};
+// The metals' names in the same order, as scripts read them and as a description says them.
+inline constexpr std::array<std::string_view, 5> kMetalNames = {"copper", "silver", "electrum",
+                                                                "gold", "platinum"};
 // After the count of a lot, before its bracket.
 inline constexpr std::string_view kGemsWord = " Gems ";
 inline constexpr std::string_view kJewelryWord = " Jewelry Items ";

@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstring>
 #include <iterator>
@@ -77,6 +78,18 @@ void AppendNumberText(std::string& text, long long n, std::string_view separator
   char* const end = buffer.data() + buffer.size();
   const char* first = WriteEndingAt(end, n, separator);
   text.append(first, static_cast<std::size_t>(end - first));
+}
+
+std::string FixedText(double value, int decimals) {
+  std::array<char, 64> text{};
+  const auto end = std::to_chars(text.data(), text.data() + text.size(), value,
+                                 std::chars_format::fixed, decimals)
+                       .ptr;
+  return std::string(text.data(), end);
+}
+
+std::string PercentText(double share) {
+  return FixedText(share * 100, 1) + "%";
 }
 
 }  // namespace vorneth

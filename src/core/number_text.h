@@ -14,4 +14,10 @@ std::string NumberText(long long n, std::string_view separator);
 // amount.
 void AppendNumberText(std::string& text, long long n, std::string_view separator);
 
+// `value` with `decimals` decimals and a point, whatever the locale of the process: "2.50".
+std::string FixedText(double value, int decimals);
+
+// A share of 0 to 1 as a percentage with one decimal: "21.3%".
+std::string PercentText(double share);
+
 }  // namespace vorneth

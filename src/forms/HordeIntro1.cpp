@@ -141,7 +141,7 @@ QLineEdit* THordeIntro::countBox(QWidget* parent, const QString& name, int left,
 
 void THordeIntro::buildLairGroup(QWidget* client) {
   QGroupBox* lair = group(QStringLiteral("Lair Treasures"), "GroupBox1", client, {4, 4, 361, 89});
-  for (std::size_t i = 0; i < 9; ++i) {
+  for (std::size_t i = 0; i < vorneth::kLairTypes; ++i) {
     const char letter = static_cast<char>('A' + i);
     const int left = kTypeColumns[i % 6];
     const int top = kTypeRows[i / 6];
@@ -160,10 +160,10 @@ void THordeIntro::buildLairGroup(QWidget* client) {
 void THordeIntro::buildIndividualGroup(QWidget* client) {
   QGroupBox* individual =
       group(QStringLiteral("Individual Treasures"), "GroupBox2", client, {4, 94, 361, 121});
-  for (std::size_t i = 9; i < 26; ++i) {
+  for (std::size_t i = vorneth::kLairTypes; i < 26; ++i) {
     const char letter = static_cast<char>('A' + i);
-    const int left = kTypeColumns[(i - 9) % 6];
-    const int top = kTypeRows[(i - 9) / 6];
+    const int left = kTypeColumns[(i - vorneth::kLairTypes) % 6];
+    const int top = kTypeRows[(i - vorneth::kLairTypes) / 6];
     typeBoxLabel(typeLabel(letter), individual, left, top);
     edType[i] = countBox(individual, QStringLiteral("edType%1").arg(QChar(letter)), left, top, 25,
                          vorneth::DigitCount(vorneth::kMaxTypeCount));
@@ -255,11 +255,11 @@ void THordeIntro::buildMenu() {
 
 void THordeIntro::setTabOrderChain() {
   QList<QWidget*> chain;
-  for (std::size_t i = 0; i < 9; ++i) {
+  for (std::size_t i = 0; i < vorneth::kLairTypes; ++i) {
     chain.append(edType[i]);
   }
   chain.append(chkLair);
-  for (std::size_t i = 9; i < 26; ++i) {
+  for (std::size_t i = vorneth::kLairTypes; i < 26; ++i) {
     chain.append(edType[i]);
   }
   chain << edCustCoins << edCustGems << edCustMagic << edCustJewelry << edTitle << ButGenerate
@@ -300,7 +300,7 @@ vorneth::HoardRequest THordeIntro::request() const {
 
 void THordeIntro::chkLairClick() {
   const bool inLair = chkLair->isChecked();
-  for (std::size_t i = 0; i < 9; ++i) {
+  for (std::size_t i = 0; i < vorneth::kLairTypes; ++i) {
     edType[i]->setEnabled(inLair);
     if (!inLair) {
       edType[i]->setText(QStringLiteral("0"));

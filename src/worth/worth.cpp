@@ -19,8 +19,6 @@ namespace {
 constexpr std::size_t kMaxDigits = 12;
 
 static_assert(kCoinSuffixes.size() == kMetalCount);
-constexpr std::string_view kMetalNames[kMetalCount] = {"copper", "silver", "electrum", "gold",
-                                                       "platinum"};
 constexpr std::pair<std::string_view, LineKind> kLots[] = {{kGemsWord, LineKind::Gems},
                                                            {kJewelryWord, LineKind::Jewelry}};
 constexpr std::string_view kPriceEnd = "gp)";
