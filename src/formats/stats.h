@@ -36,7 +36,7 @@ struct HoardStats {
 };
 
 // Generates and values the hoards on `threads` threads (0: one per core). The figures do not
-// depend on the number of threads.
+// depend on the number of threads, and StatsRun (stats_run.h) gives them on the caller's thread.
 HoardStats ComputeStats(const HoardRequest& request, std::uint32_t count,
                         worth::Exchange exchange = worth::Exchange::FirstEdition,
                         unsigned threads = 0);

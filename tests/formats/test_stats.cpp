@@ -7,6 +7,7 @@
 
 #include "formats/hoard_record.h"
 #include "formats/stats.h"
+#include "formats/stats_run.h"
 
 namespace vorneth::formats {
 namespace {
@@ -94,6 +95,19 @@ TEST(Stats, ThreadsChangeNothingAndAPlainCountAgrees) {
   EXPECT_GT(one.map, 0);
   EXPECT_LT(one.map, 1);
   EXPECT_GT(one.families[0], 0);
+}
+
+TEST(Stats, AStepwiseRunGivesTheFiguresOfTheThreads) {
+  HoardRequest request;
+  request.Count('H') = 1;
+  request.Count('S') = 2;
+  request.Seed = 0xFFFFFFF0u;
+  StatsRun run(request, 401, worth::Exchange::Basic);
+  EXPECT_EQ(run.Step(7), 7u);
+  EXPECT_EQ(run.Step(1), 8u);
+  EXPECT_EQ(run.Step(150), 158u);
+  ExpectSameFigures(run.Finish(), ComputeStats(request, 401, worth::Exchange::Basic, 3));
+  EXPECT_EQ(run.Step(5), 401u);
 }
 
 TEST(Stats, JsonHasEveryFigureInOrderAndNoHoardsGiveZeros) {
