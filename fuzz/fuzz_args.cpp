@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const vorneth::HoardRequest& r = o.request;
   bool good = vorneth::SeparatorProblem(o.separator).empty() && r.CustCoins >= 0 &&
               r.CustCoins <= vorneth::kMaxCustCoins && r.CustMagic <= vorneth::kMaxCustMagic &&
-              (!o.count || (*o.count >= 1 && *o.count <= vorneth::cli::kMaxCount)) &&
+              (!o.count || (*o.count >= 1 && *o.count <= vorneth::formats::kMaxBatch)) &&
               !(o.replay && o.worthOf) && !(o.stats && !o.count);
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     good = good && r.Count(letter) >= 0 && r.Count(letter) <= vorneth::kMaxTypeCount;

@@ -9,11 +9,11 @@
 #include "cli/hoard_output.h"
 #include "cli/input_file.h"
 #include "core/hoard_request.h"
-#include "core/number_text.h"
 #include "core/text_lines.h"
 #include "formats/json_export.h"
 #include "formats/replay.h"
 #include "formats/split.h"
+#include "generator/treasure_type_text.h"
 #include "version.h"
 #include "worth/worth_text.h"
 
@@ -57,7 +57,7 @@ std::string Usage() {
          "  --worth             text: after the list, an empty line and the hoard's worth\n"
          "  --rates 1e|bx       the exchange of coins into gold pieces (default 1e)\n"
          "  --count N           N hoards, seeds S, S+1, ..., 1 to " +
-         n(kMaxCount) +
+         n(formats::kMaxBatch) +
          "\n"
          "  --split K           divide each hoard among K characters, " +
          n(formats::kMinShares) + " to " + n(formats::kMaxShares) +
@@ -65,6 +65,8 @@ std::string Usage() {
          "                      pieces and items whole to the share worth least\n"
          "  --stats             with --count: the odds of the request (gp spread, magic items,\n"
          "                      families, maps) instead of the hoards; text or json\n"
+         "  --describe-types    what each treasure type A to Z can hold, one line each, instead\n"
+         "                      of a hoard (takes only --separator)\n"
          "  --worth-of FILE     the worth of a saved DM list file, or of a file of DM lines\n"
          "  --replay FILE       the hoards of a JSON, JSON Lines or Foundry export, again\n"
          "                      (neither takes the options of a request)\n"
@@ -104,8 +106,8 @@ FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOpti
     return error.empty() ? FileProblem{} : FileProblem{2, shown + ": " + error};
   };
   FileProblem problem = read([&](std::string_view line) {
-    if (!formats::IsBlankExportLine(line) && ++count > kMaxCount) {
-      error = "holds more than " + NumberText(kMaxCount, ",") + " hoards, the most of a batch";
+    if (!formats::IsBlankExportLine(line) && ++count > formats::kMaxBatch) {
+      error = formats::TooManyHoards();
     }
     return error.empty();
   });
@@ -184,9 +186,6 @@ FileProblem FromFile(const CliOptions& options, std::ostream& out) {
   }
   const formats::ReplayResult replay = formats::ReadExport(text);
   std::string error = replay.error;
-  if (error.empty() && replay.requests.size() > kMaxCount) {
-    error = "holds more than " + NumberText(kMaxCount, ",") + " hoards, the most of a batch";
-  }
   if (error.empty() && replay.requests.size() > 1 && options.format == OutputFormat::Foundry) {
     error = kFoundryBatch;
   }
@@ -220,6 +219,10 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (problem.code != 0) {
       Complain(err, problem.message);
       return problem.code;
+    }
+  } else if (options.describeTypes) {
+    for (const std::string& line : TreasureTypeTexts(options.separator)) {
+      out << line << '\n';
     }
   } else if (options.stats) {
     WriteStats(out, options);

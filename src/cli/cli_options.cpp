@@ -209,7 +209,7 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
        [](CliOptions& into, std::uint64_t v) {
          into.request.Seed = static_cast<std::uint32_t>(v);
        }},
-      {"--count", 1, kMaxCount,
+      {"--count", 1, formats::kMaxBatch,
        [](CliOptions& into, std::uint64_t v) { into.count = static_cast<std::uint32_t>(v); }},
       {"--split", formats::kMinShares, formats::kMaxShares,
        [](CliOptions& into, std::uint64_t v) { into.split = static_cast<int>(v); }}};
@@ -233,6 +233,7 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   app.add_flag("--version", o.version);
   app.add_flag("--worth", o.worth);
   app.add_flag("--stats", o.stats);
+  app.add_flag("--describe-types", o.describeTypes);
 
   try {
     std::vector<std::string> given = WithEmptyValues(args, valueOptions);
@@ -312,6 +313,21 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   }
   if (title) {
     name("--title");
+  }
+  if (o.describeTypes) {
+    // The descriptions come from the recipes alone: only their amounts' separator applies.
+    std::string others =
+        std::find(seen.begin(), seen.end(), true) != seen.end() ? "treasure types" : "";
+    for (const CLI::Option* option : app.get_options()) {
+      const std::string optionName = option->get_name();
+      if (option->count() > 0 && optionName != "--describe-types" && optionName != "--separator") {
+        others += (others.empty() ? "" : ", ") + optionName;
+      }
+    }
+    if (!others.empty()) {
+      result.error = "--describe-types takes no option but --separator: not " + others;
+      return result;
+    }
   }
   result.error = Conflict(o, request);
   return result;

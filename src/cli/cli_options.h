@@ -6,15 +6,13 @@
 #include <string>
 
 #include "core/hoard_request.h"
+#include "formats/batch.h"
 #include "worth/worth.h"
 
 namespace vorneth::cli {
 
 enum class ListChoice { DM, Players };
 enum class OutputFormat { Text, Json, Markdown, Csv, Jsonl, Foundry };
-
-// The most hoards of one batch.
-inline constexpr std::uint32_t kMaxCount = 1000000;
 
 // Foundry's Import Data takes one journal entry a file.
 inline constexpr char kFoundryBatch[] =
@@ -34,6 +32,7 @@ struct CliOptions {
   std::optional<std::string> replay;   // roll again the hoards of this export
   std::optional<int> split;            // divide each hoard among this many characters
   bool stats = false;                  // with count: the odds of the request, not the hoards
+  bool describeTypes = false;          // what each treasure type holds, instead of a hoard
   bool help = false;
   bool version = false;
 };

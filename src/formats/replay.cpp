@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/separator.h"
+#include "formats/batch.h"
 #include "formats/json_export.h"
 
 namespace vorneth::formats {
@@ -99,6 +100,10 @@ bool ReadEntries(const Json& document, ReplayResult& result) {
     return false;
   };
   if (document.is_array()) {
+    if (document.size() > kMaxBatch) {
+      result.error = TooManyHoards();
+      return false;
+    }
     for (const Json& entry : document) {
       if (!add(entry)) {
         return false;
@@ -150,24 +155,36 @@ ReplayResult ReadExport(std::string_view text) {
     }
     return result;
   }
-  // JSON Lines: one hoard per line.
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) {
-      end = text.size();
+  // JSON Lines: one hoard per line, counted before any is read.
+  const auto forEachHoardLine = [text](auto&& read) {
+    for (std::size_t start = 0; start < text.size();) {
+      std::size_t end = text.find('\n', start);
+      if (end == std::string_view::npos) {
+        end = text.size();
+      }
+      const std::string_view line = text.substr(start, end - start);
+      start = end + 1;
+      if (!IsBlankExportLine(line) && !read(line)) {
+        return;
+      }
     }
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    if (IsBlankExportLine(line)) {
-      continue;
-    }
+  };
+  std::size_t count = 0;
+  forEachHoardLine([&count](std::string_view) { return ++count <= kMaxBatch; });
+  if (count > kMaxBatch) {
+    result.error = TooManyHoards();
+    return result;
+  }
+  result.requests.reserve(count);
+  forEachHoardLine([&result](std::string_view line) {
     std::optional<RecordedRequest> recorded = ReadExportLine(line, result.error);
     if (!recorded) {
       result.requests.clear();
-      return result;
+      return false;
     }
     result.requests.push_back(std::move(*recorded));
-  }
+    return true;
+  });
   if (result.requests.empty() && result.error.empty()) {
     result.error = "not a Vorneth export (no hoard in it)";
   }

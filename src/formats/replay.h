@@ -21,8 +21,8 @@ struct ReplayResult {
 };
 
 // Reads the requests back from the text of a JSON, JSON Lines or Foundry journal export (one
-// hoard or a batch). A text that is not such an export, or whose request is out of range, gives
-// an error saying why, in one line.
+// hoard or a batch). A text that is not such an export, whose request is out of range or that
+// holds more than kMaxBatch hoards gives an error saying why, in one line.
 ReplayResult ReadExport(std::string_view text);
 
 // Reads the request of one line of a JSON Lines export; nullopt with the reason in `error` when

@@ -1,6 +1,7 @@
 // vorneth-cli in-process (arguments in, two streams out) and once as a real process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -71,6 +72,10 @@ TEST(Cli, BadArgumentsExitTwoWithOneLine) {
                                                      {"--stats", "--count", "9", "--split", "2"},
                                                      {"--stats", "--count", "9", "--format", "csv"},
                                                      {"--worth-of", "x", "--count", "2"},
+                                                     {"--describe-types", "A=1"},
+                                                     {"--describe-types", "--count", "2"},
+                                                     {"--describe-types", "--rates", "bx"},
+                                                     {"--describe-types", "--replay", "x"},
                                                      {"A"}};
   for (const auto& args : bad) {
     const Result r = Cli(args);
@@ -131,6 +136,17 @@ TEST(Cli, SharesAreHeadedWithTheirWorthInEveryFormat) {
             "1,14737260,players,1,,,,5 Copper coins,1\r\n"
             "1,14737260,dm,1,coins,4,0.02,4 Copper coins,2\r\n"
             "1,14737260,players,1,,,,4 Copper coins,2\r\n");
+}
+
+TEST(Cli, DescribeTypesTakesOnlyTheSeparator) {
+  const Result r = Cli({"--describe-types", "--separator", "."});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 26);
+  EXPECT_EQ(r.out.rfind("A, lair: copper 1.000-5.999 (24.8%), ", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\nJ, individual: copper 3-23 (always)\n"), std::string::npos);
+  EXPECT_EQ(Cli({"--describe-types", "--stats", "Z=1"}).err,
+            "vorneth-cli: --describe-types takes no option but --separator: not treasure types, "
+            "--stats (see vorneth-cli --help)\n");
 }
 
 TEST(Cli, HelpAndVersion) {
