@@ -23,6 +23,8 @@ export const Text = Object.freeze({
   separatorProblem: 16,
   foundryDM: 17,
   foundryPlayers: 18,
+  typeDescriptions: 19,
+  stats: 20,
 });
 
 // The module's limits, by the same numbers.
@@ -36,9 +38,14 @@ const Limit = Object.freeze({
   defaultSeed: 6,
   minShares: 7,
   maxShares: 8,
+  batch: 9,
 });
 
 export const LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
+
+// The exchanges of coins into gold pieces, as `vorneth-cli --rates` names them, by the module's
+// number for each.
+export const RATES = Object.freeze(['1e', 'bx']);
 
 // The runtime has nothing to write to; the engine never writes, but the C library links the
 // calls in. A write (a failed assertion's message) goes to the console.
@@ -87,9 +94,33 @@ export async function loadEngine(bytes) {
   };
   const limit = (which) => exports.vorneth_limit(which) >>> 0;
 
+  // Sets the request that generate() and statsBegin() make their hoards of.
+  const setRequest = (request) => {
+    const rates = RATES.indexOf(request.rates ?? RATES[0]);
+    if (rates < 0) {
+      throw new RangeError(`rates must be one of ${RATES.join(', ')}, not ${request.rates}`);
+    }
+    exports.vorneth_request_clear();
+    for (const [letter, count] of Object.entries(request.types ?? {})) {
+      exports.vorneth_request_type(LETTERS.indexOf(letter), count);
+    }
+    exports.vorneth_request_custom(
+      request.coins ?? 0,
+      request.gems ?? 0,
+      request.jewelry ?? 0,
+      request.magic ?? 0,
+    );
+    exports.vorneth_request_seed(request.seed ?? limit(Limit.defaultSeed));
+    putText(request.title ?? '');
+    exports.vorneth_request_text(0);
+    putText(request.separator ?? ',');
+    exports.vorneth_request_text(1);
+    exports.vorneth_request_exchange(rates);
+  };
+
   return {
-    // The largest value of each number of a request, the seed's, the default seed and the
-    // shares a hoard may be divided among.
+    // The largest value of each number of a request, the seed's, the default seed, the shares
+    // a hoard may be divided among and the most hoards of the odds or of a replay.
     limits: Object.freeze({
       type: limit(Limit.type),
       coins: limit(Limit.coins),
@@ -100,27 +131,37 @@ export async function loadEngine(bytes) {
       defaultSeed: limit(Limit.defaultSeed),
       minShares: limit(Limit.minShares),
       maxShares: limit(Limit.maxShares),
+      batch: limit(Limit.batch),
     }),
 
-    // request: {types: {A: n, ...}, coins, gems, jewelry, magic, title, seed, separator}, every
-    // number already checked against the limits and the separator by separatorProblem.
+    // request: {types: {A: n, ...}, coins, gems, jewelry, magic, title, seed, separator,
+    // rates}, every number already checked against the limits and the separator by
+    // separatorProblem; rates one of RATES, '1e' when not given. Every text of the hoard is then
+    // what vorneth-cli writes for the same request with `--rates`.
     generate(request) {
-      exports.vorneth_request_clear();
-      for (const [letter, count] of Object.entries(request.types ?? {})) {
-        exports.vorneth_request_type(LETTERS.indexOf(letter), count);
-      }
-      exports.vorneth_request_custom(
-        request.coins ?? 0,
-        request.gems ?? 0,
-        request.jewelry ?? 0,
-        request.magic ?? 0,
-      );
-      exports.vorneth_request_seed(request.seed ?? limit(Limit.defaultSeed));
-      putText(request.title ?? '');
-      exports.vorneth_request_text(0);
-      putText(request.separator ?? ',');
-      exports.vorneth_request_text(1);
+      setRequest(request);
       exports.vorneth_generate();
+    },
+
+    // What each treasure type A to Z can hold, one line each, amounts with the separator of the
+    // last request: the lines of `vorneth-cli --describe-types`.
+    describeTypes() {
+      return this.lines(Text.typeDescriptions);
+    },
+
+    // The odds of `count` hoards (1 to limits.batch) of `request` (as generate() takes it),
+    // made a step at a time: statsStep(n) makes up to n more hoards and returns how many are
+    // done; statsText() makes the rest and gives `vorneth-cli --stats --count <count>` of the
+    // request, as text. A worker can report progress and stop between steps.
+    statsBegin(request, count) {
+      setRequest(request);
+      exports.vorneth_stats_begin(count);
+    },
+    statsStep(hoards) {
+      return exports.vorneth_stats_step(hoards) >>> 0;
+    },
+    statsText() {
+      return this.text(Text.stats);
     },
 
     // Why `text` cannot be the thousands separator, in a few words; empty when it can.
@@ -134,8 +175,10 @@ export async function loadEngine(bytes) {
       exports.vorneth_share(count);
     },
 
-    // Reads the requests of an export's bytes: {count} or {error}. pick(i) then makes request
-    // i the engine's; request() tells it in the form generate() takes.
+    // Reads the requests of an export's bytes: {count} or {error} (also for more than
+    // limits.batch hoards). pick(i) then makes request i the engine's and tells it in the form
+    // generate() takes; an export's request carries no rates, so the pick has none: as with
+    // `vorneth-cli --replay`, the exchange is the caller's choice.
     replay(bytes) {
       putText(bytes);
       const count = exports.vorneth_replay();

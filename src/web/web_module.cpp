@@ -3,7 +3,9 @@
 // for byte. Texts cross as UTF-8 in the module's memory: the page writes into the buffer of
 // vorneth_input and reads vorneth_output_size bytes at the address vorneth_output returns.
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -11,6 +13,7 @@
 
 #include "core/hoard_request.h"
 #include "core/separator.h"
+#include "formats/batch.h"
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/hoard_record.h"
@@ -18,6 +21,9 @@
 #include "formats/markdown.h"
 #include "formats/replay.h"
 #include "formats/split.h"
+#include "formats/stats.h"
+#include "formats/stats_run.h"
+#include "generator/treasure_type_text.h"
 #include "platform/list_kind.h"
 #include "version.h"
 #include "worth/worth_text.h"
@@ -43,6 +49,7 @@ enum class Limit : std::int32_t {
   DefaultSeed = 6,
   MinShares = 7,
   MaxShares = 8,
+  MaxBatch = 9,  // the most hoards of the odds and of an export rolled again
 };
 
 // What vorneth_output gives; the numbers are its argument.
@@ -66,17 +73,28 @@ enum class Text : std::int32_t {
   SeparatorProblem = 16,  // why the input buffer's text cannot be the separator; empty if it can
   FoundryDM = 17,         // `--format foundry --list dm`: a journal of the DM list alone
   FoundryPlayers = 18,    // `--format foundry --list players`
+  TypeDescriptions = 19,  // `--describe-types` with the request's separator
+  Stats = 20,             // `--stats --count N` of vorneth_stats_begin, as text; finishes it
+};
+
+// The odds begun by vorneth_stats_begin: their run until it is finished, then their figures.
+struct Odds {
+  std::optional<vorneth::formats::StatsRun> run;
+  std::optional<vorneth::formats::HoardStats> figures;
+  std::string separator;
 };
 
 struct State {
   HoardRequest request;
   std::string separator = ",";
+  vorneth::worth::Exchange exchange = vorneth::worth::Exchange::FirstEdition;
   std::string input;
   std::string output;
   HoardRecord record;
   std::vector<HoardRecord> shares;
   std::vector<vorneth::formats::RecordedRequest> replayed;
   std::string replayError;
+  Odds odds;
 };
 
 State& TheState() {
@@ -84,7 +102,9 @@ State& TheState() {
   return state;
 }
 
-std::string Lines(const LineList& lines, std::string_view end = "\n") {
+// Each line followed by `end`; a braced list of lines is a LineList.
+template <typename Range = LineList>
+std::string Lines(const Range& lines, std::string_view end = "\n") {
   std::string text;
   for (const std::string_view line : lines) {
     text.append(line).append(end);
@@ -110,7 +130,16 @@ std::string SharesText(const State& s, ListKind kind) {
   return text;
 }
 
-std::string TextOf(const State& s, Text which) {
+// The figures of the odds begun last, as `vorneth-cli --stats` writes them; empty when none.
+std::string OddsText(Odds& odds) {
+  if (odds.run) {
+    odds.figures = odds.run->Finish();
+    odds.run.reset();
+  }
+  return odds.figures ? Lines(vorneth::formats::StatsText(*odds.figures, odds.separator)) : "";
+}
+
+std::string TextOf(State& s, Text which) {
   namespace f = vorneth::formats;
   const HoardRecord& r = s.record;
   switch (which) {
@@ -154,6 +183,10 @@ std::string TextOf(const State& s, Text which) {
       return f::JsonText(f::FoundryJournal(r, f::JournalLists::DM)) + "\n";
     case Text::FoundryPlayers:
       return f::JsonText(f::FoundryJournal(r, f::JournalLists::Players)) + "\n";
+    case Text::TypeDescriptions:
+      return Lines(vorneth::TreasureTypeTexts(s.separator));
+    case Text::Stats:
+      return OddsText(s.odds);
   }
   return {};
 }
@@ -180,6 +213,8 @@ VORNETH_EXPORT(vorneth_limit) std::uint32_t vorneth_limit(std::int32_t which) {
       return vorneth::formats::kMinShares;
     case Limit::MaxShares:
       return vorneth::formats::kMaxShares;
+    case Limit::MaxBatch:
+      return vorneth::formats::kMaxBatch;
   }
   return 0;
 }
@@ -191,10 +226,12 @@ VORNETH_EXPORT(vorneth_input) char* vorneth_input(std::uint32_t size) {
   return input.data();
 }
 
-// Starts a new request: no treasure, the default seed, "," between thousands.
+// Starts a new request: no treasure, the default seed, "," between thousands, the first
+// edition's exchange.
 VORNETH_EXPORT(vorneth_request_clear) void vorneth_request_clear() {
   TheState().request = HoardRequest{};
   TheState().separator = ",";
+  TheState().exchange = vorneth::worth::Exchange::FirstEdition;
 }
 
 // The page checks every number against vorneth_limit before it sets it.
@@ -219,6 +256,13 @@ VORNETH_EXPORT(vorneth_request_seed) void vorneth_request_seed(std::uint32_t see
   TheState().request.Seed = seed;
 }
 
+// The exchange of coins into gold pieces: 0 the first edition's ("1e"), 1 Basic ("bx"), as
+// `--rates` names them.
+VORNETH_EXPORT(vorneth_request_exchange) void vorneth_request_exchange(std::int32_t exchange) {
+  TheState().exchange =
+      exchange == 1 ? vorneth::worth::Exchange::Basic : vorneth::worth::Exchange::FirstEdition;
+}
+
 // The input buffer's text becomes the title (`which` 0) or the separator (1).
 VORNETH_EXPORT(vorneth_request_text) void vorneth_request_text(std::int32_t which) {
   State& s = TheState();
@@ -228,7 +272,7 @@ VORNETH_EXPORT(vorneth_request_text) void vorneth_request_text(std::int32_t whic
 // Makes the hoard of the request and values its DM list; forgets the last shares.
 VORNETH_EXPORT(vorneth_generate) void vorneth_generate() {
   State& s = TheState();
-  s.record = vorneth::formats::MakeRecord(s.request, s.separator);
+  s.record = vorneth::formats::MakeRecord(s.request, s.separator, s.exchange);
   s.shares.clear();
 }
 
@@ -239,7 +283,8 @@ VORNETH_EXPORT(vorneth_share) void vorneth_share(std::int32_t count) {
 }
 
 // Reads the requests of the export text in the input buffer; returns how many, 0 with the
-// reason as Text::ReplayError when the text is no good export.
+// reason as Text::ReplayError when the text is no good export or holds more than MaxBatch
+// hoards. The exchange is not part of an export's request: the request's own stays.
 VORNETH_EXPORT(vorneth_replay) std::uint32_t vorneth_replay() {
   State& s = TheState();
   vorneth::formats::ReplayResult result = vorneth::formats::ReadExport(s.input);
@@ -266,4 +311,20 @@ VORNETH_EXPORT(vorneth_output) const char* vorneth_output(std::int32_t which) {
 
 VORNETH_EXPORT(vorneth_output_size) std::uint32_t vorneth_output_size() {
   return static_cast<std::uint32_t>(TheState().output.size());
+}
+
+// Begins the odds of `count` hoards (1 to MaxBatch) of the request, over the seeds Seed, +1, ...,
+// with its separator and exchange; vorneth_stats_step makes them.
+VORNETH_EXPORT(vorneth_stats_begin) void vorneth_stats_begin(std::uint32_t count) {
+  State& s = TheState();
+  s.odds.figures.reset();
+  s.odds.run.reset();  // its memory is free before the next run takes as much
+  s.odds.run.emplace(s.request, std::min(count, vorneth::formats::kMaxBatch), s.exchange);
+  s.odds.separator = s.separator;
+}
+
+// Makes up to `hoards` more hoards of the odds begun; returns how many are done so far.
+VORNETH_EXPORT(vorneth_stats_step) std::uint32_t vorneth_stats_step(std::uint32_t hoards) {
+  Odds& odds = TheState().odds;
+  return odds.run ? odds.run->Step(hoards) : odds.figures ? odds.figures->count : 0;
 }

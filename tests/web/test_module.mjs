@@ -21,7 +21,8 @@ function argsOf(request) {
   for (const name of ['coins', 'gems', 'jewelry', 'magic']) {
     args.push(`--${name}`, String(request[name]));
   }
-  return [...args, '--title', request.title, '--seed', String(request.seed), '--separator', request.separator];
+  const rates = request.rates ? ['--rates', request.rates] : [];
+  return [...args, '--title', request.title, '--seed', String(request.seed), '--separator', request.separator, ...rates];
 }
 
 function sameBytes(actual, expected, what) {
@@ -149,4 +150,37 @@ test('the saved list file is the desktop form: title, empty line, heading, empty
     [' Lair ', '', "Player's List", '', ...lines].map((line) => `${line}\r\n`).join(''),
   );
   assert.ok(engine.text(Text.savedDM).startsWith(" Lair \r\n\r\nDM's List\r\n\r\n"));
+});
+
+test('the Basic exchange, the odds and the treasure types give the bytes of vorneth-cli', () => {
+  const roll = randomSource(11);
+  for (let i = 0; i < 20; i++) {
+    compare({ ...randomRequest(roll), rates: 'bx' });
+  }
+  const request = { ...randomRequest(roll), types: { A: 2, S: 1 }, jewelry: 3, separator: ' ', rates: 'bx' };
+  const args = argsOf(request);
+  engine.generate(request);
+  engine.share(3);
+  sameBytes(engine.bytes(Text.sharesDM), run([...args, '--split', '3']), `${args} --split 3`);
+
+  engine.statsBegin(request, 2000);
+  for (let done = 0; done < 2000;) {
+    const next = engine.statsStep(333);
+    assert.equal(next, Math.min(done + 333, 2000));
+    done = next;
+  }
+  sameBytes(Buffer.from(engine.statsText()), run([...args, '--stats', '--count', '2000']), `${args} --stats`);
+
+  engine.generate({ separator: '.' });
+  assert.deepEqual(engine.describeTypes(), run(['--describe-types', '--separator', '.']).toString().split('\n').slice(0, -1));
+});
+
+test('an export of more hoards than a batch holds is refused as vorneth-cli refuses it', () => {
+  const file = join(folder, 'too-many.jsonl');
+  writeFileSync(file, '{"seed": 1, "request": {}}\n'.repeat(limits.batch + 1));
+  const { error } = engine.replay(readFileSync(file));
+  assert.equal(error, 'holds more than 1,000,000 hoards, the most of a batch');
+  const cliRun = spawnSync(cli, ['--replay', file]);
+  assert.equal(cliRun.status, 2);
+  assert.ok(cliRun.stderr.toString().endsWith(`: ${error}\n`), cliRun.stderr.toString());
 });
