@@ -36,7 +36,7 @@ run: build
 test: build web $(WEB_NODE_MODULES)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	VORNETH_CLI=$(BUILD)/src/cli/vorneth-cli VORNETH_WEB=$(WEB_BUILD) \
-	  node --test tests/web/test_module.mjs tests/web/test_page.mjs
+	  node --test tests/web/test_module.mjs tests/web/test_page.mjs tests/web/test_page_rolls.mjs
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DVORNETH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
@@ -125,9 +125,9 @@ $(WEB_BUILD)/vorneth.html: web/inline.py $(wildcard web/*) $(WEB_BUILD)/vorneth.
 $(WEB_NODE_MODULES): tests/web/package.json tests/web/package-lock.json
 	cd tests/web && npm ci --no-audit --no-fund
 
-# The largest request in Chromium, from Generate to both lists shown.
-bench-web: web $(WEB_NODE_MODULES)
-	node tests/web/bench_page.mjs $(WEB_BUILD)/vorneth.html
+# The largest request in Chromium, from Generate to both lists shown, beside vorneth-cli writing them.
+bench-web: build web $(WEB_NODE_MODULES)
+	node tests/web/bench_page.mjs $(WEB_BUILD)/vorneth.html $(BUILD)/src/cli/vorneth-cli
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

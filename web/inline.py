@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Makes the page one self-contained file: the stylesheet and the scripts of index.html inlined,
-each module a script imports as a data: URL, and the wasm module as base64 text.
+each module a script imports as a data: URL, the Web Worker's module as a text the page starts
+it from, and the wasm module as base64 text.
 
 Usage: inline.py index.html module.wasm out.html
 """
@@ -37,16 +38,23 @@ def main() -> None:
         source = inline_block("script", module_source(folder / match.group(1)))
         return f'<script type="module">\n{source}</script>'
 
+    def worker(match: re.Match) -> str:
+        source = inline_block("script", module_source(folder / match.group(2)))
+        return f'<script type="text/plain" id="{match.group(1)}">\n{source}</script>'
+
     wasm = base64.b64encode(wasm_path.read_bytes()).decode()
     page, styles = re.subn(r'<link rel="stylesheet" href="([\w.-]+)">', style, page)
     page, scripts = re.subn(r'<script type="module" src="([\w.-]+)"></script>', script, page)
+    page, workers = re.subn(
+        r'<script type="text/plain" id="([\w-]+)" data-src="([\w.-]+)"></script>', worker, page)
     page, modules = re.subn(
         r"<!-- wasm -->",
         lambda _: f'<script id="vorneth-wasm" type="application/octet-stream">{wasm}</script>',
         page,
     )
-    if (styles, scripts, modules) != (1, 1, 1):
-        sys.exit("inline.py: expected one stylesheet, one module script and one <!-- wasm -->")
+    if (styles, scripts, workers, modules) != (1, 1, 1, 1):
+        sys.exit("inline.py: expected one stylesheet, one module script, one worker's module and"
+                 " one <!-- wasm -->")
     out_path.write_text(page)
 
 

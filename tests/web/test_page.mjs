@@ -2,72 +2,17 @@
 // it gives is checked against the native vorneth-cli.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
-import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
-import { after, before, test } from 'node:test';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { test } from 'node:test';
 
-import { launchChromium } from './chromium.mjs';
+import { axeViolations, downloadOf, folder, lines, open, page, run, shownHash, shownLines, tabTo,
+  typeInto, usePage } from './page_support.mjs';
 
-const cli = process.env.VORNETH_CLI ?? 'build/src/cli/vorneth-cli';
-const pageUrl = `file://${resolve(process.env.VORNETH_WEB ?? 'build-web', 'vorneth.html')}`;
-const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-const folder = mkdtempSync(join(tmpdir(), 'vorneth-page-'));
-
-const run = (args) => execFileSync(cli, args);
-const lines = (bytes) => bytes.toString().split('\n').slice(0, -1);
 const REQUEST = ['A=1', 'H=2', '--coins', '100', '--gems', '3', '--jewelry', '2', '--magic', '3',
   '--title', "Dragon's lair"];
 
-let browser;
-let page;
-
-before(async () => {
-  browser = await launchChromium();
-  const context = await browser.newContext({ acceptDownloads: true });
-  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
-  page = await context.newPage();
-  page.on('pageerror', (error) => assert.fail(`the page threw: ${error.message}`));
-});
-
-after(() => browser?.close());
-
-async function open(fragment = '') {
-  await page.goto('about:blank');  // a load of its own, not a jump within the page
-  await page.goto(pageUrl + fragment);
-  await page.waitForSelector('body[data-ready]');
-}
-
-const shownLines = (id) => page.locator(`#${id} > li`).allTextContents();
-
-// Moves the focus with Tab alone until it reaches `id`.
-async function tabTo(id) {
-  for (let i = 0; i < 80; i++) {
-    if (await page.evaluate(() => document.activeElement?.id) === id) {
-      return;
-    }
-    await page.keyboard.press('Tab');
-  }
-  assert.fail(`Tab never reaches #${id}`);
-}
-
-async function typeInto(id, text) {
-  await tabTo(id);
-  await page.keyboard.press('Control+A');
-  await page.keyboard.type(text);
-}
-
-async function downloadOf(id) {
-  const [download] = await Promise.all([page.waitForEvent('download'), (await tabTo(id), page.keyboard.press('Enter'))]);
-  return { name: download.suggestedFilename(), bytes: readFileSync(await download.path()) };
-}
-
-async function axeViolations() {
-  await page.addScriptTag({ path: axePath });
-  const result = await page.evaluate(() => globalThis.axe.run());
-  return result.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(', ')}`);
-}
+usePage();
 
 test('a request typed by keyboard gives the lists of vorneth-cli and a link that holds it', async () => {
   await open();
@@ -77,6 +22,7 @@ test('a request typed by keyboard gives the lists of vorneth-cli and a link that
     await typeInto(id, value);
   }
   await typeInto('title', "Dragon's lair");
+  await typeInto('seed', '14737260');  // a seed typed is the seed rolled
   const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
   assert.notEqual(outline, 'none', 'the field with the focus shows it');
   await page.keyboard.press('Enter');
@@ -86,7 +32,7 @@ test('a request typed by keyboard gives the lists of vorneth-cli and a link that
   assert.equal(await page.locator('#caption').textContent(), "Vorneth - Dragon's lair");
   const worth = lines(run([...REQUEST, '--worth'])).slice(-8);
   assert.deepEqual(await shownLines('worth-breakdown'), worth);
-  assert.equal(new URL(page.url()).hash,
+  assert.equal(await shownHash('#A=1'),
     '#A=1&H=2&coins=100&gems=3&jewelry=2&magic=3&title=Dragon%27s%20lair&seed=14737260&separator=%2C&list=dm');
 });
 
@@ -112,14 +58,20 @@ test('the players list, its shares, its text file, every export and a copy', asy
   assert.equal(saved.name, 'Vornath.txt');
   assert.equal(saved.bytes.toString(), ["Dragon's lair", '', "Player's List", '', ...players].map((l) => `${l}\r\n`).join(''));
 
-  for (const format of ['markdown', 'csv', 'json', 'foundry']) {
+  // The exports are the items of one menu, opened by keyboard.
+  const exportAs = async (format) => {
+    await tabTo('export-button');
+    await page.keyboard.press('Enter');
     const id = `export-${format}`;
     await page.locator(`[data-export="${format}"]`).evaluate((b, name) => { b.id = name; }, id);
-    const file = await downloadOf(id);
+    return downloadOf(id);
+  };
+  for (const format of ['markdown', 'csv', 'json', 'foundry']) {
+    const file = await exportAs(format);
     assert.ok(file.bytes.equals(run([...REQUEST, '--format', format])), `the ${format} export`);
+    assert.equal(await page.locator('#export-menu').getAttribute('open'), null, 'the menu closes');
   }
-  await page.locator('[data-export="foundry-shown"]').evaluate((b) => { b.id = 'export-foundry-shown'; });
-  const shown = await downloadOf('export-foundry-shown');
+  const shown = await exportAs('foundry-shown');
   assert.equal(shown.name, 'hoard-foundry-players.json');
   assert.ok(shown.bytes.equals(run([...REQUEST, '--format', 'foundry', '--list', 'players'])));
 
@@ -129,7 +81,7 @@ test('the players list, its shares, its text file, every export and a copy', asy
   assert.equal(await page.evaluate(() => navigator.clipboard.readText()), players.join('\n'));
 });
 
-test('the printout holds the caption, the heading, the list shown and the footer only', async () => {
+test('the printout holds the caption, the heading, the list shown, the footer and page numbers only', async () => {
   const pdf = join(folder, 'list.pdf');
   await page.emulateMedia({ media: 'print' });
   await page.pdf({ path: pdf });
@@ -141,8 +93,26 @@ test('the printout holds the caption, the heading, the list shown and the footer
   // The footer as the desktop prints it: a notice, two blanks, then "m/d/yy  h:nn".
   const footer = /^Vorneth \d+\.\d+, the random hoard generator {2}\d+\/\d+\/\d\d {2}\d+:\d\d$/;
   assert.match(await page.textContent('#page-footer'), footer);
-  assert.match(printed.at(-1), /^Vorneth \d+\.\d+, the random hoard generator +\d+\/\d+\/\d\d +\d+:\d\d$/);
-  assert.equal(printed.length, expected.length + 1);
+  assert.match(printed.at(-2), /^Vorneth \d+\.\d+, the random hoard generator +\d+\/\d+\/\d\d +\d+:\d\d$/);
+  assert.equal(printed.at(-1), 'Page 1 of 1');
+  assert.equal(printed.length, expected.length + 2);
+
+  // A list of many pages: the caption and "Page k of N" on each of them.
+  await open('#H=40&seed=3');
+  await page.emulateMedia({ media: 'print' });
+  await page.pdf({ path: pdf });
+  await page.emulateMedia({ media: 'screen' });
+  const pages = execFileSync('pdftotext', ['-layout', pdf, '-']).toString().split('\f').filter((p) => p.trim());
+  assert.ok(pages.length > 2, `${pages.length} pages`);
+  pages.forEach((text, k) => {
+    const printedLines = text.split('\n').map((l) => l.trim()).filter(Boolean);
+    assert.equal(printedLines[0], 'Vorneth', `the caption of page ${k + 1}`);
+    assert.equal(printedLines.at(-1), `Page ${k + 1} of ${pages.length}`);
+  });
+  const words = (line) => line.trim().split(/\s+/).join(' ');
+  const printedSet = new Set(pages.join('\n').split('\n').map(words));
+  const missing = lines(run(['H=40', '--seed', '3'])).filter((line) => !printedSet.has(words(line)));
+  assert.deepEqual(missing, [], 'every line is printed');
 });
 
 test('an export opened or dropped is rolled again; a file that is none says why', async () => {
@@ -187,6 +157,7 @@ test('a link fills the form and rolls at once; Roll again takes the next seed; I
   await tabTo('roll-again');
   await page.keyboard.press('Enter');
   assert.equal(await page.inputValue('#seed'), '6');
+  assert.equal(await shownHash('#A=1&magic=3&seed=6'), '#A=1&magic=3&seed=6&separator=%2C&list=dm');
   assert.deepEqual(await shownLines('dm-list'), lines(run(['A=1', '--magic', '3', '--seed', '6'])));
 
   await tabTo('in-lair');
@@ -201,7 +172,7 @@ test('a link with bad values names each beside its field and rolls nothing', asy
   assert.equal(await page.textContent('#separator-error'), 'The separator must be one character');
   assert.equal(await page.textContent('#coins-error'), 'GP in coins must be a whole number from 0 to 99999999');
   assert.equal(await page.locator('#report').isHidden(), true);
-  assert.equal(await page.locator('#dm-list > li').count(), 0);
+  assert.equal(await page.locator('#dm-list li').count(), 0);
 
   await open('#Q=1&colour=red');
   assert.equal(await page.textContent('#form-message'), 'The link holds colour, which is not a field of the form');

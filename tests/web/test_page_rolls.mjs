@@ -1,0 +1,99 @@
+// The page as a game master uses it from one session to the next: a new hoard at each
+// Generate, in view and announced, remembered across reloads; what the letters hold; the odds;
+// and links that are not what the form can hold.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+
+import { lines, open, page, run, shownHash, shownLines, typeInto, usePage } from './page_support.mjs';
+
+usePage();
+
+const historyLinks = () => page.locator('#history-list a').evaluateAll((links) => links.map((a) => a.getAttribute('href')));
+
+test('each Generate rolls a new seed, in view and announced; its link and the history roll it again', async () => {
+  const seeds = [];
+  for (const width of [1280, 320]) {
+    await page.setViewportSize({ width, height: 800 });
+    await open();
+    await typeInto('type-A', '1');
+    for (let i = 0; i < 2; i++) {
+      await page.keyboard.press('Enter');
+      const seed = await page.inputValue('#seed');
+      assert.ok(!seeds.includes(seed), `a new seed: ${seed}`);
+      seeds.push(seed);
+      assert.equal(await shownHash(`#A=1&seed=${seed}&`), `#A=1&seed=${seed}&separator=%2C&list=dm`);
+      assert.deepEqual(await shownLines('dm-list'), lines(run(['A=1', '--seed', seed])));
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'caption');
+      const caption = await page.locator('#caption').boundingBox();
+      assert.ok(caption.y >= 0 && caption.y + caption.height <= 800, `the caption in view at ${width} px`);
+      const worth = (await page.textContent('#worth-line')).replace(/^Worth/, 'worth');
+      const count = lines(run(['A=1', '--seed', seed])).length;
+      assert.equal(await page.textContent('#announce'), `Hoard rolled: ${count} line${count === 1 ? '' : 's'}, ${worth}, seed ${seed}`);
+      await page.locator('#type-A').focus();
+    }
+  }
+  // The first hoard's link rolls it again; the history survives a reload, newest first.
+  await open(`#A=1&seed=${seeds[0]}`);
+  assert.deepEqual(await shownLines('dm-list'), lines(run(['A=1', '--seed', seeds[0]])));
+  await open();
+  const links = await historyLinks();
+  assert.deepEqual(links, [seeds[0], seeds[3], seeds[2], seeds[1]].map((s) => `#A=1&seed=${s}&separator=%2C&list=dm`));
+  await page.locator('#history-list a').nth(2).click();
+  assert.deepEqual(await shownLines('dm-list'), lines(run(['A=1', '--seed', seeds[2]])));
+  await page.click('#history-clear');
+  await open();
+  assert.deepEqual(await historyLinks(), []);
+});
+
+test('the letters hold what --describe-types says, beside each box and in a table', async () => {
+  await open();
+  const described = lines(run(['--describe-types']));
+  assert.equal(described.length, 26);
+  assert.equal(await page.getAttribute('#type-Q', 'title'), described[16]);
+  await page.click('#show-types');
+  assert.equal(await page.locator('#types-dialog').isVisible(), true);
+  assert.deepEqual(await page.locator('#types-table td').allTextContents(), described);
+  await page.keyboard.press('Escape');
+  assert.equal(await page.locator('#types-dialog').isVisible(), false);
+});
+
+test('the odds and the Basic exchange are those of vorneth-cli; the odds can be cancelled', async () => {
+  const args = ['A=1', 'K=3', '--seed', '5', '--rates', 'bx', '--separator', '.'];
+  await open('#A=1&K=3&seed=5&separator=.&rates=bx');
+  assert.deepEqual(await shownLines('worth-breakdown'), lines(run([...args, '--worth'])).slice(-8));
+  await typeInto('odds-count', '3000');
+  await page.click('#odds-start');
+  await page.waitForSelector('#odds-text:not([hidden])');
+  assert.equal(await page.textContent('#odds-text'), run([...args, '--stats', '--count', '3000']).toString());
+
+  await typeInto('odds-count', '1000000');
+  await page.click('#odds-start');
+  await page.click('#odds-cancel');
+  await page.waitForFunction(() => document.getElementById('odds-message').textContent === 'Cancelled');
+  assert.equal(await page.locator('#odds-start').isVisible(), true);
+});
+
+test('links that name no field of the form, or hold control characters, roll nothing and say so', async () => {
+  await open();
+  assert.equal(await page.locator('#replay-pick-row').isHidden(), true);
+  for (const name of ['__proto__', 'constructor', 'toString']) {
+    await open(`#${name}=1`);
+    assert.equal(await page.textContent('#form-message'), `The link holds ${name}, which is not a field of the form`);
+    assert.equal(await page.evaluate(() => ({}).value), undefined, 'nothing polluted');
+    assert.equal(await page.locator('#report').isHidden(), true);
+  }
+  await open('#list=__proto__');
+  assert.equal(await page.textContent('#form-message'), 'The link\'s list must be dm or players, not "__proto__"');
+  for (const [fragment, id, name] of [['coins=1%0A', 'coins', 'GP in coins'], ['separator=%0A', 'separator', 'Thousands separator'],
+    ['title=a%09b', 'title', 'Horde Title/Location']]) {
+    await open(`#${fragment}`);
+    assert.equal(await page.textContent(`#${id}-error`), `${name} in the link holds a line break or another control character`);
+    assert.equal(await page.locator('#report').isHidden(), true);
+  }
+  // An error of a letter's box is set under the letters, and goes with the next good link.
+  await open('#A=100');
+  assert.equal(await page.locator('.type-errors #type-A-error').textContent(), 'Type A is above its maximum 99');
+  await page.evaluate(() => { location.hash = '#A=1&seed=5'; });
+  await page.waitForSelector('#report:not([hidden])');
+  assert.equal(await page.locator('.error').count(), 0);
+});

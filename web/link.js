@@ -1,0 +1,76 @@
+// The page's address holds the request of the hoard shown, so that a bookmark or a shared link
+// rolls the same hoard: "#A=1&coins=100&title=...&seed=5&separator=%2C&list=dm".
+
+import { LETTERS, RATES } from './engine.js';
+import { CUSTOM, HEADINGS } from './dom.js';
+
+const encode = (text) =>
+  encodeURIComponent(text).replace(/[!'()*]/g, (c) => `%${c.charCodeAt(0).toString(16).toUpperCase()}`);
+
+export function fragmentOf(request, list) {
+  const parts = [];
+  for (const letter of LETTERS) {
+    if (request.types[letter] > 0) {
+      parts.push(`${letter}=${request.types[letter]}`);
+    }
+  }
+  for (const name of CUSTOM) {
+    if (request[name] > 0) {
+      parts.push(`${name}=${request[name]}`);
+    }
+  }
+  if (request.title) {
+    parts.push(`title=${encode(request.title)}`);
+  }
+  parts.push(`seed=${request.seed}`, `separator=${encode(request.separator)}`);
+  if (request.rates && request.rates !== RATES[0]) {  // no rates= is the first exchange
+    parts.push(`rates=${request.rates}`);
+  }
+  parts.push(`list=${list}`);
+  return `#${parts.join('&')}`;
+}
+
+// The boxes of the form a link may fill, by the names it gives them.
+const FIELDS = new Map([...CUSTOM.map((name) => [name, name]),
+  ['title', 'title'], ['seed', 'seed'], ['separator', 'separator'], ['rates', 'rates']]);
+
+// A line break, a tab or any other control character: no box of the form holds one.
+const CONTROL = /[\u0000-\u001f\u007f-\u009f]/;
+
+// What a link asks for: {values: [[box id, value], ...], list}, or {message} saying why it
+// cannot be read, with `field` the id of the box it concerns, if any.
+export function readFragment(hash) {
+  const values = [];
+  let list = 'dm';
+  for (const part of hash.replace(/^#/, '').split('&').filter(Boolean)) {
+    const eq = part.indexOf('=');
+    const name = eq < 0 ? part : part.slice(0, eq);
+    if (eq < 0) {
+      return { message: `The link names ${name} without a value (${name}=...)` };
+    }
+    let value;
+    try {
+      value = decodeURIComponent(part.slice(eq + 1));
+    } catch {
+      return { message: `The link's value of ${name} is not well-formed UTF-8` };
+    }
+    const letter = name.length === 1 ? name.toUpperCase() : '';
+    const id = letter && LETTERS.includes(letter) ? `type-${letter}` : FIELDS.get(name);
+    if (id && CONTROL.test(value)) {
+      return { message: `holds a line break or another control character`, field: id };
+    }
+    if (name === 'list') {
+      if (!Object.hasOwn(HEADINGS, value)) {
+        return { message: `The link's list must be dm or players, not ${JSON.stringify(value)}` };
+      }
+      list = value;
+    } else if (name === 'rates' && !RATES.includes(value)) {
+      return { message: `The link's rates must be ${RATES.join(' or ')}, not ${JSON.stringify(value)}` };
+    } else if (id) {
+      values.push([id, value]);
+    } else {
+      return { message: `The link holds ${name}, which is not a field of the form` };
+    }
+  }
+  return { values, list };
+}

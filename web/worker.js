@@ -1,0 +1,40 @@
+// The page's long work, run in a Web Worker by workers.js: the engine loaded from the bytes the
+// page sends, then one task, whose progress goes back as it runs.
+
+import { loadEngine } from './engine.js';
+
+// Hoards rolled between two reports of progress.
+const STATS_STEP = 5000;
+
+// Each task is a generator: it yields its progress (0 to 1) and returns its result.
+const tasks = new Map([
+  // The odds of {request, count}: the text of `vorneth-cli --stats --count N`.
+  ['stats', function* stats(engine, { request, count }) {
+    engine.statsBegin(request, count);
+    for (let done = 0; done < count;) {
+      done = engine.statsStep(STATS_STEP);
+      yield done / count;
+    }
+    return engine.statsText();
+  }],
+]);
+
+self.onmessage = async ({ data }) => {
+  try {
+    const engine = await loadEngine(data.wasm);
+    const task = tasks.get(data.task);
+    if (!task) {
+      throw new Error(`no task ${data.task}`);
+    }
+    const run = task(engine, data.args);
+    for (let step = run.next(); ; step = run.next()) {
+      if (step.done) {
+        self.postMessage({ result: step.value });
+        return;
+      }
+      self.postMessage({ progress: step.value });
+    }
+  } catch (error) {
+    self.postMessage({ error: String(error?.message ?? error) });
+  }
+};
