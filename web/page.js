@@ -72,8 +72,12 @@ function generate({ list = 'dm', announce = true } = {}) {
       seed: request.seed, worth, time: Date.now() });
   }, 0));
   if (announce) {
+    // Beside the form the report is in view already; under it, it comes up to the top.
     $('caption').focus({ preventScroll: true });
-    $('report').scrollIntoView({ block: 'start' });
+    const { top } = $('report').getBoundingClientRect();
+    if (top < -1 || top > innerHeight / 3) {
+      $('report').scrollIntoView({ block: 'start' });
+    }
   }
   const noun = lines === 1 ? 'line' : 'lines';
   $('announce').textContent = `Hoard rolled: ${lines} ${noun}, ${worth.charAt(0).toLowerCase()}${worth.slice(1)}, seed ${request.seed}`;
