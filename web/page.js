@@ -43,9 +43,9 @@ function requestWords(request) {
 
 const updateFragment = () => history.replaceState(null, '', fragmentOf(state.request, listShown()));
 
-// Rolls the form's request into the report. `chosen`: the seed box holds the seed to roll,
-// whatever was typed. Returns whether a hoard was rolled.
-function generate({ list = 'dm', announce = true } = {}) {
+// Rolls the form's request into the report, showing `list`; `inView`: brings the report into
+// view with the focus on its caption. Returns whether a hoard was rolled.
+function generate({ list = 'dm', inView = true } = {}) {
   showFormMessage('');
   if (!seedChosen || $('seed').value.trim() === '') {
     $('seed').value = String(randomSeed());
@@ -71,7 +71,7 @@ function generate({ list = 'dm', announce = true } = {}) {
     remember({ link: fragmentOf(request, 'dm'), title: request.title, request: requestWords(request),
       seed: request.seed, worth, time: Date.now() });
   }, 0));
-  if (announce) {
+  if (inView) {
     // Beside the form the report is in view already; under it, it comes up to the top.
     $('caption').focus({ preventScroll: true });
     const { top } = $('report').getBoundingClientRect();
@@ -87,8 +87,9 @@ function generate({ list = 'dm', announce = true } = {}) {
 // ---- the link --------------------------------------------------------------------------
 
 // Fills the form from the link and rolls its hoard; a link that cannot be read says why and
-// leaves no hoard of another request on show.
-function openLink() {
+// leaves no hoard of another request on show. `inView`: a link followed within the page (the
+// history's) brings its hoard into view as Generate does.
+function openLink({ inView = false } = {}) {
   if (location.hash.length <= 1) {
     return;
   }
@@ -105,7 +106,7 @@ function openLink() {
       $(id).value = value;
     }
     seedChosen = true;
-    if (generate({ list: link.list, announce: false })) {
+    if (generate({ list: link.list, inView })) {
       return;
     }
   }
@@ -215,7 +216,11 @@ function wire() {
   window.addEventListener('beforeprint', () => {
     $('printed-at').textContent = `  ${printedAt()}`;
   });
-  window.addEventListener('hashchange', openLink);
+  window.addEventListener('hashchange', () => openLink({ inView: true }));
+  $('odds-link').addEventListener('click', () => {
+    $('odds').scrollIntoView({ block: 'start' });
+    $('odds-count').focus({ preventScroll: true });
+  });
 }
 
 async function start() {

@@ -40,6 +40,7 @@ test('each Generate rolls a new seed, in view and announced; its link and the hi
   assert.deepEqual(links, [seeds[0], seeds[3], seeds[2], seeds[1]].map((s) => `#A=1&seed=${s}&separator=%2C&list=dm`));
   await page.locator('#history-list a').nth(2).click();
   assert.deepEqual(await shownLines('dm-list'), lines(run(['A=1', '--seed', seeds[2]])));
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'caption');
   await page.click('#history-clear');
   await open();
   assert.deepEqual(await historyLinks(), []);
@@ -61,6 +62,9 @@ test('the odds and the Basic exchange are those of vorneth-cli; the odds can be 
   const args = ['A=1', 'K=3', '--seed', '5', '--rates', 'bx', '--separator', '.'];
   await open('#A=1&K=3&seed=5&separator=.&rates=bx');
   assert.deepEqual(await shownLines('worth-breakdown'), lines(run([...args, '--worth'])).slice(-8));
+  await page.click('#odds-link');  // the report's Odds leads to the panel, the hoard stays
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'odds-count');
+  assert.equal(await shownHash('#A=1&K=3&seed=5&separator=.&rates=bx&'), '#A=1&K=3&seed=5&separator=.&rates=bx&list=dm');
   await typeInto('odds-count', '3000');
   await page.click('#odds-start');
   await page.waitForSelector('#odds-text:not([hidden])');
