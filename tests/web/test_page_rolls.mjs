@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { lines, open, page, run, shownHash, shownLines, typeInto, usePage } from './page_support.mjs';
+import { axeViolations, lines, open, page, run, shownHash, shownLines, typeInto, usePage } from './page_support.mjs';
 
 usePage();
 
@@ -54,6 +54,7 @@ test('the letters hold what --describe-types says, beside each box and in a tabl
   await page.click('#show-types');
   assert.equal(await page.locator('#types-dialog').isVisible(), true);
   assert.deepEqual(await page.locator('#types-table td').allTextContents(), described);
+  assert.deepEqual(await axeViolations(), []);
   await page.keyboard.press('Escape');
   assert.equal(await page.locator('#types-dialog').isVisible(), false);
 });
