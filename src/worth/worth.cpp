@@ -535,6 +535,14 @@ Copper Totals::treasureValue() const {
   return SaturatingAdd(SaturatingAdd(coinsValue, gemsValue), jewelryValue);
 }
 
+std::int64_t Totals::coinCount() const {
+  std::int64_t count = 0;
+  for (const std::int64_t metal : coins) {
+    count = SaturatingAdd(count, metal);
+  }
+  return count;
+}
+
 Copper Totals::totalValue() const {
   return SaturatingAdd(treasureValue(), itemsValue);
 }
@@ -588,6 +596,15 @@ std::string GoldText(Copper value, Exchange exchange, std::string_view separator
     text += decimals;
   }
   return text;
+}
+
+std::string WeightText(std::int64_t coins, std::string_view separator) {
+  std::string text = NumberText(coins / kCoinsPerPound, separator);
+  if (const std::int64_t tenths = coins % kCoinsPerPound; tenths != 0) {
+    text += '.';
+    text += static_cast<char>('0' + tenths);
+  }
+  return text + " lb";
 }
 
 std::string MoneyText(Copper value, Exchange exchange, std::string_view separator) {

@@ -74,9 +74,19 @@ struct Totals {
 
   // What experience for treasure counts: coins, gems and jewelry.
   Copper treasureValue() const;
+  // Every coin of every metal: the coin weight in tenths of a pound (kCoinsPerPound).
+  std::int64_t coinCount() const;
   // The treasure and the priced magic items.
   Copper totalValue() const;
 };
+
+// Ten coins of any metal weigh a pound. Gems, jewelry and magic items carry no weight in the
+// tables, so a hoard's weight is its coins' alone.
+inline constexpr std::int64_t kCoinsPerPound = 10;
+
+// A coin weight in pounds, a decimal only for a part pound, `separator` between thousands:
+// "1,234.5 lb", "287 lb".
+std::string WeightText(std::int64_t coins, std::string_view separator = "");
 
 struct Valuation {
   std::vector<LineValue> lines;  // one per line, in order
