@@ -11,6 +11,7 @@ items
 generator
 playersview
 worth
+search
 formats
 cli platform app forms web'
 
