@@ -6,6 +6,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/echo.h"
+#include "cli/find_command.h"
 #include "cli/hoard_output.h"
 #include "cli/input_file.h"
 #include "core/hoard_request.h"
@@ -14,12 +15,34 @@
 #include "formats/replay.h"
 #include "formats/split.h"
 #include "generator/treasure_type_text.h"
+#include "search/conditions.h"
+#include "search/find_range.h"
 #include "version.h"
 #include "worth/worth_text.h"
 
 namespace vorneth::cli {
 
 namespace {
+
+// The names --with and --without take, on lines of the help's width.
+std::string WhatList() {
+  std::string text;
+  std::size_t width = 0;
+  const auto add = [&](std::string_view name, bool last) {
+    const std::string item = std::string(name) + (last ? "" : ",");
+    if (width > 0 && width + 1 + item.size() > 50) {
+      text += "\n                      ";
+      width = 0;
+    }
+    text += (width > 0 ? " " : "") + item;
+    width += (width > 0 ? 1 : 0) + item.size();
+  };
+  for (const search::FeatureName& feature : search::kFeatureNames) {
+    add(feature.name, false);
+  }
+  add(std::string(search::kTextPrefix) + "WORDS (a part of a DM line, in any case)", true);
+  return text;
+}
 
 // The options with their limits, from the constants that the desktop program's boxes use too.
 std::string Usage() {
@@ -65,6 +88,23 @@ std::string Usage() {
          "                      pieces and items whole to the share worth least\n"
          "  --stats             with --count: the odds of the request (gp spread, magic items,\n"
          "                      families, maps) instead of the hoards; text or json\n"
+         "  --find              search the seeds S, S+1, ... for hoards that meet the conditions\n"
+         "                      below and write the first --count of them (default 1), each\n"
+         "                      a genuine roll of its seed; with --stats, how many of the\n"
+         "                      tries meet them\n"
+         "  --worth-min GP      a total worth (as --worth counts it) of at least GP gold pieces\n"
+         "  --worth-max GP      a total worth of at most GP gold pieces\n"
+         "  --with WHAT         a hoard holding WHAT; repeatable\n"
+         "  --without WHAT      a hoard without WHAT; repeatable\n"
+         "                      WHAT: " +
+         WhatList() +
+         "\n"
+         "  --max-weight LB     coins of at most LB pounds (" +
+         n(worth::kCoinsPerPound) +
+         " coins to the pound)\n"
+         "  --tries N           the seeds --find tries, 1 to " +
+         n(search::kMostTries) + " (default " + n(search::kDefaultTries) +
+         ")\n"
          "  --describe-types    what each treasure type A to Z can hold, one line each, instead\n"
          "                      of a hoard (takes only --separator)\n"
          "  --worth-of FILE     the worth of a saved DM list file, or of a file of DM lines\n"
@@ -223,6 +263,12 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   } else if (options.describeTypes) {
     for (const std::string& line : TreasureTypeTexts(options.separator)) {
       out << line << '\n';
+    }
+  } else if (options.find) {
+    if (const std::string nothing = WriteFound(out, options); !nothing.empty()) {
+      out.flush();
+      Complain(err, nothing);
+      return 1;
     }
   } else if (options.stats) {
     WriteStats(out, options);

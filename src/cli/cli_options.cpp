@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/echo.h"
+#include "cli/find_options.h"
 #include "core/separator.h"
 #include "formats/split.h"
 
@@ -159,7 +160,8 @@ std::string Conflict(const CliOptions& o, const std::string& request) {
                                               : ", --separator";
     return "--replay rolls the export's own requests: it takes no " + request + separator;
   }
-  if (o.count && o.format == OutputFormat::Foundry && !o.stats) {
+  const bool oneFound = o.find && o.count.value_or(1) == 1;
+  if (o.count && o.format == OutputFormat::Foundry && !o.stats && !oneFound) {
     return kFoundryBatch;
   }
   if (o.worth && o.list == ListChoice::Players) {
@@ -169,8 +171,8 @@ std::string Conflict(const CliOptions& o, const std::string& request) {
     return "--worth-of values a list file: it takes no --replay, --split, --count or --stats";
   }
   if (o.stats) {
-    if (!o.count) {
-      return "--stats needs --count N: the number of hoards to roll";
+    if (!o.count && !o.find) {
+      return "--stats needs --count N (the number of hoards to roll) or --find";
     }
     if (o.replay || o.split) {
       return "--stats rolls the request's own hoards: it takes no --replay or --split";
@@ -212,7 +214,9 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
       {"--count", 1, formats::kMaxBatch,
        [](CliOptions& into, std::uint64_t v) { into.count = static_cast<std::uint32_t>(v); }},
       {"--split", formats::kMinShares, formats::kMaxShares,
-       [](CliOptions& into, std::uint64_t v) { into.split = static_cast<int>(v); }}};
+       [](CliOptions& into, std::uint64_t v) { into.split = static_cast<int>(v); }},
+      {"--tries", 1, search::kMostTries,
+       [](CliOptions& into, std::uint64_t v) { into.tries = v; }}};
   for (NumberOption& n : numbers) {
     app.add_option(n.name, n.text)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   }
@@ -228,6 +232,11 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   }
   for (const NumberOption& n : numbers) {
     valueOptions.push_back(n.name);
+  }
+  ConditionArgs conditionArgs;
+  AddFindOptions(app, o.find, conditionArgs);
+  for (const std::string_view name : search::kConditionOptions) {
+    valueOptions.push_back(name.data());  // each a whole literal
   }
   app.add_flag("-h,--help", o.help);
   app.add_flag("--version", o.version);
@@ -248,6 +257,12 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   }
   for (NumberOption& n : numbers) {
     n.text = ValueOf(n.text);
+  }
+  for (std::vector<std::string>& values : conditionArgs) {
+    std::reverse(values.begin(), values.end());  // in the order given
+    for (std::string& value : values) {
+      value = *ValueOf(value);
+    }
   }
   std::array<bool, 26> seen{};
   for (const std::string& arg : app.remaining()) {
@@ -307,7 +322,8 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
     name("treasure types");
   }
   for (const NumberOption& n : numbers) {
-    if (n.text && std::string_view(n.name) != "--split") {
+    const std::string_view option = n.name;
+    if (n.text && option != "--split" && option != "--tries") {
       name(n.name);
     }
   }
@@ -329,7 +345,13 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
       return result;
     }
   }
-  result.error = Conflict(o, request);
+  const bool triesGiven = std::any_of(std::begin(numbers), std::end(numbers), [](const auto& n) {
+    return n.text && std::string_view(n.name) == "--tries";
+  });
+  result.error = ApplyFindOptions(conditionArgs, triesGiven, o);
+  if (result.error.empty()) {
+    result.error = Conflict(o, request);
+  }
   return result;
 }
 

@@ -7,6 +7,8 @@
 
 #include "core/hoard_request.h"
 #include "formats/batch.h"
+#include "search/conditions.h"
+#include "search/find_range.h"
 #include "worth/worth.h"
 
 namespace vorneth::cli {
@@ -33,6 +35,9 @@ struct CliOptions {
   std::optional<int> split;            // divide each hoard among this many characters
   bool stats = false;                  // with count: the odds of the request, not the hoards
   bool describeTypes = false;          // what each treasure type holds, instead of a hoard
+  bool find = false;                   // the first --count seeds whose hoards meet conditions
+  search::Conditions conditions;       // of --find
+  std::uint64_t tries = search::kDefaultTries;  // the seeds --find tries
   bool help = false;
   bool version = false;
 };
