@@ -89,11 +89,12 @@ fuzz: deps
 
 # The browser edition: the engine, its worth and its exports compiled by clang-19 for
 # wasm32-wasi into a reactor module, then inlined with the page (web/) into one file that works
-# offline and from file://. The odds (stats.cpp) need threads, which wasm32-wasi has not.
+# offline and from file://. The odds (stats.cpp) and the search (find_seeds.cpp) on several
+# threads need threads, which wasm32-wasi has not.
 WASM_CXX ?= clang++-19
-WEB_SOURCES := $(filter-out src/formats/stats.cpp,$(wildcard src/core/*.cpp \
-  src/items/*.cpp src/generator/*.cpp src/playersview/*.cpp src/worth/*.cpp src/formats/*.cpp \
-  src/web/*.cpp))
+WEB_SOURCES := $(filter-out src/formats/stats.cpp src/search/find_seeds.cpp,$(wildcard src/core/*.cpp \
+  src/items/*.cpp src/generator/*.cpp src/playersview/*.cpp src/worth/*.cpp src/search/*.cpp \
+  src/formats/*.cpp src/web/*.cpp))
 WEB_OBJECTS := $(patsubst src/%.cpp,$(WEB_BUILD)/obj/%.o,$(WEB_SOURCES))
 # The warnings of CMakeLists.txt, errors here too.
 WEB_WARNINGS := $(shell sed -n '/^add_compile_options(-W/,/)/p' CMakeLists.txt | tr -d '()' | \

@@ -25,6 +25,8 @@ export const Text = Object.freeze({
   foundryPlayers: 18,
   typeDescriptions: 19,
   stats: 20,
+  findWords: 21,
+  findProblem: 22,
 });
 
 // The module's limits, by the same numbers.
@@ -39,7 +41,15 @@ const Limit = Object.freeze({
   minShares: 7,
   maxShares: 8,
   batch: 9,
+  defaultTries: 10,
 });
+
+// The module's limits beyond 32 bits, by its numbers for them.
+const WideLimit = Object.freeze({ tries: 0, amount: 1 });
+
+// The conditions of a search by the module's number for each, the options of `vorneth-cli
+// --find` in the order it takes them: --worth-min, --worth-max, --with, --without, --max-weight.
+const CONDITIONS = Object.freeze(['worthMin', 'worthMax', 'with', 'without', 'maxWeight']);
 
 export const LETTERS = 'ABCDEFGHIJKLMNOPQRSTUVWXYZ';
 
@@ -93,6 +103,22 @@ export async function loadEngine(bytes) {
     return new Uint8Array(memory().buffer, at, exports.vorneth_output_size()).slice();
   };
   const limit = (which) => exports.vorneth_limit(which) >>> 0;
+  const textOf = (which) => decoder.decode(bytesOf(which));
+
+  // Gives the module the conditions of a search, each value as its text on the command line;
+  // returns why they cannot be taken, or ''.
+  const setConditions = (conditions) => {
+    exports.vorneth_find_clear();
+    CONDITIONS.forEach((name, which) => {
+      const value = conditions[name];
+      for (const each of Array.isArray(value) ? value : value == null ? [] : [value]) {
+        putText(String(each));
+        exports.vorneth_find_condition(which);
+      }
+    });
+    exports.vorneth_find_check();
+    return textOf(Text.findProblem);
+  };
 
   // Sets the request that generate() and statsBegin() make their hoards of.
   const setRequest = (request) => {
@@ -132,6 +158,11 @@ export async function loadEngine(bytes) {
       minShares: limit(Limit.minShares),
       maxShares: limit(Limit.maxShares),
       batch: limit(Limit.batch),
+      // The seeds a search tries by default, the most it may try (every seed once, 2^32), and
+      // the most gold pieces or pounds of a condition.
+      defaultTries: limit(Limit.defaultTries),
+      tries: exports.vorneth_limit_wide(WideLimit.tries),
+      amount: exports.vorneth_limit_wide(WideLimit.amount),
     }),
 
     // request: {types: {A: n, ...}, coins, gems, jewelry, magic, title, seed, separator,
@@ -164,6 +195,42 @@ export async function loadEngine(bytes) {
       return this.text(Text.stats);
     },
 
+    // A search for the hoards of a request that meet conditions, every one a genuine roll of its
+    // seed: `vorneth-cli --find`. conditions: {worthMin, worthMax (gold pieces, as --worth
+    // counts them, or null), with: [WHAT, ...], without: [WHAT, ...], maxWeight (pounds of coins,
+    // or null)}, the WHAT names those of findWords() or 'text:WORDS', a part of a DM line in any
+    // case. findProblem(conditions) gives why vorneth-cli would refuse them, in its words, or ''.
+    findProblem(conditions) {
+      return setConditions(conditions);
+    },
+    // Sets the request (as generate() takes it, rates included) and the conditions of the
+    // search; throws a RangeError with the reason of findProblem when they cannot be taken.
+    findBegin(request, conditions) {
+      setRequest(request);
+      const problem = setConditions(conditions);
+      if (problem !== '') {
+        throw new RangeError(problem);
+      }
+      exports.vorneth_find_begin();
+    },
+    // Tries `tries` seeds (0 to limits.tries - 1 a call) from firstSeed upward, wrapping past
+    // limits.seed to 0: {matches: how many of their hoards meet the conditions, seeds: the first
+    // `limit` of their seeds, in order}. The seeds of `vorneth-cli --find --count K` are the
+    // first K of the ranges from the request's seed on.
+    findRange(firstSeed, tries, limit = 1) {
+      if (!Number.isInteger(tries) || tries < 0 || tries >= this.limits.tries) {
+        throw new RangeError(`tries must be 0 to ${this.limits.tries - 1}, not ${tries}`);
+      }
+      const matches = exports.vorneth_find_range(firstSeed >>> 0, tries, limit) >>> 0;
+      const at = exports.vorneth_find_seeds();
+      const seeds = Array.from(new Uint32Array(memory().buffer, at, exports.vorneth_find_seed_count()));
+      return { matches, seeds };
+    },
+    // The WHAT names of --with and --without, as vorneth-cli --help lists them.
+    findWords() {
+      return this.lines(Text.findWords);
+    },
+
     // Why `text` cannot be the thousands separator, in a few words; empty when it can.
     separatorProblem(text) {
       putText(text);
@@ -191,7 +258,7 @@ export async function loadEngine(bytes) {
     },
 
     bytes: bytesOf,
-    text: (which) => decoder.decode(bytesOf(which)),
+    text: textOf,
     // A text of lines each ended by LF, as its lines.
     lines(which) {
       const text = this.text(which);

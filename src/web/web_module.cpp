@@ -25,6 +25,9 @@
 #include "formats/stats_run.h"
 #include "generator/treasure_type_text.h"
 #include "platform/list_kind.h"
+#include "search/conditions.h"
+#include "search/find_range.h"
+#include "search/hoard_filter.h"
 #include "version.h"
 #include "worth/worth_text.h"
 
@@ -49,7 +52,14 @@ enum class Limit : std::int32_t {
   DefaultSeed = 6,
   MinShares = 7,
   MaxShares = 8,
-  MaxBatch = 9,  // the most hoards of the odds and of an export rolled again
+  MaxBatch = 9,       // the most hoards of the odds and of an export rolled again
+  DefaultTries = 10,  // the seeds a search tries unless told otherwise
+};
+
+// The figures beyond 32 bits, for vorneth_limit_wide.
+enum class WideLimit : std::int32_t {
+  MostTries = 0,   // every seed once: 2^32
+  MostAmount = 1,  // the most gold pieces or pounds of a condition
 };
 
 // What vorneth_output gives; the numbers are its argument.
@@ -75,6 +85,17 @@ enum class Text : std::int32_t {
   FoundryPlayers = 18,    // `--format foundry --list players`
   TypeDescriptions = 19,  // `--describe-types` with the request's separator
   Stats = 20,             // `--stats --count N` of vorneth_stats_begin, as text; finishes it
+  FindWords = 21,         // the WHAT names of `--with` and `--without`, each ended by LF
+  FindProblem = 22,       // why the conditions given since vorneth_find_clear cannot be taken
+};
+
+// A search: the conditions as they are given, then the filter of vorneth_find_begin and the
+// seeds of the last range tried.
+struct Search {
+  vorneth::search::Conditions conditions;
+  std::string problem;  // the first reason the conditions cannot be taken; empty if none
+  std::optional<vorneth::search::HoardFilter> filter;
+  std::vector<std::uint32_t> seeds;
 };
 
 // The odds begun by vorneth_stats_begin: their run until it is finished, then their figures.
@@ -95,6 +116,7 @@ struct State {
   std::vector<vorneth::formats::RecordedRequest> replayed;
   std::string replayError;
   Odds odds;
+  Search search;
 };
 
 State& TheState() {
@@ -187,6 +209,15 @@ std::string TextOf(State& s, Text which) {
       return Lines(vorneth::TreasureTypeTexts(s.separator));
     case Text::Stats:
       return OddsText(s.odds);
+    case Text::FindWords: {
+      std::string names;
+      for (const vorneth::search::FeatureName& feature : vorneth::search::kFeatureNames) {
+        names.append(feature.name).append("\n");
+      }
+      return names;
+    }
+    case Text::FindProblem:
+      return s.search.problem;
   }
   return {};
 }
@@ -215,6 +246,18 @@ VORNETH_EXPORT(vorneth_limit) std::uint32_t vorneth_limit(std::int32_t which) {
       return vorneth::formats::kMaxShares;
     case Limit::MaxBatch:
       return vorneth::formats::kMaxBatch;
+    case Limit::DefaultTries:
+      return vorneth::search::kDefaultTries;
+  }
+  return 0;
+}
+
+VORNETH_EXPORT(vorneth_limit_wide) double vorneth_limit_wide(std::int32_t which) {
+  switch (static_cast<WideLimit>(which)) {
+    case WideLimit::MostTries:
+      return static_cast<double>(vorneth::search::kMostTries);
+    case WideLimit::MostAmount:
+      return static_cast<double>(vorneth::search::kMostAmount);
   }
   return 0;
 }
@@ -327,4 +370,64 @@ VORNETH_EXPORT(vorneth_stats_begin) void vorneth_stats_begin(std::uint32_t count
 VORNETH_EXPORT(vorneth_stats_step) std::uint32_t vorneth_stats_step(std::uint32_t hoards) {
   Odds& odds = TheState().odds;
   return odds.run ? odds.run->Step(hoards) : odds.figures ? odds.figures->count : 0;
+}
+
+// Forgets the conditions given so far, to give new ones.
+VORNETH_EXPORT(vorneth_find_clear) void vorneth_find_clear() {
+  TheState().search.conditions = {};
+  TheState().search.problem.clear();
+}
+
+// Adds the condition of option `which` (search::ConditionOption: 0 --worth-min, 1 --worth-max,
+// 2 --with, 3 --without, 4 --max-weight) with the input buffer's text as its value, as the
+// command line takes it. Returns 1 when taken, 0 with the reason as Text::FindProblem; after a
+// refusal the conditions are not taken at all.
+VORNETH_EXPORT(vorneth_find_condition) std::int32_t vorneth_find_condition(std::int32_t which) {
+  Search& search = TheState().search;
+  if (search.problem.empty() && which >= 0 &&
+      static_cast<std::size_t>(which) < vorneth::search::kConditionOptions.size()) {
+    search.problem = vorneth::search::AddCondition(
+        search.conditions, static_cast<vorneth::search::ConditionOption>(which), TheState().input);
+  }
+  return search.problem.empty() ? 1 : 0;
+}
+
+// Checks that the conditions given can hold together: 1 when they can, 0 with the reason as
+// Text::FindProblem.
+VORNETH_EXPORT(vorneth_find_check) std::int32_t vorneth_find_check() {
+  Search& search = TheState().search;
+  if (search.problem.empty()) {
+    search.problem = vorneth::search::ConditionsProblem(search.conditions);
+  }
+  return search.problem.empty() ? 1 : 0;
+}
+
+// Begins a search for hoards of the request (its exchange included) that meet the conditions
+// given, once vorneth_find_check has taken them.
+VORNETH_EXPORT(vorneth_find_begin) void vorneth_find_begin() {
+  State& s = TheState();
+  s.search.filter.emplace(s.request, s.exchange, s.search.conditions);
+  s.search.seeds.clear();
+}
+
+// Tries `tries` seeds from `first` upward (modulo 2^32); returns how many hoards meet the
+// conditions and keeps the first `limit` of their seeds for vorneth_find_seeds.
+VORNETH_EXPORT(vorneth_find_range)
+std::uint32_t vorneth_find_range(std::uint32_t first, std::uint32_t tries, std::uint32_t limit) {
+  Search& search = TheState().search;
+  if (!search.filter) {
+    return 0;
+  }
+  vorneth::search::Found found = vorneth::search::FindInRange(*search.filter, first, tries, limit);
+  search.seeds = std::move(found.seeds);
+  return static_cast<std::uint32_t>(found.matches);
+}
+
+// The seeds kept by the last vorneth_find_range, vorneth_find_seed_count of them.
+VORNETH_EXPORT(vorneth_find_seeds) const std::uint32_t* vorneth_find_seeds() {
+  return TheState().search.seeds.data();
+}
+
+VORNETH_EXPORT(vorneth_find_seed_count) std::uint32_t vorneth_find_seed_count() {
+  return static_cast<std::uint32_t>(TheState().search.seeds.size());
 }
