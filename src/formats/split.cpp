@@ -7,6 +7,7 @@
 
 #include "core/line_forms.h"
 #include "playersview/players_view.h"
+#include "worth/worth_text.h"
 
 namespace vorneth::formats {
 
@@ -187,7 +188,8 @@ std::vector<HoardRecord> SplitHoard(const HoardRecord& record, int shares) {
 std::string ShareHeading(int share, int shares, const HoardRecord& record) {
   const worth::Totals& totals = record.dm.totals;
   return "Share " + std::to_string(share) + " of " + std::to_string(shares) + ", worth " +
-         worth::MoneyText(totals.totalValue(), totals.exchange, record.separator);
+         worth::MoneyText(totals.totalValue(), totals.exchange, record.separator) +
+         worth::CoinWeightNote(totals, record.separator);
 }
 
 }  // namespace vorneth::formats

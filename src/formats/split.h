@@ -24,7 +24,8 @@ inline constexpr int kMaxShares = 12;
 // Lines keep the order they had in the hoard; a metal's coins stand where its first line stood.
 std::vector<HoardRecord> SplitHoard(const HoardRecord& record, int shares);
 
-// "Share k of K, worth X gp", X the share's total worth.
+// "Share k of K, worth X gp, coins W lb", X the share's total worth and W its coins' weight (left
+// out, with its comma, when the share has no coins).
 std::string ShareHeading(int share, int shares, const HoardRecord& record);
 
 }  // namespace vorneth::formats

@@ -23,7 +23,12 @@ std::string WorthLine(const Totals& totals, std::string_view separator) {
     line += " + " + Counted(totals.magicItems, "magic item", "magic items", separator) + " (" +
             Gold(totals.itemsValue, totals, separator) + ")";
   }
-  return line;
+  return line + CoinWeightNote(totals, separator);
+}
+
+std::string CoinWeightNote(const Totals& totals, std::string_view separator) {
+  const std::int64_t coins = totals.coinCount();
+  return coins > 0 ? ", coins " + WeightText(coins, separator) : std::string();
 }
 
 LineList WorthBreakdown(const Totals& totals, std::string_view separator) {
@@ -37,6 +42,8 @@ LineList WorthBreakdown(const Totals& totals, std::string_view separator) {
       coins,
       "Coins in gold: " + Gold(totals.coinsValue, totals, separator) + " (" +
           ExchangeWords(totals.exchange) + ")",
+      "Coin weight: " + WeightText(totals.coinCount(), separator) + " (" +
+          std::to_string(kCoinsPerPound) + " coins to the pound)",
       "Gems: " + Counted(totals.gemPieces, "piece", "pieces", separator) + ", " +
           Gold(totals.gemsValue, totals, separator),
       "Jewelry: " + Counted(totals.jewelryPieces, "piece", "pieces", separator) + ", " +

@@ -108,6 +108,7 @@ TEST(Cli, WorthFollowsTheListAndTheExchange) {
             "9 Copper coins\n20 Copper coins\n4 Copper coins\n\n"
             "Coins: 33 copper, 0 silver, 0 electrum, 0 gold, 0 platinum\n"
             "Coins in gold: 3 sp 3 cp (first edition exchange, 20 sp or 200 cp to the gp)\n"
+            "Coin weight: 3.3 lb (10 coins to the pound)\n"
             "Gems: 0 pieces, 0 gp\n"
             "Jewelry: 0 pieces, 0 gp\nMagic items: 0, 0 priced (0 gp), 0 unpriced\nMaps: 0\n"
             "Treasure: 3 sp 3 cp\nTotal: 3 sp 3 cp\n");
@@ -120,9 +121,9 @@ TEST(Cli, WorthFollowsTheListAndTheExchange) {
 
 TEST(Cli, SharesAreHeadedWithTheirWorthInEveryFormat) {
   EXPECT_EQ(Cli({"--split", "3", "J=3"}).out,
-            "Share 1 of 3, worth 1 sp 1 cp\n11 Copper coins\n\n"
-            "Share 2 of 3, worth 1 sp 1 cp\n11 Copper coins\n\n"
-            "Share 3 of 3, worth 1 sp 1 cp\n11 Copper coins\n");
+            "Share 1 of 3, worth 1 sp 1 cp, coins 1.1 lb\n11 Copper coins\n\n"
+            "Share 2 of 3, worth 1 sp 1 cp, coins 1.1 lb\n11 Copper coins\n\n"
+            "Share 3 of 3, worth 1 sp 1 cp, coins 1.1 lb\n11 Copper coins\n");
   EXPECT_NE(
       Cli({"--split", "2", "--list", "players", "Q=1"}).out.find("Share 2 of 2, worth 20 gp\n"),
       std::string::npos);

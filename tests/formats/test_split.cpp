@@ -38,7 +38,7 @@ TEST(Split, CoinsInTurnLotsAndPricedItemsToTheLeastWorthUnpricedToTheFewestItems
                 {"3 Gold coins", "1 Gems (Jet 100 gp)", "Sword +1 (2,000 gp)", "667 Copper coins"},
                 {"3 Gold coins", "1 Gems (Jet 100 gp)", "Potion of Healing (400 gp)",
                  "667 Copper coins"}}));
-  EXPECT_EQ(ShareHeading(2, 3, shares[1]), "Share 2 of 3, worth 2,106 gp 6 sp 7 cp");
+  EXPECT_EQ(ShareHeading(2, 3, shares[1]), "Share 2 of 3, worth 2,106 gp 6 sp 7 cp, coins 67 lb");
 
   const auto few = SplitHoard(Listed({"1 Platinum coins", "7 Jewelry Items (Jade 7,700 gp)"}), 4);
   EXPECT_EQ(DMLists(few),
@@ -46,6 +46,7 @@ TEST(Split, CoinsInTurnLotsAndPricedItemsToTheLeastWorthUnpricedToTheFewestItems
                                    {"2 Jewelry Items (Jade 2,200 gp)"},
                                    {"2 Jewelry Items (Jade 2,200 gp)"},
                                    {"2 Jewelry Items (Jade 2,200 gp)"}}));
+  EXPECT_EQ(ShareHeading(2, 4, few[1]), "Share 2 of 4, worth 2,200 gp");  // no coins to weigh
   const auto nothing = SplitHoard(Listed({"2 Silver coins"}), 3);
   EXPECT_EQ(nothing[2].hoard.DMList, LineList{"Nothing Found"});
   EXPECT_EQ(nothing[2].hoard.PlayersList, LineList{"Nothing Found"});

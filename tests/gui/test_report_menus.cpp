@@ -144,7 +144,8 @@ class ReportMenusTest : public QObject {
     forms_->report.butDMClick();
     useEditorWriting("1,500 Gold coins\r\nBoots (Winged 20,000 gp)\r\nRing of Lore\r\n");
     forms_->report.Edit1Click();
-    QCOMPARE(worth->text(), QStringLiteral("Worth 1,500 gp + 2 magic items (20,000 gp)"));
+    QCOMPARE(worth->text(),
+             QStringLiteral("Worth 1,500 gp + 2 magic items (20,000 gp), coins 150 lb"));
   }
 
   void exportWritesEveryKindAndCopyPutsLinesOnTheClipboard() {
