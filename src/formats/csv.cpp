@@ -32,35 +32,36 @@ std::string Field(std::string_view line) {
 }  // namespace
 
 std::string CsvHeader(bool shares) {
-  return shares ? "hoard,seed,list,line,kind,pieces,gp,text,share\r\n"
-                : "hoard,seed,list,line,kind,pieces,gp,text\r\n";
+  return shares ? "hoard,seed,list,line,kind,pieces,gp,text,share,coin_weight_lb\r\n"
+                : "hoard,seed,list,line,kind,pieces,gp,text,coin_weight_lb\r\n";
 }
 
 std::string CsvRows(const HoardRecord& record, int hoardNumber, int share) {
   std::string out;
-  std::string end = "\r\n";
-  if (share > 0) {
-    end.insert(0, std::to_string(share)).insert(0, 1, ',');
-  }
+  // What follows the text: the share, if any, and the comma before the weight.
+  const std::string afterText = share > 0 ? "," + std::to_string(share) + "," : ",";
   const std::string prefix =
       std::to_string(hoardNumber) + "," + std::to_string(record.request.Seed) + ",";
   const auto& dm = record.hoard.DMList;
   for (std::size_t i = 0; i < dm.size(); ++i) {
     const worth::LineValue& value = record.dm.lines[i];
     std::string pieces;
+    std::string pounds;
     if (value.kind == worth::LineKind::Coins) {
       pieces = std::to_string(value.amount);
+      pounds = worth::PoundsText(value.amount);
     } else if (value.kind == worth::LineKind::Gems || value.kind == worth::LineKind::Jewelry) {
       pieces = std::to_string(value.pieces);
     }
     const std::string gp =
         value.value ? worth::GoldText(*value.value, record.dm.totals.exchange) : std::string();
     out += prefix + "dm," + std::to_string(i + 1) + "," + std::string(worth::KindName(value.kind)) +
-           "," + pieces + "," + gp + "," + Field(dm[i]) + end;
+           "," + pieces + "," + gp + "," + Field(dm[i]) + afterText + pounds + "\r\n";
   }
   const auto& players = record.hoard.PlayersList;
   for (std::size_t i = 0; i < players.size(); ++i) {
-    out += prefix + "players," + std::to_string(i + 1) + ",,,," + Field(players[i]) + end;
+    out += prefix + "players," + std::to_string(i + 1) + ",,,," + Field(players[i]) + afterText +
+           "\r\n";
   }
   return out;
 }

@@ -4,13 +4,25 @@
 
 namespace vorneth::formats {
 
-Json GoldJson(worth::Copper value, worth::Exchange exchange) {
-  const worth::Copper perGold = worth::CopperPerGold(exchange);
-  if (value % perGold == 0) {
-    return value / perGold;
+namespace {
+
+// `value` / `per` as a JSON number: an integer when whole, else the double the JSON library
+// writes as its shortest decimal, which for the few decimals of gold and pounds is the exact one.
+Json Quotient(std::int64_t value, std::int64_t per) {
+  if (value % per == 0) {
+    return value / per;
   }
-  // The shortest decimal that reads back as this double: the exact three-decimal value.
-  return static_cast<double>(value) / static_cast<double>(perGold);
+  return static_cast<double>(value) / static_cast<double>(per);
+}
+
+}  // namespace
+
+Json GoldJson(worth::Copper value, worth::Exchange exchange) {
+  return Quotient(value, worth::CopperPerGold(exchange));
+}
+
+Json PoundsJson(std::int64_t coins) {
+  return Quotient(coins, worth::kCoinsPerPound);
 }
 
 Json RequestJson(const HoardRequest& request, std::string_view separator) {
@@ -36,6 +48,7 @@ Json WorthJson(const worth::Totals& t) {
   return Json{{"rates", worth::ExchangeName(t.exchange)},
               {"coins", std::move(coins)},
               {"coins_gp", gold(t.coinsValue)},
+              {"coin_weight_lb", PoundsJson(t.coinCount())},
               {"gems", {{"pieces", t.gemPieces}, {"gp", gold(t.gemsValue)}}},
               {"jewelry", {{"pieces", t.jewelryPieces}, {"gp", gold(t.jewelryValue)}}},
               {"magic_items",

@@ -19,8 +19,8 @@ inline constexpr int kExportFormat = 1;
 // "magic", "title", "separator"}; the seed goes beside it.
 Json RequestJson(const HoardRequest& request, std::string_view separator);
 
-// {"rates", "coins": {"copper" ... "platinum"}, "coins_gp", "gems": {"pieces", "gp"}, "jewelry",
-// "magic_items": {"count", "priced", "gp"}, "maps", "treasure_gp", "total_gp"}.
+// {"rates", "coins": {"copper" ... "platinum"}, "coins_gp", "coin_weight_lb", "gems": {"pieces",
+// "gp"}, "jewelry", "magic_items": {"count", "priced", "gp"}, "maps", "treasure_gp", "total_gp"}.
 Json WorthJson(const worth::Totals& totals);
 
 // The lines as an array of strings.
@@ -45,6 +45,9 @@ Json VornethJson();
 
 // Gold pieces as a JSON number: an integer when whole, else exact to three decimals.
 Json GoldJson(worth::Copper value, worth::Exchange exchange);
+
+// The pounds that `coins` coins weigh as a JSON number: an integer when whole, else to a tenth.
+Json PoundsJson(std::int64_t coins);
 
 // The text of a JSON document; bytes that are not UTF-8 are written as U+FFFD, so the result is
 // always valid JSON. `indent` < 0 writes one line.

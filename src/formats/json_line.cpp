@@ -261,9 +261,9 @@ char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp) {
   return Put(PutGold<PerGold>(Put(at, R"(,"gp":)"), gp), '}');
 }
 
-// The totals' keys and an exchange's name (a few bytes), fifteen numbers and the pieces of
+// The totals' keys and an exchange's name (a few bytes), sixteen numbers and the pieces of
 // five metals: well under a piece.
-constexpr std::size_t kWorthRoom = 400 + 15 * kNumberRoom + worth::kMetalCount * Piece::kRoom;
+constexpr std::size_t kWorthRoom = 440 + 16 * kNumberRoom + worth::kMetalCount * Piece::kRoom;
 static_assert(kWorthRoom <= Sink::kMaxPiece);
 
 template <worth::Copper PerGold>
@@ -274,6 +274,8 @@ void AddWorth(Sink& out, const worth::Totals& t) {
     at = PutInteger(Put(at, kPieces.coinsKey[m]), t.coins[m]);
   }
   at = PutGold<PerGold>(Put(at, R"(},"coins_gp":)"), t.coinsValue);
+  // Pounds are written as gold would be at kCoinsPerPound copper to the gold piece.
+  at = PutGold<worth::kCoinsPerPound>(Put(at, R"(,"coin_weight_lb":)"), t.coinCount());
   at = PutPiecesAndGold<PerGold>(Put(at, R"(,"gems":)"), t.gemPieces, t.gemsValue);
   at = PutPiecesAndGold<PerGold>(Put(at, R"(,"jewelry":)"), t.jewelryPieces, t.jewelryValue);
   at = jsonl::PutCount(Put(at, R"(,"magic_items":{"count":)"), t.magicItems);

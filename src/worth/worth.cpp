@@ -598,13 +598,17 @@ std::string GoldText(Copper value, Exchange exchange, std::string_view separator
   return text;
 }
 
-std::string WeightText(std::int64_t coins, std::string_view separator) {
+std::string PoundsText(std::int64_t coins, std::string_view separator) {
   std::string text = NumberText(coins / kCoinsPerPound, separator);
   if (const std::int64_t tenths = coins % kCoinsPerPound; tenths != 0) {
     text += '.';
     text += static_cast<char>('0' + tenths);
   }
-  return text + " lb";
+  return text;
+}
+
+std::string WeightText(std::int64_t coins, std::string_view separator) {
+  return PoundsText(coins, separator) + " lb";
 }
 
 std::string MoneyText(Copper value, Exchange exchange, std::string_view separator) {

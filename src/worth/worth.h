@@ -87,6 +87,8 @@ inline constexpr std::int64_t kCoinsPerPound = 10;
 // A coin weight in pounds, a decimal only for a part pound, `separator` between thousands:
 // "1,234.5 lb", "287 lb".
 std::string WeightText(std::int64_t coins, std::string_view separator = "");
+// The same weight as a bare number of pounds, for exports: "1234.5", "287".
+std::string PoundsText(std::int64_t coins, std::string_view separator = "");
 
 struct Valuation {
   std::vector<LineValue> lines;  // one per line, in order

@@ -119,6 +119,25 @@ TEST(Cli, WorthFollowsTheListAndTheExchange) {
             "Copper coins\n\n");
 }
 
+// Summed by hand: B=1 with two gem lots holds 6,865 copper and 3,613 silver coins, 10,478
+// coins at ten to the pound, 686.5 + 361.3 = 1,047.8 lb; its gems and jewelry weigh nothing.
+TEST(Cli, CoinWeightIsTheCoinsAloneInEveryForm) {
+  const auto out = [](std::vector<std::string> args) {
+    args.insert(args.begin(), {"B=1", "--gems", "2"});
+    return Cli(args).out;
+  };
+  constexpr auto npos = std::string::npos;
+  EXPECT_NE(out({"--worth"}).find("\nCoin weight: 1,047.8 lb (10 coins to the pound)\n"), npos);
+  EXPECT_NE(out({"--format", "json"}).find("\"coin_weight_lb\": 1047.8,"), npos);
+  const std::string csv = out({"--format", "csv"});
+  EXPECT_NE(csv.find(",\"6,865 Copper coins\",686.5\r\n"), npos) << csv;
+  EXPECT_NE(csv.find(",\"3,613 Silver coins\",361.3\r\n"), npos);
+  EXPECT_NE(csv.find(",\"2 Gems (Topaz 1,000 gp)\",\r\n"), npos);
+  EXPECT_NE(
+      out({"--format", "markdown"}).find("| Coin weight | 1,047.8 lb (10 coins to the pound) |"),
+      npos);
+}
+
 TEST(Cli, SharesAreHeadedWithTheirWorthInEveryFormat) {
   EXPECT_EQ(Cli({"--split", "3", "J=3"}).out,
             "Share 1 of 3, worth 1 sp 1 cp, coins 1.1 lb\n11 Copper coins\n\n"
@@ -132,11 +151,11 @@ TEST(Cli, SharesAreHeadedWithTheirWorthInEveryFormat) {
             std::string::npos)
       << json;
   EXPECT_EQ(Cli({"--split", "2", "--format", "csv", "J=1"}).out,
-            "hoard,seed,list,line,kind,pieces,gp,text,share\r\n"
-            "1,14737260,dm,1,coins,5,0.025,5 Copper coins,1\r\n"
-            "1,14737260,players,1,,,,5 Copper coins,1\r\n"
-            "1,14737260,dm,1,coins,4,0.02,4 Copper coins,2\r\n"
-            "1,14737260,players,1,,,,4 Copper coins,2\r\n");
+            "hoard,seed,list,line,kind,pieces,gp,text,share,coin_weight_lb\r\n"
+            "1,14737260,dm,1,coins,5,0.025,5 Copper coins,1,0.5\r\n"
+            "1,14737260,players,1,,,,5 Copper coins,1,\r\n"
+            "1,14737260,dm,1,coins,4,0.02,4 Copper coins,2,0.4\r\n"
+            "1,14737260,players,1,,,,4 Copper coins,2,\r\n");
 }
 
 TEST(Cli, DescribeTypesTakesOnlyTheSeparator) {

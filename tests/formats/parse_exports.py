@@ -28,6 +28,7 @@ assert [r["text"] for r in first if r["list"] == "players"] == players
 assert {r["seed"] for r in rows} == {"77", "78"}
 assert all(r["kind"] for r in first if r["list"] == "dm")
 assert all(not r["kind"] and not r["gp"] for r in rows if r["list"] == "players")
+assert all(bool(r["coin_weight_lb"]) == (r["kind"] == "coins") for r in rows)
 
 journal = json.loads(run(*request, "--format", "foundry"))
 assert journal["name"] == 'Vorneth - Crypt, "Ash"'
@@ -80,6 +81,10 @@ gp = lambda kind: sum(l.get("gp", 0) for l in lines if l["kind"] == kind)
 assert abs(worth["coins_gp"] - gp("coins")) < 1e-6
 assert worth["gems"]["gp"] == gp("gems") and worth["magic_items"]["gp"] == gp("magic")
 assert abs(worth["total_gp"] - (gp("coins") + gp("gems") + gp("jewelry") + gp("magic"))) < 1e-6
+# Ten coins to the pound: the CSV's coins rows weigh what the worth says the coins weigh.
+pounds = [float(r["coin_weight_lb"]) for r in first if r["kind"] == "coins"]
+assert abs(sum(pounds) - worth["coin_weight_lb"]) < 1e-6
+assert abs(10 * worth["coin_weight_lb"] - sum(worth["coins"].values())) < 1e-6
 # A hoard divided among four: the shares' CSV rows and journal pages, and the worth adds up.
 rows = list(csv.DictReader(io.StringIO(run(*request, "--format", "csv", "--split", "4").decode(),
                                        newline="")))

@@ -266,8 +266,8 @@ TEST(Formats, EditedLinesAndTitlesStayTextInEveryExport) {
     }
     EXPECT_NE(csv.find((quoted ? ",\"'" : ",'") + formula), std::string::npos) << formula;
   }
-  EXPECT_NE(csv.find(",\"Plate Mail +1 (5,000 gp)\"\r\n"), std::string::npos);
-  EXPECT_NE(csv.find(",a - b\r\n"), std::string::npos);
+  EXPECT_NE(csv.find(",\"Plate Mail +1 (5,000 gp)\",\r\n"), std::string::npos);
+  EXPECT_NE(csv.find(",a - b,\r\n"), std::string::npos);
 
   const std::string markdown = Markdown(record);
   const std::string heading = markdown.substr(0, markdown.find('\n'));
