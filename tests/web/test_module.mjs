@@ -184,3 +184,36 @@ test('an export of more hoards than a batch holds is refused as vorneth-cli refu
   assert.equal(cliRun.status, 2);
   assert.ok(cliRun.stderr.toString().endsWith(`: ${error}\n`), cliRun.stderr.toString());
 });
+
+test('the search gives the seeds and the reasons of vorneth-cli --find', () => {
+  const request = { types: { A: 1 }, magic: 2, title: 'Lair', separator: ',', seed: 4294966000, rates: 'bx' };
+  const conditions = { worthMin: 20000, worthMax: null, with: ['sword'], without: ['cursed', 'text:PLATE'], maxWeight: 2000 };
+  const args = [...argsOf({ coins: 0, gems: 0, jewelry: 0, ...request }), '--find', '--worth-min', '20000', '--with', 'sword',
+    '--without', 'cursed', '--without', 'text:PLATE', '--max-weight', '2000', '--tries', '5000'];
+  const fromCli = (extra) => run([...args, ...extra]).toString();
+  const cliSeeds = [...fromCli(['--count', '6']).matchAll(/^Seed (\d+)$/gm)].map((m) => Number(m[1]));
+  assert.equal(cliSeeds.length, 6);
+
+  assert.equal(engine.findProblem(conditions), '');
+  engine.findBegin(request, conditions);
+  // Two workers' ranges, the first past 4294967295 on to 0.
+  const low = engine.findRange(request.seed, 2000, 6);
+  const high = engine.findRange(request.seed + 2000, 3000, 6);
+  assert.deepEqual([...low.seeds, ...high.seeds].slice(0, 6), cliSeeds);
+  assert.match(fromCli(['--stats']), new RegExp(`^Matches: ${(low.matches + high.matches).toLocaleString('en')} of 5,000 tries`));
+
+  assert.deepEqual(engine.findWords(), ['potion', 'scroll', 'ring', 'wand', 'misc', 'armour', 'sword', 'weapon', 'map', 'gems', 'jewelry', 'cursed']);
+  assert.equal(engine.limits.tries, 2 ** 32);
+  for (const [bad, cliArgs] of [
+    [{ worthMin: 9, worthMax: 8 }, ['--worth-min', '9', '--worth-max', '8']],
+    [{ with: ['sword'], without: ['Sword'] }, ['--with', 'sword', '--without', 'Sword']],
+    [{ with: ['dragon'] }, ['--with', 'dragon']],
+    [{ maxWeight: 1.5 }, ['--max-weight', '1.5']],
+  ]) {
+    const problem = engine.findProblem(bad);
+    const cliRun = spawnSync(cli, ['--find', ...cliArgs]);
+    assert.equal(cliRun.status, 2);
+    assert.equal(cliRun.stderr.toString(), `vorneth-cli: ${problem} (see vorneth-cli --help)\n`);
+  }
+  assert.throws(() => engine.findBegin(request, { worthMin: -1 }), RangeError);
+});
