@@ -17,6 +17,8 @@ export const folder = mkdtempSync(join(tmpdir(), 'vorneth-page-'));
 
 export const run = (args) => execFileSync(cli, args);
 export const lines = (bytes) => bytes.toString().split('\n').slice(0, -1);
+// The lines `--worth` writes after the list and its empty line.
+export const worthBreakdown = (bytes) => lines(bytes).slice(lines(bytes).indexOf('') + 1);
 
 let browser;
 let context;
