@@ -47,8 +47,8 @@ std::string AddWhat(Conditions& conditions, ConditionOption option, std::string_
         .push_back(what.substr(kTextPrefix.size()));
     return {};
   }
-  const auto* found = std::find_if(kFeatureNames.begin(), kFeatureNames.end(),
-                                   [&what](const FeatureName& f) { return f.name == what; });
+  const auto found = std::find_if(kFeatureNames.begin(), kFeatureNames.end(),
+                                  [&what](const FeatureName& f) { return f.name == what; });
   if (found == kFeatureNames.end()) {
     return std::string(OptionName(option)) + " takes " + WhatNames() + ", not " +
            Quoted(value, quote);
