@@ -11,7 +11,11 @@ namespace {
 std::string Listed(const std::vector<std::string>& parts, std::string_view last) {
   std::string text;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    text += i == 0 ? "" : i + 1 == parts.size() ? std::string(" ") + std::string(last) + " " : ", ";
+    if (i > 0 && i + 1 == parts.size()) {
+      text.append(" ").append(last).append(" ");
+    } else if (i > 0) {
+      text.append(", ");
+    }
     text += parts[i];
   }
   return text;

@@ -9,7 +9,9 @@ namespace vorneth::search {
 namespace {
 
 std::string Quoted(std::string_view text, Quote quote) {
-  return "'" + (quote ? quote(text) : std::string(text)) + "'";
+  std::string quoted(1, '\'');
+  quoted.append(quote ? quote(text) : std::string(text)).push_back('\'');
+  return quoted;
 }
 
 // A whole number from 0 to kMostAmount, digits only.
