@@ -3,6 +3,7 @@
 
 import { loadEngine, LETTERS, Text } from './engine.js';
 import { $, CUSTOM } from './dom.js';
+import { setUpFind } from './find.js';
 import { checkNumber, clearErrors, fieldName, fillForm, readForm, setUpForm, showFieldError,
   showFormMessage } from './form.js';
 import { remember, setUpHistory } from './history.js';
@@ -160,8 +161,9 @@ function setUpTypes(descriptions) {
 
 // ---- start -------------------------------------------------------------------------------
 
-// The request of the odds: the form's, from the seed box's seed or the programs' default.
-function oddsRequest() {
+// The request of the odds and of a search: the form's, from the seed box's seed or the
+// programs' default.
+function formRequest() {
   if ($('seed').value.trim() === '') {
     $('seed').value = String(engine.limits.defaultSeed);
     seedChosen = true;
@@ -234,7 +236,12 @@ async function start() {
   setUpTypes(descriptions);
   setUpReport(engine, updateFragment);
   setUpHistory();
-  setUpOdds(oddsRequest, engine.limits.batch);
+  setUpOdds(formRequest, engine.limits.batch);
+  setUpFind(engine, formRequest, (request) => {
+    fillForm(request);
+    seedChosen = true;
+    generate();
+  });
   wire();
   openLink();
   document.body.dataset.ready = 'true';

@@ -6,9 +6,10 @@ import { loadEngine } from './engine.js';
 // Hoards rolled between two reports of progress.
 const STATS_STEP = 5000;
 
-// Each task is a generator: it yields its progress (0 to 1) and returns its result.
+// Each task is a generator: it yields its progress and returns its result.
 const tasks = new Map([
-  // The odds of {request, count}: the text of `vorneth-cli --stats --count N`.
+  // The odds of {request, count}: the text of `vorneth-cli --stats --count N`. Progress: the
+  // share done, 0 to 1.
   ['stats', function* stats(engine, { request, count }) {
     engine.statsBegin(request, count);
     for (let done = 0; done < count;) {
@@ -16,6 +17,15 @@ const tasks = new Map([
       yield done / count;
     }
     return engine.statsText();
+  }],
+  // A search of {request, conditions} over `chunks` of seeds ({index, first, tries}), each
+  // reported as it is done: {index, tries, matches, seeds (the first `limit` matching)}.
+  ['find', function* find(engine, { request, conditions, chunks, limit }) {
+    engine.findBegin(request, conditions);
+    for (const { index, first, tries } of chunks) {
+      yield { index, tries, ...engine.findRange(first, tries, limit) };
+    }
+    return null;
   }],
 ]);
 

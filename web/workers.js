@@ -21,8 +21,8 @@ import(${JSON.stringify(module)}).then(() => early.forEach((event) => onmessage(
 // How many workers can run side by side: one per core.
 export const workerCount = () => Math.max(1, navigator.hardwareConcurrency || 1);
 
-// Runs task `name` of worker.js with `args`. onProgress gets numbers from 0 to 1; an abort of
-// `signal` ends the worker and rejects with an AbortError.
+// Runs task `name` of worker.js with `args`. onProgress gets what the task reports as it goes;
+// an abort of `signal` ends the worker and rejects with an AbortError.
 export function runTask(name, args, { onProgress = () => {}, signal } = {}) {
   return new Promise((resolve, reject) => {
     if (signal?.aborted) {

@@ -1,6 +1,7 @@
 // Benchmark, not a test: the largest request in Chromium, from Generate until both lists are
 // filled (the page's "vorneth-generate" measure) and until the next frame is painted, side by
-// side with the native vorneth-cli writing the same hoard's two lists.
+// side with the native vorneth-cli writing the same hoard's two lists; and a search of the Find
+// panel through a million seeds.
 // Usage: node bench_page.mjs build-web/vorneth.html [build/src/cli/vorneth-cli]
 import { execFileSync } from 'node:child_process';
 import { resolve } from 'node:path';
@@ -39,6 +40,20 @@ const times = await page.evaluate(async (count) => {
   result.lines = document.querySelectorAll('#dm-list li').length;
   return result;
 }, runs);
+
+// A search in the Find panel that every try fails, so all 1,000,000 are made, in workers.
+const searches = [];
+for (let i = 0; i < 3; i++) {
+  await page.goto(`file://${resolve(process.argv[2] ?? 'build-web/vorneth.html')}#A=1&seed=${i}`);
+  await page.waitForSelector('body[data-ready]');
+  await page.fill('#find-worth-min', '1000000');
+  await page.fill('#find-tries', '1000000');
+  const start = Date.now();
+  await page.click('#find-start');
+  await page.waitForSelector('#find-start:not([hidden])', { timeout: 120000 });
+  searches.push(Date.now() - start);
+}
+const cores = await page.evaluate(() => navigator.hardwareConcurrency);
 await browser.close();
 
 // The CLI writes each list to /dev/null, a process each, as a game master's shell runs it.
@@ -58,3 +73,4 @@ console.log(`  generate to both lists filled: median ${ms(median(times.filled))}
 console.log(`  generate to the next frame painted: median ${ms(median(times.painted))}, best ${ms(Math.min(...times.painted))}`);
 console.log(`  vorneth-cli writing both lists: median ${ms(median(native))}, best ${ms(Math.min(...native))}`);
 console.log(`  page to next frame / vorneth-cli: ${(median(times.painted) / median(native)).toFixed(2)}x (medians)`);
+console.log(`Find, 1,000,000 type A tries none of which matches, ${cores} workers: median ${ms(median(searches))}, best ${ms(Math.min(...searches))}`);

@@ -103,3 +103,20 @@ test('links that name no field of the form, or hold control characters, roll not
   await page.waitForSelector('#report:not([hidden])');
   assert.equal(await page.locator('.error').count(), 0);
 });
+
+test('Find opens the first hoard vorneth-cli --find finds, and counts the matches it counts', async () => {
+  const args = ['A=1', '--seed', '5', '--find', '--worth-min', '40000', '--with', 'sword', '--without', 'cursed', '--tries', '20000'];
+  await open('#A=1&seed=5');
+  await typeInto('find-worth-min', '40000');
+  await page.selectOption('#find-sword', 'with');
+  await page.selectOption('#find-cursed', 'without');
+  await typeInto('find-tries', '20000');
+  await page.click('#find-start');
+  await page.waitForSelector('#find-start:not([hidden])');
+  const seed = lines(run(args))[0].replace(/^Seed /, '');
+  assert.equal(await page.inputValue('#seed'), seed);
+  assert.deepEqual(await shownLines('dm-list'), lines(run(['A=1', '--seed', seed])));
+  const [, matches] = /^Matches: ([\d,]+) of 20,000 tries/.exec(run([...args, '--stats']).toString());
+  assert.equal(await page.textContent('#find-message'),
+    `${matches} of 20,000 seeds tried match (${(100 * Number(matches.replace(/,/g, '')) / 20000).toFixed(2)}%): the first at seed ${seed} is shown`);
+});
