@@ -7,6 +7,7 @@ set -eu
 src=$1
 
 layers='core
+tables
 items
 generator
 playersview
