@@ -93,7 +93,7 @@ fuzz: deps
 # threads need threads, which wasm32-wasi has not.
 WASM_CXX ?= clang++-19
 WEB_SOURCES := $(filter-out src/formats/stats.cpp src/search/find_seeds.cpp,$(wildcard src/core/*.cpp \
-  src/items/*.cpp src/generator/*.cpp src/playersview/*.cpp src/worth/*.cpp src/search/*.cpp \
+  src/tables/*.cpp src/items/*.cpp src/generator/*.cpp src/playersview/*.cpp src/worth/*.cpp src/search/*.cpp \
   src/formats/*.cpp src/web/*.cpp))
 WEB_OBJECTS := $(patsubst src/%.cpp,$(WEB_BUILD)/obj/%.o,$(WEB_SOURCES))
 # The warnings of CMakeLists.txt, errors here too.

@@ -1,0 +1,71 @@
+// Text rows: one row a line ("01-05 Potion of Healing (400 gp)", "6: Rope", "7-9. Lantern"),
+// blank lines anywhere, and a first line that is no row naming the table and perhaps its die
+// ("# Potions d20"); later lines that begin with "#" are comments.
+#include "formats/table_shapes.h"
+#include "tables/row_text.h"
+
+namespace vorneth::formats {
+
+namespace {
+
+// "# Potions d20": the name, and the die when the last word is one.
+std::optional<std::string_view> ReadHeading(std::string_view line, tables::Table& table) {
+  line = Trimmed(line.substr(std::min(line.find_first_not_of("# \t"), line.size())));
+  std::optional<std::string_view> formula;
+  const std::size_t space = line.find_last_of(" \t");
+  const std::string_view last = space == std::string_view::npos ? line : line.substr(space + 1);
+  if (IsFormulaWord(last)) {
+    formula = last;
+    line = Trimmed(line.substr(0, line.size() - last.size()));
+  }
+  line = line.substr(0, line.find_last_not_of(",:;-\u2013") + 1);
+  if (std::string name = tables::CleanText(line); !name.empty()) {
+    table.name = std::move(name);
+  }
+  return formula;
+}
+
+}  // namespace
+
+void ReadTextTable(const TableSource& source, std::string_view text, tables::TableSet& set,
+                   std::vector<std::string>& faults) {
+  if (const std::size_t bad = FirstBadLine(text); bad != 0) {
+    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": line " + std::to_string(bad) +
+                     " is not UTF-8 text");
+    return;
+  }
+  tables::Table table;
+  table.name = tables::CleanText(source.stem);
+  table.file = source.shown;
+  std::optional<std::string_view> formula;
+  std::vector<std::string> lineFaults;
+  bool first = true;
+  std::size_t number = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    std::string_view line = Trimmed(text.substr(start, end - start));
+    start = end + 1;
+    ++number;
+    if (line.empty()) {
+      continue;
+    }
+    const bool heading = std::exchange(first, false);
+    if (const auto range = TakeRange(line)) {
+      table.rows.push_back(tables::TextRow(range->first, range->second, line));
+    } else if (heading) {
+      formula = ReadHeading(line, table);
+    } else if (line[0] != '#') {
+      lineFaults.push_back(tables::TablePlace(table) + ", line " + std::to_string(number) +
+                           " is not a row (\"N text\" or \"N-M text\"): " + tables::Shown(line));
+    }
+  }
+  if (table.rows.empty()) {
+    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": no line is a row");
+    return;
+  }
+  SetDie(table, formula, faults);
+  faults.insert(faults.end(), lineFaults.begin(), lineFaults.end());
+  set.push_back(std::move(table));
+}
+
+}  // namespace vorneth::formats
