@@ -6,9 +6,11 @@
 
 #include "cli/cli_options.h"
 #include "cli/echo.h"
+#include "cli/file_problem.h"
 #include "cli/find_command.h"
 #include "cli/hoard_output.h"
 #include "cli/input_file.h"
+#include "cli/table_command.h"
 #include "core/hoard_request.h"
 #include "core/text_lines.h"
 #include "formats/json_export.h"
@@ -110,6 +112,15 @@ std::string Usage() {
          "  --worth-of FILE     the worth of a saved DM list file, or of a file of DM lines\n"
          "  --replay FILE       the hoards of a JSON, JSON Lines or Foundry export, again\n"
          "                      (neither takes the options of a request)\n"
+         "  --check-table FILE...  check game master's tables (Foundry RollTable JSON, CSV or\n"
+         "                      text rows): each fault a line, else a line for each table\n"
+         "  --roll-table FILE   draw from the file's table, following nested tables: a line a\n"
+         "                      draw; --seed as for a hoard\n"
+         "  --times N           the draws of --roll-table, 1 to " +
+         n(formats::kMaxBatch) +
+         " (default 1)\n"
+         "  --odds-table FILE   the exact chance of each line a draw from the table can make\n"
+         "                      (the three take no other option but --roll-table's)\n"
          "  -h, --help          show this help\n"
          "  --version           show the version\n";
 }
@@ -118,12 +129,6 @@ std::string Usage() {
 void Complain(std::ostream& err, const std::string& message) {
   err << "vorneth-cli: " + message + "\n" << std::flush;
 }
-
-// A file's failure: its exit code and its one line.
-struct FileProblem {
-  int code = 0;
-  std::string message;
-};
 
 // The hoards of a JSON Lines export too large to hold, read line by line: first the hoards are
 // counted and then every line is checked, so that nothing is written for a bad file; then each
@@ -254,6 +259,15 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     out << Usage();
   } else if (options.version) {
     out << "vorneth-cli " << kVersion << "\n";
+  } else if (!options.checkTables.empty() || options.rollTable || options.oddsTable) {
+    const FileProblem problem = RunTableCommand(options, out);
+    out.flush();
+    if (problem.code != 0 && out) {
+      if (!problem.message.empty()) {
+        Complain(err, problem.message);
+      }
+      return problem.code;
+    }
   } else if (options.worthOf || options.replay) {
     const FileProblem problem = FromFile(options, out);
     if (problem.code != 0) {

@@ -9,6 +9,7 @@
 
 #include "cli/echo.h"
 #include "cli/find_options.h"
+#include "cli/table_options.h"
 #include "core/separator.h"
 #include "formats/split.h"
 
@@ -215,16 +216,19 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
        [](CliOptions& into, std::uint64_t v) { into.count = static_cast<std::uint32_t>(v); }},
       {"--split", formats::kMinShares, formats::kMaxShares,
        [](CliOptions& into, std::uint64_t v) { into.split = static_cast<int>(v); }},
-      {"--tries", 1, search::kMostTries,
-       [](CliOptions& into, std::uint64_t v) { into.tries = v; }}};
+      {"--tries", 1, search::kMostTries, [](CliOptions& into, std::uint64_t v) { into.tries = v; }},
+      {"--times", 1, formats::kMaxBatch,
+       [](CliOptions& into, std::uint64_t v) { into.times = static_cast<std::uint32_t>(v); }}};
   for (NumberOption& n : numbers) {
     app.add_option(n.name, n.text)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   }
   std::optional<std::string> title, list, format, separator, rates, worthOf, replay;
   const std::pair<const char*, std::optional<std::string>*> texts[] = {
-      {"--title", &title},         {"--list", &list},   {"--format", &format},
-      {"--separator", &separator}, {"--rates", &rates}, {"--worth-of", &worthOf},
-      {"--replay", &replay}};
+      {"--title", &title},           {"--list", &list},
+      {"--format", &format},         {"--separator", &separator},
+      {"--rates", &rates},           {"--worth-of", &worthOf},
+      {"--replay", &replay},         {"--roll-table", &o.rollTable},
+      {"--odds-table", &o.oddsTable}};
   std::vector<const char*> valueOptions;
   for (auto [name, into] : texts) {
     app.add_option(name, *into)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
@@ -235,6 +239,9 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   }
   ConditionArgs conditionArgs;
   AddFindOptions(app, o.find, conditionArgs);
+  app.add_option(std::string(kCheckTable), o.checkTables)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  valueOptions.push_back(kCheckTable.data());
   for (const std::string_view name : search::kConditionOptions) {
     valueOptions.push_back(name.data());  // each a whole literal
   }
@@ -257,6 +264,9 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   }
   for (NumberOption& n : numbers) {
     n.text = ValueOf(n.text);
+  }
+  for (std::string& file : o.checkTables) {
+    file = *ValueOf(file);
   }
   for (std::vector<std::string>& values : conditionArgs) {
     std::reverse(values.begin(), values.end());  // in the order given
@@ -344,6 +354,11 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
       result.error = "--describe-types takes no option but --separator: not " + others;
       return result;
     }
+  }
+  result.error =
+      TableOptionsProblem(app, o, std::find(seen.begin(), seen.end(), true) != seen.end());
+  if (!result.error.empty()) {
+    return result;
   }
   const bool triesGiven = std::any_of(std::begin(numbers), std::end(numbers), [](const auto& n) {
     return n.text && std::string_view(n.name) == "--tries";

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/hoard_request.h"
 #include "formats/batch.h"
@@ -38,6 +39,10 @@ struct CliOptions {
   bool find = false;                   // the first --count seeds whose hoards meet conditions
   search::Conditions conditions;       // of --find
   std::uint64_t tries = search::kDefaultTries;  // the seeds --find tries
+  std::vector<std::string> checkTables;         // check these table files instead
+  std::optional<std::string> rollTable;         // draw from this table file instead
+  std::optional<std::string> oddsTable;         // the chances of this table file's results
+  std::uint32_t times = 1;                      // the draws of --roll-table
   bool help = false;
   bool version = false;
 };
