@@ -102,6 +102,20 @@ class OddsWalk {
               ": a chance outgrows exact 64-bit fractions";
       return false;
     };
+    const auto tooMany = [&] {
+      fault = TablePlace(table) + ": more than " + NumberText(kMostResults, ",") + " results (or " +
+              std::to_string(kMostResultBytes / (1024 * 1024)) + " MiB of them) to list";
+      return false;
+    };
+    std::size_t combinations = 1;
+    for (const std::vector<Outcome>* drawn : nested) {  // none is empty
+      combinations = combinations > kMostResults / drawn->size() ? kMostResults + 1
+                                                                 : combinations * drawn->size();
+    }
+    results_ += combinations;
+    if (results_ > kMostResults) {
+      return tooMany();
+    }
     std::vector<std::size_t> pick(nested.size(), 0);
     for (bool more = true; more;) {
       Outcome outcome{std::string(), chance};
@@ -119,11 +133,8 @@ class OddsWalk {
       }
       outcome.line.append(row.text, at);
       bytes_ += outcome.line.size();
-      if (++results_ > kMostResults || bytes_ > kMostResultBytes) {
-        fault = TablePlace(table) + ": more than " + NumberText(kMostResults, ",") +
-                " results (or " + std::to_string(kMostResultBytes / (1024 * 1024)) +
-                " MiB of them) to list";
-        return false;
+      if (bytes_ > kMostResultBytes) {
+        return tooMany();
       }
       const auto [it, added] = seen.try_emplace(outcome.line, outcomes.size());
       if (added) {
