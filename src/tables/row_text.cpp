@@ -49,7 +49,9 @@ std::string CleanText(std::string_view text) {
   return clean;
 }
 
-std::string Shown(std::string_view text) {
+std::string Shown(std::string_view raw) {
+  const std::string clean = CleanText(raw);
+  const std::string_view text = clean;
   std::size_t at = 0;
   for (std::size_t characters = 0; at < text.size(); ++characters) {
     if (characters == kShownCharacters) {

@@ -17,7 +17,8 @@ inline constexpr std::int64_t kMostGp = 999999999999999;
 // none at either end, and any byte that is not UTF-8 U+FFFD. A line of a table is one line.
 std::string CleanText(std::string_view text);
 
-// At most 60 characters of `text`, "..." after them when it is longer: user text in a message.
+// At most 60 characters of `text` cleaned as CleanText cleans it, "..." after them when it is
+// longer: user text in a one-line message.
 std::string Shown(std::string_view text);
 
 // "1,000", "1000" or "1,000 gp" (blanks around ignored): whole gold pieces from 0 to kMostGp,
