@@ -75,9 +75,10 @@ bench: deps
 	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 
 # The fuzz targets under libFuzzer with clang, each for a bounded time: the players' view, the
-# reading of exports to replay, the valuation of list files and the command line's arguments.
+# reading of exports to replay, the valuation of list files, the command line's arguments and the
+# reading of a game master's table files.
 FUZZ_SECONDS ?= 20
-FUZZ_TARGETS = players_view replay worth_of args
+FUZZ_TARGETS = players_view replay worth_of args table
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVORNETH_FUZZ=ON -DVORNETH_GUI=OFF -DVORNETH_TESTS=OFF
 	cmake --build build-fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
