@@ -48,6 +48,12 @@ TEST_F(CliTables, CheckWritesEachFaultOrEachTableAndExitsWithTwoOnAFault) {
   EXPECT_EQ(both.out.substr(0, both.out.find('\n')),
             bad + ": table \"bad\", row 2 (3-6) overlaps row 1 (1-3)");
   EXPECT_NE(both.out.find("table \"Gems\", d6"), std::string::npos);
+  // Only a file beside the first is looked up.
+  std::filesystem::create_directory(dir_ / "sub");
+  const std::string escape = Write("sub/escape.txt", "1 [[../loot]]\n");
+  EXPECT_EQ(
+      Cli({"--check-table", escape}).out,
+      escape + ": table \"escape\", row 1 (1): no table \"../loot\" in this file or its folder\n");
 }
 
 TEST_F(CliTables, RollDrawsFromTheDefaultSeedAndOddsAddUpTheNestedTable) {

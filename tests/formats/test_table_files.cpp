@@ -87,6 +87,26 @@ TEST(TableFiles, FoundryResultsDrawFromTheRollTablesTheyName) {
   EXPECT_EQ(tables::TopTable(read.set), 0u);
 }
 
+TEST(TableFiles, RowsReadPercentileRangesValuesMarksAndFoundryText) {
+  const Read text =
+      ReadFile("d.txt", "01-50 A (1,000 gp)\n51-00 B [[1d6]], [[/r 2d4]] (1,00 gp)\n");
+  ASSERT_EQ(text.faults, std::vector<std::string>{});
+  EXPECT_EQ(text.set[0].die, (tables::Die{1, 100}));
+  EXPECT_EQ(text.set[0].rows[1].hi, 100);
+  EXPECT_EQ(text.set[0].rows[0].value, 1000);
+  EXPECT_EQ(text.set[0].rows[1].value, std::nullopt);
+  EXPECT_TRUE(text.set[0].rows[1].references.empty());  // inline rolls stay text
+  // A compendium of a document a line, a link shown by its label, HTML's references read.
+  const Read lines =
+      ReadFile("c.db", R"j({"name": "A", "results": [{"text": "[[B]]", "range": [1, 1]}]}
+{"$$indexCreated": {"fieldName": "name"}}
+{"name": "B", "results": [{"text": "@UUID[Item.x]{Rope} &#x2014; <b>new</b>", "range": [1, 1]}]}
+)j");
+  ASSERT_EQ(lines.faults, std::vector<std::string>{});
+  EXPECT_EQ(lines.set[1].rows[0].text, "Rope \u2014 new");
+  EXPECT_EQ(lines.set[0].rows[0].references.at(0).table, 1u);
+}
+
 TEST(TableFiles, EachFaultIsOneLineNamingFileTableAndRow) {
   // Each case: the file's name and text, and its one or two faults.
   const std::pair<std::string_view, std::string_view> cases[][2] = {
@@ -129,6 +149,23 @@ TEST(TableFiles, EachFaultIsOneLineNamingFileTableAndRow) {
        {"x.txt: neither a Foundry RollTable (JSON) nor rows of CSV or text (\"01-05 Potion of "
         "Healing\"): no line is a row",
         ""}}};
+  // Draws nested 33 tables deep, and a line that would pass 64 KiB.
+  std::string deep = "[";
+  for (int i = 0; i <= 33; ++i) {
+    deep += (i == 0 ? "" : ",") + std::string(R"({"name": "T)") + std::to_string(i) +
+            R"(", "results": [{"text": ")" + (i < 33 ? "[[T" + std::to_string(i + 1) + "]]" : "x") +
+            R"(", "range": [1, 1]}]})";
+  }
+  EXPECT_EQ(ReadFile("deep.json", deep + "]").faults,
+            std::vector<std::string>{
+                "deep.json: table \"T1\", row 1 (1): draws nest more than 32 tables deep"});
+  const std::string line(40000, 'x');
+  EXPECT_EQ(ReadFile("long.json", R"([{"name": "A", "results": [{"text": "[[L]][[L]]"}]},
+                                      {"name": "L", "results": [{"text": ")" +
+                                      line + "\"}]}]")
+                .faults,
+            std::vector<std::string>{"long.json: table \"A\", row 1 (1): a draw could make a line "
+                                     "of more than 65536 bytes"});
   for (const auto& [file, expected] : cases) {
     SCOPED_TRACE(file.first);
     std::vector<std::string> faults{std::string(expected.first)};
