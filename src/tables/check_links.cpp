@@ -74,8 +74,10 @@ class LinkCheck {
   };
 
   static std::string Named(const Reference& reference) {
-    return reference.name.empty() ? "of id \"" + Shown(reference.id) + "\""
-                                  : "\"" + Shown(reference.name) + "\"";
+    std::string named = reference.name.empty() ? "of id \"" : "\"";
+    named += Shown(reference.name.empty() ? reference.id : reference.name);
+    named += '"';
+    return named;
   }
 
   void Fault(std::size_t table, std::size_t row, const std::string& what) {
@@ -114,7 +116,9 @@ class LinkCheck {
     for (const Frame& frame : stack) {
       inLoop = inLoop || frame.table == target;
       if (inLoop) {
-        path += "\"" + Shown(set_[frame.table].name) + "\" -> ";
+        path += '"';
+        path += Shown(set_[frame.table].name);
+        path += "\" -> ";
         bad_[frame.table] = true;
       }
     }

@@ -9,9 +9,19 @@ std::string TablePlace(const Table& table) {
 }
 
 std::string RowPlace(const Table& table, std::size_t index) {
+  // Appended piece by piece: GCC 12's optimiser mistakes "literal" + std::to_string(...) for
+  // overlapping copies.
   const Row& row = table.rows[index];
-  return "row " + std::to_string(index + 1) + " (" + std::to_string(row.lo) +
-         (row.hi == row.lo ? "" : "-" + std::to_string(row.hi)) + ")";
+  std::string place = "row ";
+  place += std::to_string(index + 1);
+  place += " (";
+  place += std::to_string(row.lo);
+  if (row.hi != row.lo) {
+    place += '-';
+    place += std::to_string(row.hi);
+  }
+  place += ')';
+  return place;
 }
 
 }  // namespace vorneth::tables

@@ -152,9 +152,10 @@ TEST(TableFiles, EachFaultIsOneLineNamingFileTableAndRow) {
   // Draws nested 33 tables deep, and a line that would pass 64 KiB.
   std::string deep = "[";
   for (int i = 0; i <= 33; ++i) {
-    deep += (i == 0 ? "" : ",") + std::string(R"({"name": "T)") + std::to_string(i) +
-            R"(", "results": [{"text": ")" + (i < 33 ? "[[T" + std::to_string(i + 1) + "]]" : "x") +
-            R"(", "range": [1, 1]}]})";
+    deep += (i == 0 ? R"({"name": "T)" : R"(,{"name": "T)") + std::to_string(i);
+    deep += R"(", "results": [{"text": ")";
+    deep += i < 33 ? "[[T" + std::to_string(i + 1) + "]]" : std::string("x");
+    deep += R"(", "range": [1, 1]}]})";
   }
   EXPECT_EQ(ReadFile("deep.json", deep + "]").faults,
             std::vector<std::string>{
