@@ -56,14 +56,11 @@ std::vector<Record> Records(std::string_view text) {
 
 void ReadCsvTable(const TableSource& source, std::string_view text, tables::TableSet& set,
                   std::vector<std::string>& faults) {
-  if (const std::size_t bad = FirstBadLine(text); bad != 0) {
-    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": line " + std::to_string(bad) +
-                     " is not UTF-8 text");
+  std::optional<tables::Table> begun = BeginRowTable(source, text, faults);
+  if (!begun) {
     return;
   }
-  tables::Table table;
-  table.name = tables::CleanText(source.stem);
-  table.file = source.shown;
+  tables::Table table = std::move(*begun);
   std::optional<std::string_view> formula;
   std::vector<std::string> rowFaults;
   bool first = true;

@@ -37,6 +37,21 @@ std::size_t Blanks(std::string_view text) {
   return std::min(text.find_first_not_of(" \t"), text.size());
 }
 
+// The line number of the first line of `text` that is not UTF-8 or holds a NUL byte; 0 when
+// every line is good.
+std::size_t FirstBadLine(std::string_view text) {
+  std::size_t line = 1;
+  while (!text.empty()) {
+    const Utf8Step step = DecodeUtf8(text);
+    if (!step.valid || text[0] == '\0') {
+      return line;
+    }
+    line += text[0] == '\n' ? 1U : 0U;
+    text.remove_prefix(step.length);
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::string_view Trimmed(std::string_view text) {
@@ -113,17 +128,17 @@ void GiveValue(tables::Table& table, std::size_t index, std::int64_t value,
   row.value = value;
 }
 
-std::size_t FirstBadLine(std::string_view text) {
-  std::size_t line = 1;
-  while (!text.empty()) {
-    const Utf8Step step = DecodeUtf8(text);
-    if (!step.valid || text[0] == '\0') {
-      return line;
-    }
-    line += text[0] == '\n' ? 1U : 0U;
-    text.remove_prefix(step.length);
+std::optional<tables::Table> BeginRowTable(const TableSource& source, std::string_view text,
+                                           std::vector<std::string>& faults) {
+  if (const std::size_t bad = FirstBadLine(text); bad != 0) {
+    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": line " + std::to_string(bad) +
+                     " is not UTF-8 text");
+    return std::nullopt;
   }
-  return 0;
+  tables::Table table;
+  table.name = tables::CleanText(source.stem);
+  table.file = source.shown;
+  return table;
 }
 
 }  // namespace vorneth::formats

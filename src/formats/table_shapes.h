@@ -46,8 +46,9 @@ void SetDie(tables::Table& table, std::optional<std::string_view> formula,
 void GiveValue(tables::Table& table, std::size_t index, std::int64_t value,
                std::vector<std::string>& faults);
 
-// The line number of the first line of `text` that is not UTF-8 or holds a NUL byte; 0 when
-// every line is good.
-std::size_t FirstBadLine(std::string_view text);
+// A table of rows (CSV or text) begun for `source`, named after its file; nothing, with the
+// fault said, when a line of `text` is not UTF-8 or holds a NUL byte.
+std::optional<tables::Table> BeginRowTable(const TableSource& source, std::string_view text,
+                                           std::vector<std::string>& faults);
 
 }  // namespace vorneth::formats

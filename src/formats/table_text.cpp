@@ -29,14 +29,11 @@ std::optional<std::string_view> ReadHeading(std::string_view line, tables::Table
 
 void ReadTextTable(const TableSource& source, std::string_view text, tables::TableSet& set,
                    std::vector<std::string>& faults) {
-  if (const std::size_t bad = FirstBadLine(text); bad != 0) {
-    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": line " + std::to_string(bad) +
-                     " is not UTF-8 text");
+  std::optional<tables::Table> begun = BeginRowTable(source, text, faults);
+  if (!begun) {
     return;
   }
-  tables::Table table;
-  table.name = tables::CleanText(source.stem);
-  table.file = source.shown;
+  tables::Table table = std::move(*begun);
   std::optional<std::string_view> formula;
   std::vector<std::string> lineFaults;
   bool first = true;
