@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "cli/cli_options.h"
 #include "cli/echo.h"
@@ -11,6 +13,7 @@
 #include "cli/hoard_output.h"
 #include "cli/input_file.h"
 #include "cli/table_command.h"
+#include "cli/table_files.h"
 #include "core/hoard_request.h"
 #include "core/text_lines.h"
 #include "formats/json_export.h"
@@ -44,6 +47,45 @@ std::string WhatList() {
   }
   add(std::string(search::kTextPrefix) + "WORDS (a part of a DM line, in any case)", true);
   return text;
+}
+
+// The families --table takes, on lines of the help's width.
+std::string TableFamilyList() {
+  std::string text;
+  for (std::size_t f = 1; f < kFamilyTableWords.size(); ++f) {
+    text += (f == 1   ? ""
+             : f == 5 ? ",\n                      "
+                      : ", ") +
+            std::string(kFamilyTableWords[f]);
+  }
+  return text;
+}
+
+// The tables of `choices` as an export names them: each file's name without its folder.
+std::vector<TableChoice> ExportNames(std::vector<TableChoice> choices) {
+  for (TableChoice& choice : choices) {
+    choice.file = std::filesystem::path(choice.file).filename().string();
+  }
+  return choices;
+}
+
+// Why a recorded hoard cannot be rolled again with the tables given (`given`, as exports name
+// them); empty when it can.
+std::string TablesMismatch(const HoardRequest& recorded, const std::vector<TableChoice>& given) {
+  if (recorded.Tables == given) {
+    return {};
+  }
+  const std::string hoard = "the hoard of seed " + std::to_string(recorded.Seed);
+  if (recorded.Tables.empty()) {
+    return hoard + " was drawn from the built-in tables alone: roll it again without --table";
+  }
+  std::string needed;
+  for (const TableChoice& choice : recorded.Tables) {
+    needed += (needed.empty() ? "--table " : " --table ") +
+              std::string(kFamilyTableWords[static_cast<std::size_t>(choice.family)]) + "=" +
+              Echo(choice.file);
+  }
+  return hoard + " was drawn with " + needed + ": give the same again to roll it";
 }
 
 // The options with their limits, from the constants that the desktop program's boxes use too.
@@ -121,6 +163,11 @@ std::string Usage() {
          " (default 1)\n"
          "  --odds-table FILE   the exact chance of each line a draw from the table can make\n"
          "                      (the three take no other option but --roll-table's)\n"
+         "  --table FAMILY=FILE draw the hoard's items of FAMILY from the file's table, from a\n"
+         "                      random source of its own: the hoard's other lines stay as the\n"
+         "                      seed gives them; repeatable; FAMILY: " +
+         TableFamilyList() +
+         "\n"
          "  -h, --help          show this help\n"
          "  --version           show the version\n";
 }
@@ -134,7 +181,7 @@ void Complain(std::ostream& err, const std::string& message) {
 // counted and then every line is checked, so that nothing is written for a bad file; then each
 // hoard is rolled again as its line is read.
 FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOptions& options,
-                        std::ostream& out) {
+                        const tables::HoardTables* tables, std::ostream& out) {
   std::size_t count = 0;
   std::size_t number = 0;
   std::string error;
@@ -160,9 +207,16 @@ FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOpti
     problem.message = shown + ": " + kFoundryBatch;
   }
   if (problem.message.empty()) {
+    const std::vector<TableChoice> given = ExportNames(options.tables);
     problem = read([&](std::string_view line) {
       ++number;
-      if (!formats::IsBlankExportLine(line) && !formats::ReadExportLine(line, error)) {
+      if (formats::IsBlankExportLine(line)) {
+        return true;
+      }
+      if (const auto recorded = formats::ReadExportLine(line, error); recorded) {
+        error = TablesMismatch(recorded->request, given);
+      }
+      if (!error.empty()) {
         error = "line " + std::to_string(number) + ": " + error;
       }
       return error.empty();
@@ -172,7 +226,7 @@ FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOpti
     return problem;
   }
   // A file changed since it was checked stops the writing rather than rolling what it holds now.
-  HoardWriter writer(out, options, count);
+  HoardWriter writer(out, options, count, tables);
   std::size_t written = 0;
   const InputFile::Read done = file.ForEachLine(
       kMaxFileBytes,
@@ -198,8 +252,9 @@ FileProblem ReplayLines(InputFile& file, const std::string& shown, const CliOpti
   return {};
 }
 
-// Runs --worth-of or --replay on the file.
-FileProblem FromFile(const CliOptions& options, std::ostream& out) {
+// Runs --worth-of or --replay on the file; a replay draws from `tables`.
+FileProblem FromFile(const CliOptions& options, const tables::HoardTables* tables,
+                     std::ostream& out) {
   const std::string& path = options.worthOf ? *options.worthOf : *options.replay;
   const std::string shown = Echo(path);
   InputFile file;
@@ -218,7 +273,7 @@ FileProblem FromFile(const CliOptions& options, std::ostream& out) {
   if (read == InputFile::Read::TooLarge) {
     if (options.replay) {
       text = std::string();  // read again line by line
-      return ReplayLines(file, shown, options, out);
+      return ReplayLines(file, shown, options, tables, out);
     }
     return {2, shown + ": larger than " + MebibytesText(kMaxFileBytes) + ", the most of a list"};
   }
@@ -234,10 +289,14 @@ FileProblem FromFile(const CliOptions& options, std::ostream& out) {
   if (error.empty() && replay.requests.size() > 1 && options.format == OutputFormat::Foundry) {
     error = kFoundryBatch;
   }
+  const std::vector<TableChoice> given = ExportNames(options.tables);
+  for (std::size_t i = 0; i < replay.requests.size() && error.empty(); ++i) {
+    error = TablesMismatch(replay.requests[i].request, given);
+  }
   if (!error.empty()) {
     return {2, shown + ": " + error};
   }
-  HoardWriter writer(out, options, replay.requests.size());
+  HoardWriter writer(out, options, replay.requests.size(), tables);
   for (std::size_t i = 0; i < replay.requests.size() && out; ++i) {
     writer.Add(replay.requests[i].request, replay.requests[i].separator);
   }
@@ -255,6 +314,15 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     return 2;
   }
   const CliOptions& options = parsed.options;
+  // The game master's tables are read and checked before anything is written.
+  std::unique_ptr<tables::HoardTables> tables;
+  if (!options.tables.empty()) {
+    tables = std::make_unique<tables::HoardTables>();
+    if (const FileProblem problem = LoadHoardTables(options.tables, *tables); problem.code != 0) {
+      Complain(err, problem.message);
+      return problem.code;
+    }
+  }
   if (options.help) {
     out << Usage();
   } else if (options.version) {
@@ -269,7 +337,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
       return problem.code;
     }
   } else if (options.worthOf || options.replay) {
-    const FileProblem problem = FromFile(options, out);
+    const FileProblem problem = FromFile(options, tables.get(), out);
     if (problem.code != 0) {
       Complain(err, problem.message);
       return problem.code;
@@ -287,7 +355,7 @@ int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
   } else if (options.stats) {
     WriteStats(out, options);
   } else {
-    WriteHoards(out, options);
+    WriteHoards(out, options, tables.get());
   }
   out.flush();
   if (!out) {

@@ -242,6 +242,11 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   app.add_option(std::string(kCheckTable), o.checkTables)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   valueOptions.push_back(kCheckTable.data());
+  std::vector<std::string> tableArgs;
+  app.add_option(std::string(kTableOption), tableArgs)
+      ->allow_extra_args(false)  // one FAMILY=FILE an option, every time it is given
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  valueOptions.push_back(kTableOption.data());
   for (const std::string_view name : search::kConditionOptions) {
     valueOptions.push_back(name.data());  // each a whole literal
   }
@@ -267,6 +272,10 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
   }
   for (std::string& file : o.checkTables) {
     file = *ValueOf(file);
+  }
+  std::reverse(tableArgs.begin(), tableArgs.end());  // in the order given
+  for (std::string& value : tableArgs) {
+    value = *ValueOf(value);
   }
   for (std::vector<std::string>& values : conditionArgs) {
     std::reverse(values.begin(), values.end());  // in the order given
@@ -364,6 +373,9 @@ ParsedArgs ParseArgs(std::span<const std::string> args) {
     return n.text && std::string_view(n.name) == "--tries";
   });
   result.error = ApplyFindOptions(conditionArgs, triesGiven, o);
+  if (result.error.empty()) {
+    result.error = ReadTableChoices(tableArgs, o);
+  }
   if (result.error.empty()) {
     result.error = Conflict(o, request);
   }

@@ -43,6 +43,7 @@ struct CliOptions {
   std::optional<std::string> rollTable;         // draw from this table file instead
   std::optional<std::string> oddsTable;         // the chances of this table file's results
   std::uint32_t times = 1;                      // the draws of --roll-table
+  std::vector<TableChoice> tables;              // --table FAMILY=FILE: each file's path as given
   bool help = false;
   bool version = false;
 };

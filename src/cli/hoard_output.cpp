@@ -86,8 +86,13 @@ void AppendCsv(std::string& out, const HoardOutput& o, int hoardNumber) {
 
 }  // namespace
 
-HoardWriter::HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count)
-    : out_(out), options_(options), count_(count), batch_(count > 1 || options.count.has_value()) {
+HoardWriter::HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count,
+                         const tables::HoardTables* tables)
+    : out_(out),
+      options_(options),
+      count_(count),
+      tables_(tables),
+      batch_(count > 1 || options.count.has_value()) {
   array_ =
       batch_ && (options.format == OutputFormat::Json || options.format == OutputFormat::Foundry);
   if (options.format == OutputFormat::Csv) {
@@ -106,7 +111,7 @@ void HoardWriter::Add(const HoardRequest& request, std::string_view separator) {
 
 void HoardWriter::AppendHoard(std::string& out, std::size_t index, const HoardRequest& request,
                               std::string_view separator, HoardOutput& o) const {
-  formats::MakeRecord(request, separator, options_.exchange, o.record);
+  formats::MakeRecord(request, separator, options_.exchange, o.record, tables_);
   if (options_.split) {
     o.shares = formats::SplitHoard(o.record, *options_.split);
   }
@@ -158,9 +163,9 @@ void HoardWriter::Finish() const {
   }
 }
 
-void WriteHoards(std::ostream& out, const CliOptions& options) {
+void WriteHoards(std::ostream& out, const CliOptions& options, const tables::HoardTables* tables) {
   const std::uint32_t count = options.count.value_or(1);
-  const HoardWriter writer(out, options, count);
+  const HoardWriter writer(out, options, count, tables);
   const MakeAppendItem makeAppend = [&writer, &options]() -> AppendItem {
     return [&writer, &options, request = options.request, hoard = HoardOutput{}](
                std::string& text, std::size_t i) mutable {

@@ -9,12 +9,15 @@
 #include "formats/hoard_record.h"
 #include "formats/json_line.h"
 #include "formats/replay.h"
+#include "tables/hoard_tables.h"
 
 namespace vorneth::cli {
 
 // The hoard of the options' request, or a batch of --count hoards, in the options' format;
 // with --split each divided among the party.
-void WriteHoards(std::ostream& out, const CliOptions& options);
+// With `tables`, the items of their families are drawn from the game master's tables.
+void WriteHoards(std::ostream& out, const CliOptions& options,
+                 const tables::HoardTables* tables = nullptr);
 
 // A hoard as it is written and, when it is divided among a party, its shares: kept by a thread
 // from one hoard to the next, so that each hoard is written over the storage of the last.
@@ -30,7 +33,8 @@ struct HoardOutput {
 class HoardWriter {
  public:
   // Writes what comes before the first of `count` hoards.
-  HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count);
+  HoardWriter(std::ostream& out, const CliOptions& options, std::size_t count,
+              const tables::HoardTables* tables = nullptr);
   // Generates and writes the next hoard.
   void Add(const HoardRequest& request, std::string_view separator);
   // Appends what Add writes for the hoard at `index` of the batch, made in `hoard`; safe to call
@@ -44,6 +48,7 @@ class HoardWriter {
   std::ostream& out_;
   const CliOptions& options_;
   std::size_t count_;
+  const tables::HoardTables* tables_;
   bool batch_;
   bool array_ = false;
   std::size_t written_ = 0;

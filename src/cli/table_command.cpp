@@ -34,23 +34,6 @@ FileProblem CheckFiles(const std::vector<std::string>& paths, std::ostream& out)
   return problem;
 }
 
-// The tables of a file that --roll-table and --odds-table take: any fault refuses the file.
-FileProblem LoadChecked(const std::string& path, TableFiles& files) {
-  files = LoadTables(path);
-  if (!files.unreadable.empty()) {
-    return {1, files.unreadable};
-  }
-  if (!files.faults.empty()) {
-    const std::size_t others = files.faults.size() - 1;
-    return {2, files.faults.front() + (others == 0
-                                           ? ""
-                                           : " (and " + std::to_string(others) +
-                                                 (others == 1 ? " more fault" : " more faults") +
-                                                 ": see --check-table)")};
-  }
-  return {};
-}
-
 FileProblem Roll(const CliOptions& options, std::ostream& out) {
   TableFiles files;
   if (FileProblem problem = LoadChecked(*options.rollTable, files); problem.code != 0) {

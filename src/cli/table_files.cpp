@@ -83,4 +83,33 @@ TableFiles LoadTables(const std::string& path) {
   return files;
 }
 
+FileProblem LoadChecked(const std::string& path, TableFiles& files) {
+  files = LoadTables(path);
+  if (!files.unreadable.empty()) {
+    return {1, files.unreadable};
+  }
+  if (!files.faults.empty()) {
+    const std::size_t others = files.faults.size() - 1;
+    return {2, files.faults.front() + (others == 0
+                                           ? ""
+                                           : " (and " + std::to_string(others) +
+                                                 (others == 1 ? " more fault" : " more faults") +
+                                                 ": see --check-table)")};
+  }
+  return {};
+}
+
+FileProblem LoadHoardTables(const std::vector<TableChoice>& choices, tables::HoardTables& into) {
+  for (const TableChoice& choice : choices) {
+    TableFiles files;
+    if (FileProblem problem = LoadChecked(choice.file, files); problem.code != 0) {
+      return problem;
+    }
+    const std::size_t top = tables::TopTable(files.set);
+    into.Use({choice.family, std::filesystem::path(choice.file).filename().string(),
+              std::move(files.set), top});
+  }
+  return {};
+}
+
 }  // namespace vorneth::cli

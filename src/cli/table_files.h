@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/file_problem.h"
+#include "core/hoard_request.h"
+#include "tables/hoard_tables.h"
 #include "tables/table.h"
 
 namespace vorneth::cli {
@@ -21,5 +24,12 @@ struct TableFiles {
 // 16 MiB); then, for each "[[Name]]" that no table read so far answers, the file NAME.txt,
 // NAME.csv or NAME.json of the same folder, the first that exists; and checks the tables.
 TableFiles LoadTables(const std::string& path);
+
+// The tables of a file for draws: any fault refuses the file (exit 2, its first fault and how
+// many more); a file that cannot be read, exit 1.
+FileProblem LoadChecked(const std::string& path, TableFiles& files);
+
+// Each game master's table of `choices` (file paths as given), read and checked, in `into`.
+FileProblem LoadHoardTables(const std::vector<TableChoice>& choices, tables::HoardTables& into);
 
 }  // namespace vorneth::cli

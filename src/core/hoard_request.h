@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "core/line_origin.h"
 
 namespace vorneth {
 
@@ -30,6 +33,15 @@ constexpr int DigitCount(long long max) {
   return digits;
 }
 
+// A game master's table file drawn from in place of a family's built-in tables: the family and
+// the file's name (without its folder), as exports name it.
+struct TableChoice {
+  Family family = Family::None;
+  std::string file;
+
+  bool operator==(const TableChoice&) const = default;
+};
+
 // What the game master asked for. Counts of 0 (or less) mean "absent".
 struct HoardRequest {
   std::array<int, 26> TypeCount{};  // treasure types "A" to "Z", 0 to kMaxTypeCount each
@@ -40,6 +52,7 @@ struct HoardRequest {
   int CustMagic = 0;                // 0 to kMaxCustMagic
   std::string Title;                // as typed
   std::uint32_t Seed = kDefaultSeed;
+  std::vector<TableChoice> Tables;  // by family, in Family's order; empty for the built-in tables
 
   int& Count(char letter) { return TypeCount[static_cast<std::size_t>(letter - 'A')]; }
   int Count(char letter) const { return TypeCount[static_cast<std::size_t>(letter - 'A')]; }

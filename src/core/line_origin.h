@@ -15,6 +15,11 @@ inline constexpr std::size_t kFamilyCount = 8;  // without None
 inline constexpr std::array<std::string_view, kFamilyCount + 1> kFamilyNames = {
     "", "potion", "scroll", "ring", "rod_staff_wand", "misc", "armour_shield", "sword", "weapon"};
 
+// The families' names on the command line and in links, where a game master names the family
+// a table of their own replaces ("--table potions=potions.txt"); empty for None.
+inline constexpr std::array<std::string_view, kFamilyCount + 1> kFamilyTableWords = {
+    "", "potions", "scrolls", "rings", "wands", "misc", "armour", "swords", "weapons"};
+
 constexpr std::string_view FamilyName(Family family) {
   return kFamilyNames[static_cast<std::size_t>(family)];
 }

@@ -13,10 +13,12 @@ HoardRecord MakeRecord(const HoardRequest& request, std::string separator,
 }
 
 void MakeRecord(const HoardRequest& request, std::string_view separator, worth::Exchange exchange,
-                HoardRecord& record) {
+                HoardRecord& record, const tables::HoardTables* tables) {
   record.request = request;
+  // What the hoard was drawn with, whatever the request recorded before.
+  record.request.Tables = tables != nullptr ? tables->Choices() : std::vector<TableChoice>();
   record.separator = separator;
-  GenerateHoard(request, separator, record.hoard);
+  GenerateHoard(request, separator, record.hoard, tables);
   worth::ValueList(record.hoard.DMList, record.separator, exchange, record.dm);
 }
 

@@ -32,10 +32,18 @@ Json RequestJson(const HoardRequest& request, std::string_view separator) {
       types[std::string(1, letter)] = request.Count(letter);
     }
   }
-  return Json{{"types", std::move(types)},          {"coins", request.CustCoins},
-              {"gems", request.CustGems},           {"jewelry", request.CustJewelry},
-              {"magic", request.CustMagic},         {"title", request.Title},
-              {"separator", std::string(separator)}};
+  Json json{{"types", std::move(types)},          {"coins", request.CustCoins},
+            {"gems", request.CustGems},           {"jewelry", request.CustJewelry},
+            {"magic", request.CustMagic},         {"title", request.Title},
+            {"separator", std::string(separator)}};
+  if (!request.Tables.empty()) {
+    Json tables = Json::object();
+    for (const TableChoice& choice : request.Tables) {
+      tables[std::string(FamilyName(choice.family))] = choice.file;
+    }
+    json["tables"] = std::move(tables);
+  }
+  return json;
 }
 
 Json WorthJson(const worth::Totals& t) {

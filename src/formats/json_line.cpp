@@ -232,6 +232,18 @@ void AddRequest(Sink& out, const HoardRequest& request, std::string_view separat
   jsonl::AddBody(out, request.Title);
   out += R"(","separator":")"sv;
   jsonl::AddBody(out, separator);
+  if (!request.Tables.empty()) {
+    out += R"(","tables":{)"sv;
+    for (const TableChoice& choice : request.Tables) {
+      out += choice.family == request.Tables.front().family ? R"(")"sv : R"(,")"sv;
+      out += FamilyName(choice.family);
+      out += R"(":")"sv;
+      jsonl::AddBody(out, choice.file);
+      out += R"(")"sv;
+    }
+    out += "}}"sv;
+    return;
+  }
   out += R"("})"sv;
 }
 
@@ -402,7 +414,8 @@ bool JsonLineFrame::Fits(const HoardRecord& record) const {
   return made_ && SameCounts(r, request_) && r.CustCoins == request_.CustCoins &&
          r.CustGems == request_.CustGems && r.CustJewelry == request_.CustJewelry &&
          r.CustMagic == request_.CustMagic && r.Title == request_.Title &&
-         record.separator == separator_ && record.hoard.Caption == caption_;
+         r.Tables == request_.Tables && record.separator == separator_ &&
+         record.hoard.Caption == caption_;
 }
 
 void JsonLineFrame::Fit(const HoardRecord& record) {

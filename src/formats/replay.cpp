@@ -40,6 +40,34 @@ bool ReadText(const Json& object, const char* key, std::string& into, std::strin
   return true;
 }
 
+// The game master's tables a hoard was drawn with: {"potion": "potions.txt", ...}, by the
+// families' script names.
+bool ReadTables(const Json& request, HoardRequest& r, std::string& error) {
+  const auto it = request.find("tables");
+  if (it == request.end()) {
+    return true;
+  }
+  if (!it->is_object()) {
+    error = "\"tables\" is not an object";
+    return false;
+  }
+  for (std::size_t f = 1; f < kFamilyNames.size(); ++f) {
+    const auto file = it->find(std::string(kFamilyNames[f]));
+    if (file != it->end()) {
+      if (!file->is_string() || file->get<std::string>().empty()) {
+        error = "\"tables\" gives a family no file name";
+        return false;
+      }
+      r.Tables.push_back({static_cast<Family>(f), file->get<std::string>()});
+    }
+  }
+  if (r.Tables.size() != it->size()) {
+    error = "\"tables\" names something other than a family of magic items";
+    return false;
+  }
+  return true;
+}
+
 // One hoard of an export: {"seed", "request"} beside other keys, or a Foundry journal entry
 // that keeps them under flags.vorneth.
 std::optional<RecordedRequest> ReadHoard(const Json& entry, std::string& error) {
@@ -88,7 +116,7 @@ std::optional<RecordedRequest> ReadHoard(const Json& entry, std::string& error) 
       }
     }
   }
-  return recorded;
+  return ReadTables(request, r, error) ? std::optional(std::move(recorded)) : std::nullopt;
 }
 
 bool ReadEntries(const Json& document, ReplayResult& result) {

@@ -160,17 +160,24 @@ std::vector<HoardRecord> Division::Shares() const {
   for (ShareLines lines : lines_) {
     std::stable_sort(lines.begin(), lines.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    LineList dm;
-    for (const auto& line : lines) {
-      dm.push_back(line.second);
+    const Hoard& hoard = record_.hoard;
+    Hoard share{hoard.Caption, {}, {}};
+    for (const auto& [from, text] : lines) {
+      share.DMList.push_back(text);
+      // A line drawn from a game master's table keeps what the players see of it.
+      if (!hoard.TablePlayers.empty()) {
+        share.DMOrigins.push_back(hoard.DMOrigins[from]);
+        share.TablePlayers.push_back(hoard.TablePlayers[from]);
+      }
     }
-    if (dm.empty()) {
-      dm.push_back(kNothingFound);
+    if (share.DMList.empty()) {
+      share.DMList.push_back(kNothingFound);
+      share.DMOrigins.clear();
+      share.TablePlayers.clear();
     }
-    LineList players = playersview::ParsePlayers(dm);
-    shares.push_back(RecordOf(record_.request, record_.separator,
-                              {record_.hoard.Caption, std::move(dm), std::move(players)},
-                              record_.dm.totals.exchange));
+    playersview::ParsePlayers(share.DMList, share.DMOrigins, share.TablePlayers, share.PlayersList);
+    shares.push_back(
+        RecordOf(record_.request, record_.separator, std::move(share), record_.dm.totals.exchange));
   }
   return shares;
 }

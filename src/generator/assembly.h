@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,10 @@ struct Hoard {
   LineList PlayersList;
   // Where each DM line came from, as generated; empty for a list edited or read back.
   std::vector<LineOrigin> DMOrigins = {};
+  // For a hoard drawn with a game master's tables, one entry per DM line: the players' text of
+  // a line drawn from such a table (empty when its row gives none), nothing for every other
+  // line. Empty for a hoard of the built-in tables alone.
+  std::vector<std::optional<std::string>> TablePlayers = {};
 };
 
 // A DM list as generated and the origin of each of its lines. The whole hoard, with the players

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "generator/table_items.h"
 #include "playersview/players_view.h"
 
 namespace vorneth {
@@ -17,13 +18,18 @@ Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::stri
 }
 
 void AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator,
-                   Hoard& hoard) {
+                   Hoard& hoard, const tables::HoardTables* tables) {
+  const std::uint32_t seed = random.Seed();
   hoard.Caption = HoardCaption(request.Title);
   DMLines dm{std::move(hoard.DMList), std::move(hoard.DMOrigins)};
   AssembleDMList(request, random, separator, dm);
+  hoard.TablePlayers.clear();
+  if (tables != nullptr && !tables->empty()) {
+    DrawTableItems(dm, *tables, seed, hoard.TablePlayers);
+  }
   hoard.DMList = std::move(dm.lines);
   hoard.DMOrigins = std::move(dm.origins);
-  playersview::ParsePlayers(hoard.DMList, hoard.PlayersList);
+  playersview::ParsePlayers(hoard.DMList, hoard.DMOrigins, hoard.TablePlayers, hoard.PlayersList);
 }
 
 Hoard GenerateHoard(const HoardRequest& request, std::string_view separator) {
@@ -31,9 +37,10 @@ Hoard GenerateHoard(const HoardRequest& request, std::string_view separator) {
   return AssembleHoard(request, random, separator);
 }
 
-void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard) {
+void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard,
+                   const tables::HoardTables* tables) {
   RandomSource random(request.Seed);
-  AssembleHoard(request, random, separator, hoard);
+  AssembleHoard(request, random, separator, hoard, tables);
 }
 
 }  // namespace vorneth

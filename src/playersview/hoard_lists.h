@@ -8,6 +8,7 @@
 #include "core/hoard_request.h"
 #include "core/random_source.h"
 #include "generator/assembly.h"
+#include "tables/hoard_tables.h"
 
 namespace vorneth {
 
@@ -16,12 +17,15 @@ namespace vorneth {
 // resulted; then the players list. `separator` goes between thousands of amounts.
 Hoard AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator);
 // The same hoard written into `hoard`, whose lists keep their storage from one hoard to the
-// next: for callers that make many hoards in a row.
+// next: for callers that make many hoards in a row. With `tables`, the items of their families
+// are drawn from them (DrawTableItems), their source seeded from the random source's seed as it
+// stood before the hoard.
 void AssembleHoard(const HoardRequest& request, RandomSource& random, std::string_view separator,
-                   Hoard& hoard);
+                   Hoard& hoard, const tables::HoardTables* tables = nullptr);
 
 // Seeds a random source with request.Seed and assembles: one request, one hoard.
 Hoard GenerateHoard(const HoardRequest& request, std::string_view separator = ",");
-void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard);
+void GenerateHoard(const HoardRequest& request, std::string_view separator, Hoard& hoard,
+                   const tables::HoardTables* tables = nullptr);
 
 }  // namespace vorneth

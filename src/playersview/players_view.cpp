@@ -176,42 +176,80 @@ LineList ParsePlayers(const LineList& dmLines) {
   return players;
 }
 
+namespace {
+
+// The players' line of one DM line, added to `players`; none for a further spell of a scroll.
+void AddPlayersLine(std::string_view line, const std::array<std::string, kSubsCount>& outward,
+                    LineList& players) {
+  const std::array<KeyMatch, kGroupCount> found = kAllIndex.FindEach(line);
+  const std::size_t subs = found[kDropOrSubs].key;
+  if (subs == 0) {
+    return;  // a further spell of the scroll above: the scroll shows as one line
+  }
+  if (subs <= kSubsCount) {
+    players.push_back(outward[subs - 1]);
+    return;
+  }
+  std::string_view tested = line;
+  if (found[kWith].key == 0) {
+    // The tests look at the text before " with " only. The first marker of the whole line
+    // is the first of that text too when it ends there; otherwise search that text again.
+    tested = line.substr(0, found[kWith].position);
+    const KeyMatch& marker = found[kTrunc];
+    if (marker.key < kTruncCount &&
+        marker.position + kTruncations[marker.key].marker.size() > tested.size()) {
+      AppendTruncAndGems(players.NewLine(), line);
+      return;
+    }
+  }
+  const std::size_t kept = CutLength(tested, found[kTrunc]);
+  const std::string_view cut = tested.substr(0, kept);
+  // The first gem name of the whole line decides unless the cut took it away; then another
+  // one may still stand in what is left.
+  const KeyMatch& gemMatch = found[kGems];
+  const bool gemKept = gemMatch.key >= kGemsCount ||
+                       gemMatch.position + kAppearances[gemMatch.key].name.size() <= kept;
+  const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
+  std::string& text = players.NewLine();
+  text.append(cut.substr(0, gem.keep));
+  text.append(gem.look);
+}
+
+}  // namespace
+
 void ParsePlayers(const LineList& dmLines, LineList& players) {
   const std::array<std::string, kSubsCount>& outward = OutwardLines();
   players.clear();
   for (const std::string_view line : dmLines) {
-    const std::array<KeyMatch, kGroupCount> found = kAllIndex.FindEach(line);
-    const std::size_t subs = found[kDropOrSubs].key;
-    if (subs == 0) {
-      continue;  // a further spell of the scroll above: the scroll shows as one line
+    AddPlayersLine(line, outward, players);
+  }
+}
+
+std::string TableItemPlayersLine(std::string_view dmLine, Family family, std::string_view given) {
+  if (!given.empty()) {
+    return std::string(given);
+  }
+  const KeyMatch match = kSubsIndex.Find(dmLine);
+  if (match.key < kSubsCount) {
+    return OutwardLines()[match.key];
+  }
+  return std::string(kFamilyOutward[static_cast<std::size_t>(family)]);
+}
+
+void ParsePlayers(const LineList& dmLines, std::span<const LineOrigin> origins,
+                  std::span<const std::optional<std::string>> tablePlayers, LineList& players) {
+  if (tablePlayers.empty()) {
+    ParsePlayers(dmLines, players);
+    return;
+  }
+  const std::array<std::string, kSubsCount>& outward = OutwardLines();
+  players.clear();
+  for (std::size_t i = 0; i < dmLines.size(); ++i) {
+    if (i < tablePlayers.size() && tablePlayers[i] && i < origins.size()) {
+      players.push_back(TableItemPlayersLine(dmLines[i], origins[i].family, *tablePlayers[i]));
+    } else {
+      AddPlayersLine(dmLines[i], outward, players);
     }
-    if (subs <= kSubsCount) {
-      players.push_back(outward[subs - 1]);
-      continue;
-    }
-    std::string_view tested = line;
-    if (found[kWith].key == 0) {
-      // The tests look at the text before " with " only. The first marker of the whole line
-      // is the first of that text too when it ends there; otherwise search that text again.
-      tested = line.substr(0, found[kWith].position);
-      const KeyMatch& marker = found[kTrunc];
-      if (marker.key < kTruncCount &&
-          marker.position + kTruncations[marker.key].marker.size() > tested.size()) {
-        AppendTruncAndGems(players.NewLine(), line);
-        continue;
-      }
-    }
-    const std::size_t kept = CutLength(tested, found[kTrunc]);
-    const std::string_view cut = tested.substr(0, kept);
-    // The first gem name of the whole line decides unless the cut took it away; then another
-    // one may still stand in what is left.
-    const KeyMatch& gemMatch = found[kGems];
-    const bool gemKept = gemMatch.key >= kGemsCount ||
-                         gemMatch.position + kAppearances[gemMatch.key].name.size() <= kept;
-    const GemRewrite gem = gemKept ? GemRewriteOf(cut, gemMatch) : GemLook(cut);
-    std::string& text = players.NewLine();
-    text.append(cut.substr(0, gem.keep));
-    text.append(gem.look);
   }
 }
 

@@ -18,20 +18,25 @@ TableDraws::TableDraws(const TableSet& set) : set_(set), spans_(set.size()) {
 
 std::string TableDraws::Draw(std::size_t table, RandomSource& random) const {
   std::string line;
-  Append(table, random, line);
+  DrawInto(table, random, line);
   return line;
 }
 
-void TableDraws::Append(std::size_t table, RandomSource& random, std::string& line) const {
-  const Table& drawn = set_[table];
-  const Row& row = drawn.rows[EntryFor(spans_[table], RollDie(drawn.die, random)).row];
+TableDraws::Drawn TableDraws::DrawInto(std::size_t table, RandomSource& random,
+                                       std::string& line) const {
+  const Table& from = set_[table];
+  const Row& row = from.rows[EntryFor(spans_[table], RollDie(from.die, random)).row];
+  Drawn drawn{row.value, row.players};
   std::size_t at = 0;
   for (const Reference& reference : row.references) {
     line.append(row.text, at, reference.at - at);
-    Append(reference.table, random, line);
+    const Drawn nested = DrawInto(reference.table, random, line);
+    drawn.value = drawn.value ? drawn.value : nested.value;
+    drawn.players = drawn.players.empty() ? nested.players : drawn.players;
     at = reference.at + reference.length;
   }
   line.append(row.text, at);
+  return drawn;
 }
 
 }  // namespace vorneth::tables

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/random_source.h"
@@ -18,12 +21,20 @@ class TableDraws {
   // reference in it replaced, left to right, by a draw from its table.
   std::string Draw(std::size_t table, RandomSource& random) const;
 
+  // The same draw appended to `line`.
+  struct Drawn {
+    // Of the row the table's own roll selected: its value and its players' text, or where it
+    // gives none, the first that a nested draw gave.
+    std::optional<std::int64_t> value;
+    std::string_view players;
+  };
+  Drawn DrawInto(std::size_t table, RandomSource& random, std::string& line) const;
+
  private:
   struct Span {
     int hi;
     std::size_t row;
   };
-  void Append(std::size_t table, RandomSource& random, std::string& line) const;
 
   const TableSet& set_;
   std::vector<std::vector<Span>> spans_;  // each table's rows by their last face
