@@ -27,6 +27,11 @@ export const Text = Object.freeze({
   stats: 20,
   findWords: 21,
   findProblem: 22,
+  tableCheck: 23,
+  tableDraws: 24,
+  tablesInUse: 25,
+  tablesWanted: 26,
+  tableFamilies: 27,
 });
 
 // The module's limits, by the same numbers.
@@ -119,6 +124,12 @@ export async function loadEngine(bytes) {
     exports.vorneth_find_check();
     return textOf(Text.findProblem);
   };
+
+  // "potions=potions.csv" lines as [{family, file}, ...].
+  const choicesOf = (lines) => lines.map((line) => {
+    const eq = line.indexOf('=');
+    return { family: line.slice(0, eq), file: line.slice(eq + 1) };
+  });
 
   // Sets the request that generate() and statsBegin() make their hoards of.
   const setRequest = (request) => {
@@ -255,6 +266,47 @@ export async function loadEngine(bytes) {
       exports.vorneth_replay_pick(index);
       const { seed, request } = JSON.parse(this.text(Text.request));
       return { ...request, seed };
+    },
+
+    // A game master's tables, as `vorneth-cli --check-table`, `--roll-table` and `--table` take
+    // them. tableFamilies(): the families a table may replace ('potions', ... 'weapons').
+    // tableOpen([{name, bytes}, ...]) reads the files (the first the table drawn from, the others
+    // the tables its rows name) and gives {faults: how many, check: the lines --check-table
+    // writes}; tableRoll(times, seed) draws from them, a line a draw; tableUse(family) makes
+    // the hoards draw that family from them (false when they hold a fault), tableDrop(family)
+    // from the built-in tables again. tablesInUse() and tablesWanted() (the tables the request
+    // of the last pick() was drawn with): [{family, file}, ...].
+    tableFamilies() {
+      return this.lines(Text.tableFamilies);
+    },
+    tableOpen(files) {
+      exports.vorneth_table_clear();
+      for (const { name, bytes } of files) {
+        const nameBytes = encoder.encode(name);
+        const data = new Uint8Array(nameBytes.length + bytes.length);
+        data.set(nameBytes);
+        data.set(bytes, nameBytes.length);
+        putText(data);
+        exports.vorneth_table_add(nameBytes.length);
+      }
+      const faults = exports.vorneth_table_check();
+      return { faults, check: this.lines(Text.tableCheck) };
+    },
+    tableRoll(times, seed) {
+      exports.vorneth_table_roll(times, seed >>> 0);
+      return this.lines(Text.tableDraws);
+    },
+    tableUse(family) {
+      return exports.vorneth_table_use(this.tableFamilies().indexOf(family) + 1) !== 0;
+    },
+    tableDrop(family) {
+      exports.vorneth_table_drop(this.tableFamilies().indexOf(family) + 1);
+    },
+    tablesInUse() {
+      return choicesOf(this.lines(Text.tablesInUse));
+    },
+    tablesWanted() {
+      return choicesOf(this.lines(Text.tablesWanted));
     },
 
     bytes: bytesOf,

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -29,10 +30,9 @@
 #include "search/find_range.h"
 #include "search/hoard_filter.h"
 #include "version.h"
+#include "web/module_interface.h"
+#include "web/web_tables.h"
 #include "worth/worth_text.h"
-
-// A function of the module's interface, exported under its own name.
-#define VORNETH_EXPORT(name) extern "C" __attribute__((export_name(#name)))
 
 namespace {
 
@@ -87,6 +87,11 @@ enum class Text : std::int32_t {
   Stats = 20,             // `--stats --count N` of vorneth_stats_begin, as text; finishes it
   FindWords = 21,         // the WHAT names of `--with` and `--without`, each ended by LF
   FindProblem = 22,       // why the conditions given since vorneth_find_clear cannot be taken
+  TableCheck = 23,        // `--check-table` of the files of vorneth_table_add
+  TableDraws = 24,        // `--roll-table` of those files, as vorneth_table_roll drew
+  TablesInUse = 25,       // "potions=potions.csv" a line: the tables the hoards draw from
+  TablesWanted = 26,      // the same of the tables the request names (a replayed export's)
+  TableFamilies = 27,     // the families a table may replace, as --table names them, a line each
 };
 
 // A search: the conditions as they are given, then the filter of vorneth_find_begin and the
@@ -123,6 +128,14 @@ State& TheState() {
   static State state;
   return state;
 }
+
+}  // namespace
+
+std::string_view vorneth::web::InputText() {
+  return TheState().input;
+}
+
+namespace {
 
 // Each line followed by `end`; a braced list of lines is a LineList.
 template <typename Range = LineList>
@@ -218,6 +231,16 @@ std::string TextOf(State& s, Text which) {
     }
     case Text::FindProblem:
       return s.search.problem;
+    case Text::TableCheck:
+      return vorneth::web::TableCheckText();
+    case Text::TableDraws:
+      return vorneth::web::TableDrawsText();
+    case Text::TablesInUse:
+      return vorneth::web::TableChoicesText(vorneth::web::TablesInUse().Choices());
+    case Text::TablesWanted:
+      return vorneth::web::TableChoicesText(s.request.Tables);
+    case Text::TableFamilies:
+      return Lines(std::span(vorneth::kFamilyTableWords).subspan(1));
   }
   return {};
 }
@@ -315,7 +338,9 @@ VORNETH_EXPORT(vorneth_request_text) void vorneth_request_text(std::int32_t whic
 // Makes the hoard of the request and values its DM list; forgets the last shares.
 VORNETH_EXPORT(vorneth_generate) void vorneth_generate() {
   State& s = TheState();
-  s.record = vorneth::formats::MakeRecord(s.request, s.separator, s.exchange);
+  const vorneth::tables::HoardTables& tables = vorneth::web::TablesInUse();
+  vorneth::formats::MakeRecord(s.request, s.separator, s.exchange, s.record,
+                               tables.empty() ? nullptr : &tables);
   s.shares.clear();
 }
 

@@ -217,3 +217,31 @@ test('the search gives the seeds and the reasons of vorneth-cli --find', () => {
   }
   assert.throws(() => engine.findBegin(request, { worthMin: -1 }), RangeError);
 });
+
+test("a game master's tables check, draw and fill a hoard as vorneth-cli does", (t) => {
+  const write = (name, text) => {
+    writeFileSync(join(folder, name), text);
+    return { name, bytes: readFileSync(join(folder, name)) };
+  };
+  const files = [write('potions.txt', '# Potions d20\n1-12 Potion of Healing (400 gp)\n13-20 A flask of [[Oils]]\n'),
+    write('Oils.csv', 'd6,Oil,Players,Value\n1-4,Oil of Slipperiness,a slick oil,400\n5-6,Oil of Etherealness,,"1,500"\n')];
+  const potions = join(folder, 'potions.txt');
+  const opened = engine.tableOpen(files);
+  assert.equal(opened.faults, 0);
+  assert.deepEqual(opened.check.join('\n') + '\n', run(['--check-table', potions]).toString()
+    .replaceAll(`${folder}/`, ''));
+  assert.equal(engine.tableRoll(20, 9).join('\n') + '\n', run(['--roll-table', potions, '--times', '20', '--seed', '9']).toString());
+  assert.ok(engine.tableUse('potions'));
+  t.after(() => engine.tableDrop('potions'));
+  assert.deepEqual(engine.tablesInUse(), [{ family: 'potions', file: 'potions.txt' }]);
+  const request = { types: { A: 2 }, coins: 0, gems: 0, jewelry: 0, magic: 20, title: 'Oils', seed: 4, separator: ',' };
+  const args = [...argsOf(request), '--table', `potions=${potions}`];
+  engine.generate(request);
+  for (const [which, more] of [[Text.dm, []], [Text.players, ['--list', 'players']], [Text.json, ['--format', 'json']]]) {
+    sameBytes(engine.bytes(which), run([...args, ...more]), `--table ${more.join(' ')}`);
+  }
+  // A file with a fault is not used; the tables in use stay.
+  assert.equal(engine.tableOpen([write('gap.txt', '1 A\n3 B\n')]).faults, 1);
+  assert.equal(engine.tableUse('rings'), false);
+  assert.deepEqual(engine.tablesInUse().map((c) => c.family), ['potions']);
+});
