@@ -27,6 +27,7 @@ export const Text = Object.freeze({
   stats: 20,
   findWords: 21,
   findProblem: 22,
+  playersSources: 23,
 });
 
 // The module's limits, by the same numbers.

@@ -25,6 +25,7 @@
 #include "formats/stats_run.h"
 #include "generator/treasure_type_text.h"
 #include "platform/list_kind.h"
+#include "playersview/players_view.h"
 #include "search/conditions.h"
 #include "search/find_range.h"
 #include "search/hoard_filter.h"
@@ -87,6 +88,7 @@ enum class Text : std::int32_t {
   Stats = 20,             // `--stats --count N` of vorneth_stats_begin, as text; finishes it
   FindWords = 21,         // the WHAT names of `--with` and `--without`, each ended by LF
   FindProblem = 22,       // why the conditions given since vorneth_find_clear cannot be taken
+  PlayersSources = 23,    // for each players' line, the index (from 0) of the DM line it comes from
 };
 
 // A search: the conditions as they are given, then the filter of vorneth_find_begin and the
@@ -161,6 +163,21 @@ std::string OddsText(Odds& odds) {
   return odds.figures ? Lines(vorneth::formats::StatsText(*odds.figures, odds.separator)) : "";
 }
 
+// The DM line each players' line is derived from, by its index, one a line: the lines
+// ParsePlayers keeps are those that give a players' line on their own. A DM line it leaves out
+// (a further spell of a scroll) belongs with the kept line above it.
+std::string PlayersSources(const LineList& dm) {
+  std::string text;
+  std::size_t index = 0;
+  for (const std::string_view line : dm) {
+    if (!vorneth::playersview::ParsePlayers(LineList{line}).empty()) {
+      text.append(std::to_string(index)).append("\n");
+    }
+    ++index;
+  }
+  return text;
+}
+
 std::string TextOf(State& s, Text which) {
   namespace f = vorneth::formats;
   const HoardRecord& r = s.record;
@@ -218,6 +235,8 @@ std::string TextOf(State& s, Text which) {
     }
     case Text::FindProblem:
       return s.search.problem;
+    case Text::PlayersSources:
+      return PlayersSources(r.hoard.DMList);
   }
   return {};
 }
