@@ -47,10 +47,12 @@ function row(i) {
   reveal.dataset.line = String(i);
   reveal.setAttribute('aria-pressed', String(mark !== Mark.hidden));
   reveal.setAttribute('aria-label', `Reveal line ${i + 1}: ${state.players[i]}`);
-  const item = element('li', {}, element('span', { className: 'players-line', textContent: state.players[i] }));
+  const texts = element('span', { className: 'texts' },
+    element('span', { className: 'players-line', textContent: state.players[i] }));
   if (canIdentify(state, i)) {
-    item.append(element('span', { className: 'dm-line', textContent: dmLinesOf(state, i).join(' ') }));
+    texts.append(element('span', { className: 'dm-line', textContent: dmLinesOf(state, i).join(' ') }));
   }
+  const item = element('li', {}, texts);
   const controls = element('span', { className: 'controls' }, reveal);
   if (canIdentify(state, i)) {
     const identify = element('button', { type: 'button', className: 'identify', textContent: 'Identify' });

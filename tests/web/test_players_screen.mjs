@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { open, page, shownHash, shownLines, usePage } from './page_support.mjs';
+import { axeViolations, open, page, shownHash, shownLines, usePage } from './page_support.mjs';
 import { secretLines, textsOf } from './table_support.mjs';
 
 // A hoard of coins, gems, a scroll of several spells and magic items that can be identified.
@@ -47,6 +47,7 @@ test('the players\' screen shows what is revealed as it is revealed, and nothing
   const secondLines = dm.filter((line) => dmOfSecond.includes(line));
   await expectShown([players[first], ...secondLines]);
   assert.equal(await page.locator('#table-summary').textContent(), `At the table: 2 of ${players.length} players' lines revealed`);
+  assert.deepEqual(await axeViolations(), []);
 
   // The link and the history hold the reveal; the link opens the hoard as it was left.
   const hash = await shownHash(`${HOARD.replace('&list=dm', '')}&shown=`);
