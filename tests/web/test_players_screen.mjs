@@ -4,16 +4,29 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { axeViolations, open, page, shownHash, shownLines, usePage } from './page_support.mjs';
-import { secretLines, textsOf } from './table_support.mjs';
+import { secretLines, stringsIn, textsOf } from './table_support.mjs';
 
 // A hoard of coins, gems, a scroll of several spells and magic items that can be identified.
 const HOARD = '#A=1&magic=6&seed=1234&separator=%2C&list=dm';
 
 usePage();
 
+// Every message a BroadcastChannel of a window receives is kept in its `received`.
+const recordChannels = () => page.context().addInitScript(() => {
+  globalThis.received = [];
+  const Channel = globalThis.BroadcastChannel;
+  globalThis.BroadcastChannel = class extends Channel {
+    constructor(name) {
+      super(name);
+      this.addEventListener('message', ({ data }) => globalThis.received.push(data));
+    }
+  };
+});
+
 const press = (row, kind) => page.locator(`#reveal-lines li:nth-child(${row + 1}) button.${kind}`).press('Enter');
 
 test('the players\' screen shows what is revealed as it is revealed, and nothing else', async () => {
+  await recordChannels();
   await open(HOARD);
   const dm = await shownLines('dm-list');
   const players = await shownLines('players-list');
@@ -29,8 +42,10 @@ test('the players\' screen shows what is revealed as it is revealed, and nothing
     await screen.waitForFunction((n) => document.querySelectorAll('#view-lines li').length === n, expected.length);
     assert.deepEqual(await screenLines(), expected);
     const texts = await textsOf(screen);
+    const received = stringsIn(await screen.evaluate(() => globalThis.received));
     for (const line of secretLines(dm, expected)) {
       assert.ok(!texts.includes(line), `the screen holds the DM line ${JSON.stringify(line)}`);
+      assert.ok(!received.includes(line), `the screen was sent the DM line ${JSON.stringify(line)}`);
     }
   };
   await expectShown([]);
