@@ -126,3 +126,13 @@ test('a hoard revealed beyond the room\'s limit shares the lines that fit and sa
     `${Number(of) - Number(shared)} more lines were revealed than fit here.`);
   assert.deepEqual(errors, []);
 });
+
+test('outside Owlbear the extension\'s page is the normal page', async () => {
+  const alone = await page.context().newPage();
+  await alone.goto(`${EXTENSION}index.html#A=1&seed=5`);
+  await alone.waitForSelector('body[data-ready]');
+  assert.equal(await alone.locator('body').getAttribute('class'), null);
+  assert.ok((await alone.locator('#dm-list li').count()) > 0);
+  assert.equal(await alone.locator('#find').isVisible(), true);
+  await alone.close();
+});
