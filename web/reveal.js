@@ -8,6 +8,9 @@ import { $ } from './dom.js';
 import { LINK_NAMES, Mark, applyRanges, canIdentify, dmLinesOf, linkPartsOf, playersView,
   revealState } from './reveal_state.js';
 
+// Rows are drawn in blocks of this many, each laid out only when it comes near the view.
+const BLOCK = 200;
+
 let state = null;
 let caption = '';
 const listeners = [];
@@ -31,7 +34,7 @@ function makePanel() {
     element('div', { className: 'buttons' }, button('reveal-all', 'Reveal all'),
       button('hide-all', 'Hide all'), button('open-screen', 'Open players\' screen')),
     element('p', { id: 'table-note', className: 'note', role: 'status' }),
-    element('ol', { id: 'reveal-lines', className: 'list reveal-lines' }));
+    element('div', { id: 'reveal-lines', className: 'list reveal-lines' }));
   return panel;
 }
 
@@ -41,37 +44,49 @@ function renderSummary() {
   $('table-summary').textContent = `At the table: ${shown} of ${total} players' lines revealed`;
 }
 
-function row(i) {
+function lineButton(kind, text, i) {
+  const control = element('button', { type: 'button', className: kind, textContent: text });
+  control.dataset.line = String(i);
+  control.setAttribute('aria-label', `${text} line ${i + 1}: ${state.players[i]}`);
+  return control;
+}
+
+// Shows line i's mark on its row.
+function showMark(item, i) {
   const mark = state.marks[i];
-  const reveal = element('button', { type: 'button', className: 'reveal', textContent: 'Reveal' });
-  reveal.dataset.line = String(i);
-  reveal.setAttribute('aria-pressed', String(mark !== Mark.hidden));
-  reveal.setAttribute('aria-label', `Reveal line ${i + 1}: ${state.players[i]}`);
+  item.dataset.mark = String(mark);
+  item.querySelector('.reveal').setAttribute('aria-pressed', String(mark !== Mark.hidden));
+  item.querySelector('.identify')?.setAttribute('aria-pressed', String(mark === Mark.identified));
+}
+
+function row(i) {
   const texts = element('span', { className: 'texts' },
     element('span', { className: 'players-line', textContent: state.players[i] }));
+  const controls = element('span', { className: 'controls' }, lineButton('reveal', 'Reveal', i));
   if (canIdentify(state, i)) {
     texts.append(element('span', { className: 'dm-line', textContent: dmLinesOf(state, i).join(' ') }));
+    controls.append(lineButton('identify', 'Identify', i));
   }
-  const item = element('li', {}, texts);
-  const controls = element('span', { className: 'controls' }, reveal);
-  if (canIdentify(state, i)) {
-    const identify = element('button', { type: 'button', className: 'identify', textContent: 'Identify' });
-    identify.dataset.line = String(i);
-    identify.setAttribute('aria-pressed', String(mark === Mark.identified));
-    identify.setAttribute('aria-label', `Identify line ${i + 1}: ${state.players[i]}`);
-    controls.append(identify);
-  }
-  item.append(controls);
-  item.dataset.mark = String(mark);
+  const item = element('li', {}, texts, controls);
+  showMark(item, i);
   return item;
 }
 
+// The row of line i, if the rows are drawn.
+const rowOf = (i) => $('reveal-lines').children[Math.floor(i / BLOCK)]?.children[i % BLOCK];
+
 function renderRows() {
-  if (!$('table-panel').open || !state) {
-    $('reveal-lines').replaceChildren();
-    return;
+  const blocks = [];
+  if ($('table-panel').open && state) {
+    for (let first = 0; first < state.players.length; first += BLOCK) {
+      const count = Math.min(BLOCK, state.players.length - first);
+      const block = element('ol', { className: 'block', start: first + 1 });
+      block.style.containIntrinsicBlockSize = `auto ${count * 2.8}em`;
+      block.append(...Array.from({ length: count }, (_, k) => row(first + k)));
+      blocks.push(block);
+    }
   }
-  $('reveal-lines').replaceChildren(...state.players.map((_, i) => row(i)));
+  $('reveal-lines').replaceChildren(...blocks);
 }
 
 function changed() {
@@ -82,15 +97,11 @@ function changed() {
   }
 }
 
-// Sets the mark of line i and redraws its row alone.
 function mark(i, value) {
   state.marks[i] = value;
-  const old = $('reveal-lines').children[i];
-  if (old) {
-    const focused = document.activeElement?.className;
-    const fresh = row(i);
-    old.replaceWith(fresh);
-    fresh.querySelector(`button.${focused}`)?.focus();
+  const item = rowOf(i);
+  if (item) {
+    showMark(item, i);
   }
   changed();
 }
@@ -99,8 +110,11 @@ function mark(i, value) {
 function markAll(value) {
   state.marks.forEach((m, i) => {
     state.marks[i] = value === Mark.revealed ? Math.max(m, value) : value;
+    const item = rowOf(i);
+    if (item) {
+      showMark(item, i);
+    }
   });
-  renderRows();
   changed();
 }
 

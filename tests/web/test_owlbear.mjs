@@ -87,10 +87,10 @@ test('the game master reveals and identifies; the players see that alone, a late
   const identifiable = await gm.locator('#reveal-lines li').evaluateAll((rows) =>
     rows.map((row, i) => (row.querySelector('button.identify') ? i : -1)).filter((i) => i >= 0));
   const [first, second] = identifiable;
-  await gm.locator(`#reveal-lines li:nth-child(${first + 1}) button.reveal`).press('Enter');
+  await gm.locator('#reveal-lines li').nth(first).locator('button.reveal').press('Enter');
   await showsLines(player, [players[first]]);
-  await gm.locator(`#reveal-lines li:nth-child(${second + 1}) button.identify`).press('Enter');
-  const known = await gm.locator(`#reveal-lines li:nth-child(${second + 1}) .dm-line`).textContent();
+  await gm.locator('#reveal-lines li').nth(second).locator('button.identify').press('Enter');
+  const known = await gm.locator('#reveal-lines li').nth(second).locator('.dm-line').textContent();
   const expected = [players[first], ...dm.filter((line) => known.includes(line))];
   await showsLines(player, expected);
 
