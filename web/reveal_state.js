@@ -27,8 +27,8 @@ export const canIdentify = (state, i) => {
   return lines.length !== 1 || lines[0] !== state.players[i];
 };
 
-// What the players see: {caption, lines: [{text, known}], total: the players' lines of the
-// hoard}. Only revealed lines are in it.
+// What the players see: {caption, lines: [{text, known}]}. Only revealed lines are in it, and
+// nothing tells how many are still hidden.
 export function playersView(state, caption) {
   const lines = [];
   state.marks.forEach((mark, i) => {
@@ -38,7 +38,7 @@ export function playersView(state, caption) {
       lines.push(...dmLinesOf(state, i).map((text) => ({ text, known: true })));
     }
   });
-  return { caption, lines, total: state.players.length };
+  return { caption, lines };
 }
 
 // "1-4.7": the numbers (from 1) of the lines whose mark is `mark`, runs joined by "-".

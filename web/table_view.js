@@ -2,7 +2,8 @@
 // an identified item's lines marked as such. What arrives from another window or frame is
 // checked to be that shape and nothing else is drawn from it.
 
-// The view as {caption, lines: [{text, known}], total, left}, or null if `data` is not one.
+// The view as {caption, lines: [{text, known}], left (revealed lines that did not fit)}, or
+// null if `data` is not one.
 export function readView(data) {
   const text = (value) => typeof value === 'string';
   if (!data || !text(data.caption) || !Array.isArray(data.lines) ||
@@ -12,7 +13,6 @@ export function readView(data) {
   return {
     caption: data.caption,
     lines: data.lines.map((line) => ({ text: line.text, known: line.known === true })),
-    total: Number.isInteger(data.total) ? data.total : 0,
     left: Number.isInteger(data.left) ? data.left : 0,
   };
 }

@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
 import { axeViolations, open, page, shownHash, shownLines, usePage } from './page_support.mjs';
+import { Mark, applyRanges, linkPartsOf } from '../../web/reveal_state.js';
 import { secretLines, stringsIn, textsOf } from './table_support.mjs';
 
 // A hoard of coins, gems, a scroll of several spells and magic items that can be identified.
@@ -90,4 +91,15 @@ test('a link whose reveal does not fit the hoard says so and reveals nothing', a
   await open(`${HOARD}&shown=1-999`);
   assert.match(await page.locator('#form-message').textContent(), /^The link's shown must be lines or runs of lines from 1 to \d+ \(as 1-4\.7\), not "1-999"$/);
   assert.match(await page.locator('#table-summary').textContent(), /At the table: 0 of \d+/);
+});
+
+test('the runs of lines in a link are read back as written', () => {
+  const marks = Uint8Array.from([1, 1, 1, 0, 2, 0, 1, 2, 2, 0, 1]);
+  assert.equal(linkPartsOf(marks), 'shown=1-3.7.11&known=5.8-9');
+  const back = new Uint8Array(marks.length);
+  assert.equal(applyRanges(back, '1-3.7.11', Mark.revealed) + applyRanges(back, '5.8-9', Mark.identified), '');
+  assert.deepEqual(back, marks);
+  for (const bad of ['0', '3-2', '12', '1-', '1..2', '', '1-3.x']) {
+    assert.match(applyRanges(new Uint8Array(11), bad, Mark.revealed), /^must be lines or runs of lines from 1 to 11/, bad);
+  }
 });

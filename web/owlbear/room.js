@@ -17,7 +17,6 @@ export function fitView(view, others) {
   const entry = (count) => ({
     caption: view.caption,
     lines: view.lines.slice(0, count),
-    total: view.total,
     left: view.lines.length - count,
   });
   const fits = (count) => size({ ...others, [KEY]: entry(count) }) < ROOM_METADATA_LIMIT;
@@ -61,7 +60,7 @@ export function roomSharer(OBR, report) {
     next();
   };
   return (view) => {
-    pending = view ?? { caption: '', lines: [], total: 0 };
+    pending = view ?? { caption: '', lines: [] };
     next();
   };
 }
