@@ -140,7 +140,7 @@ $(OWLBEAR)/index.html: web/inline.py $(wildcard web/*) $(WEB_BUILD)/vorneth.wasm
 	@mkdir -p $(OWLBEAR)
 	python3 web/inline.py web/index.html $(WEB_BUILD)/vorneth.wasm $@ $(WEB_BUILD)/owlbear.js
 
-$(OWLBEAR)/manifest.json: web/owlbear/manifest.py | $(BUILD)/build.ninja
+$(OWLBEAR)/manifest.json: web/owlbear/manifest.py CMakeLists.txt | $(BUILD)/build.ninja
 	@mkdir -p $(OWLBEAR)
 	python3 web/owlbear/manifest.py $(BUILD)/generated/version.h $@
 
