@@ -9,6 +9,10 @@ CMAKE_FLAGS ?=
 WEB_BUILD ?= build-web
 # The npm packages that drive Chromium in the page's tests, as tests/web/package-lock.json pins them.
 WEB_NODE_MODULES := tests/web/node_modules/.package-lock.json
+# The Owlbear Rodeo extension's npm packages (its SDK and esbuild), as web/owlbear/package-lock.json
+# pins them, and the extension's folder: manifest, icon and page.
+OWLBEAR_NODE_MODULES := web/owlbear/node_modules/.package-lock.json
+OWLBEAR := $(WEB_BUILD)/owlbear
 
 .PHONY: all deps build run test test-asan test-release deb deb-check bench fuzz format format-check clean \
   web bench-web
@@ -36,7 +40,8 @@ run: build
 test: build web $(WEB_NODE_MODULES)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	VORNETH_CLI=$(BUILD)/src/cli/vorneth-cli VORNETH_WEB=$(WEB_BUILD) \
-	  node --test tests/web/test_module.mjs tests/web/test_page.mjs tests/web/test_page_rolls.mjs
+	  node --test tests/web/test_module.mjs tests/web/test_page.mjs tests/web/test_page_rolls.mjs \
+	  tests/web/test_players_screen.mjs tests/web/test_owlbear.mjs
 
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DVORNETH_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
@@ -105,7 +110,8 @@ WASM_FLAGS = --target=wasm32-wasi -msimd128 -std=c++20 -O2 -fno-exceptions -DJSO
   -Isrc -I$(BUILD)/generated -isystem $(WEB_BUILD)/include
 
 web: deps
-	@$(MAKE) --no-print-directory -j $(JOBS) $(WEB_BUILD)/vorneth.html
+	@$(MAKE) --no-print-directory -j $(JOBS) $(WEB_BUILD)/vorneth.html $(OWLBEAR)/index.html \
+	  $(OWLBEAR)/manifest.json $(OWLBEAR)/icon.svg
 
 $(WEB_BUILD)/include/nlohmann:
 	@mkdir -p $(WEB_BUILD)/include
@@ -123,6 +129,27 @@ $(WEB_BUILD)/vorneth.wasm: $(WEB_OBJECTS)
 
 $(WEB_BUILD)/vorneth.html: web/inline.py $(wildcard web/*) $(WEB_BUILD)/vorneth.wasm
 	python3 web/inline.py web/index.html $(WEB_BUILD)/vorneth.wasm $@
+
+# The extension's page: the page with its script, the SDK and the page's modules bundled into one
+# by esbuild.
+$(WEB_BUILD)/owlbear.js: $(wildcard web/*.js) $(wildcard web/owlbear/*.js) $(OWLBEAR_NODE_MODULES)
+	web/owlbear/node_modules/.bin/esbuild web/owlbear/main.js --bundle --format=esm --minify \
+	  --target=es2022 --log-level=warning --outfile=$@
+
+$(OWLBEAR)/index.html: web/inline.py $(wildcard web/*) $(WEB_BUILD)/vorneth.wasm $(WEB_BUILD)/owlbear.js
+	@mkdir -p $(OWLBEAR)
+	python3 web/inline.py web/index.html $(WEB_BUILD)/vorneth.wasm $@ $(WEB_BUILD)/owlbear.js
+
+$(OWLBEAR)/manifest.json: web/owlbear/manifest.py CMakeLists.txt | $(BUILD)/build.ninja
+	@mkdir -p $(OWLBEAR)
+	python3 web/owlbear/manifest.py $(BUILD)/generated/version.h $@
+
+$(OWLBEAR)/icon.svg: web/owlbear/icon.svg
+	@mkdir -p $(OWLBEAR)
+	cp $< $@
+
+$(OWLBEAR_NODE_MODULES): web/owlbear/package.json web/owlbear/package-lock.json
+	cd web/owlbear && npm ci --no-audit --no-fund
 
 $(WEB_NODE_MODULES): tests/web/package.json tests/web/package-lock.json
 	cd tests/web && npm ci --no-audit --no-fund

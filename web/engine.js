@@ -27,11 +27,12 @@ export const Text = Object.freeze({
   stats: 20,
   findWords: 21,
   findProblem: 22,
-  tableCheck: 23,
-  tableDraws: 24,
-  tablesInUse: 25,
-  tablesWanted: 26,
-  tableFamilies: 27,
+  playersSources: 23,
+  tableCheck: 24,
+  tableDraws: 25,
+  tablesInUse: 26,
+  tablesWanted: 27,
+  tableFamilies: 28,
 });
 
 // The module's limits, by the same numbers.

@@ -34,17 +34,20 @@ function render(entries) {
     link.textContent = entry.title || 'Untitled hoard';
     const about = document.createElement('span');
     about.className = 'about';
-    about.textContent = ` ${entry.request}, seed ${entry.seed}: ${entry.worth} (${when(entry.time)})`;
+    const shown = entry.shown ? `, ${entry.shown}` : '';
+    about.textContent = ` ${entry.request}, seed ${entry.seed}: ${entry.worth}${shown} (${when(entry.time)})`;
     item.append(link, about);
     return item;
   }));
   $('history-clear').disabled = entries.length === 0;
 }
 
-// Adds a hoard: {link, title, request (in words), seed, worth, time}. The same hoard rolled
-// again moves to the top rather than being listed twice.
+// Adds a hoard: {link, hoard (its link with nothing revealed), title, request (in words), seed,
+// worth, shown (what the players were shown, in words), time}. The same hoard rolled again, or
+// revealed further, moves to the top rather than being listed twice.
 export function remember(entry) {
-  const entries = [entry, ...load().filter((e) => e.link !== entry.link)].slice(0, MAX_ENTRIES);
+  const same = (e) => (e.hoard ?? e.link) === entry.hoard;
+  const entries = [entry, ...load().filter((e) => !same(e))].slice(0, MAX_ENTRIES);
   save(entries);
   render(entries);
 }

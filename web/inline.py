@@ -3,7 +3,9 @@
 each module a script imports as a data: URL, the Web Worker's module as a text the page starts
 it from, and the wasm module as base64 text.
 
-Usage: inline.py index.html module.wasm out.html
+Usage: inline.py index.html module.wasm out.html [script.js]
+With script.js (a script bundled already, such as the Owlbear extension's), it takes the place of
+the page's module script.
 """
 import base64
 import pathlib
@@ -28,6 +30,7 @@ def inline_block(tag: str, text: str) -> str:
 
 def main() -> None:
     page_path, wasm_path, out_path = map(pathlib.Path, sys.argv[1:4])
+    bundle = pathlib.Path(sys.argv[4]) if len(sys.argv) > 4 else None
     folder = page_path.parent
     page = page_path.read_text()
 
@@ -35,8 +38,8 @@ def main() -> None:
         return f"<style>\n{inline_block('style', (folder / match.group(1)).read_text())}</style>"
 
     def script(match: re.Match) -> str:
-        source = inline_block("script", module_source(folder / match.group(1)))
-        return f'<script type="module">\n{source}</script>'
+        text = bundle.read_text() if bundle else module_source(folder / match.group(1))
+        return f'<script type="module">\n{inline_block("script", text)}</script>'
 
     def worker(match: re.Match) -> str:
         source = inline_block("script", module_source(folder / match.group(2)))

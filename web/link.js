@@ -3,11 +3,13 @@
 
 import { LETTERS, RATES } from './engine.js';
 import { CUSTOM, HEADINGS } from './dom.js';
+import { LINK_NAMES } from './reveal_state.js';
 
 const encode = (text) =>
   encodeURIComponent(text).replace(/[!'()*]/g, (c) => `%${c.charCodeAt(0).toString(16).toUpperCase()}`);
 
-export function fragmentOf(request, list) {
+// `reveal`: what the players have been shown, as reveal_state.js's linkPartsOf writes it.
+export function fragmentOf(request, list, reveal = '') {
   const parts = [];
   for (const letter of LETTERS) {
     if (request.types[letter] > 0) {
@@ -26,6 +28,9 @@ export function fragmentOf(request, list) {
   if (request.rates && request.rates !== RATES[0]) {  // no rates= is the first exchange
     parts.push(`rates=${request.rates}`);
   }
+  if (reveal) {
+    parts.push(reveal);
+  }
   parts.push(`list=${list}`);
   return `#${parts.join('&')}`;
 }
@@ -37,10 +42,12 @@ const FIELDS = new Map([...CUSTOM.map((name) => [name, name]),
 // A line break, a tab or any other control character: no box of the form holds one.
 const CONTROL = /[\u0000-\u001f\u007f-\u009f]/;
 
-// What a link asks for: {values: [[box id, value], ...], list}, or {message} saying why it
-// cannot be read, with `field` the id of the box it concerns, if any.
+// What a link asks for: {values: [[box id, value], ...], list, reveal: {shown, known} (the
+// runs of lines the players were shown, as given)}, or {message} saying why it cannot be read,
+// with `field` the id of the box it concerns, if any.
 export function readFragment(hash) {
   const values = [];
+  const reveal = {};
   let list = 'dm';
   for (const part of hash.replace(/^#/, '').split('&').filter(Boolean)) {
     const eq = part.indexOf('=');
@@ -64,6 +71,8 @@ export function readFragment(hash) {
         return { message: `The link's list must be dm or players, not ${JSON.stringify(value)}` };
       }
       list = value;
+    } else if (Object.hasOwn(LINK_NAMES, name)) {
+      reveal[name] = value;
     } else if (name === 'rates' && !RATES.includes(value)) {
       return { message: `The link's rates must be ${RATES.join(' or ')}, not ${JSON.stringify(value)}` };
     } else if (id) {
@@ -72,5 +81,5 @@ export function readFragment(hash) {
       return { message: `The link holds ${name}, which is not a field of the form` };
     }
   }
-  return { values, list };
+  return { values, list, reveal };
 }

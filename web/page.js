@@ -10,11 +10,13 @@ import { remember, setUpHistory } from './history.js';
 import { fragmentOf, readFragment } from './link.js';
 import { setUpOdds } from './odds.js';
 import { hideHoard, listShown, setUpReport, showHoard } from './report.js';
+import { currentView, onViewChange, revealLinkParts, revealWords, setUpReveal, startReveal } from './reveal.js';
+import { screenId, sendToScreens, setUpScreenLink, startPlayersScreen } from './players_screen.js';
 import { setUpWorkers } from './workers.js';
 
 let engine;
-// The request of the hoard shown, and the export opened last.
-const state = { request: null, replay: null };
+// The request of the hoard shown, its entry in the history, and the export opened last.
+const state = { request: null, entry: null, replay: null };
 // A seed typed, or given by a link or an export, since the last roll: Generate rolls it; else
 // Generate rolls a new random seed.
 let seedChosen = false;
@@ -42,11 +44,18 @@ function requestWords(request) {
   return words.join(', ') || 'nothing';
 }
 
-const updateFragment = () => history.replaceState(null, '', fragmentOf(state.request, listShown()));
+const updateFragment = () => history.replaceState(null, '', fragmentOf(state.request, listShown(), revealLinkParts()));
 
-// Rolls the form's request into the report, showing `list`; `inView`: brings the report into
-// view with the focus on its caption. Returns whether a hoard was rolled.
-function generate({ list = 'dm', inView = true } = {}) {
+// The history's entry of the hoard shown, with what the players have been shown of it: the
+// same hoard (`hoard`, its link with nothing revealed) keeps one entry.
+function rememberShown() {
+  remember({ ...state.entry, link: fragmentOf(state.request, 'dm', revealLinkParts()), shown: revealWords() });
+}
+
+// Rolls the form's request into the report, showing `list` with `reveal` (a link's runs of lines
+// shown to the players); `inView`: brings the report into view with the focus on its caption.
+// Returns whether a hoard was rolled.
+function generate({ list = 'dm', reveal = {}, inView = true } = {}) {
   showFormMessage('');
   if (!seedChosen || $('seed').value.trim() === '') {
     $('seed').value = String(randomSeed());
@@ -61,6 +70,11 @@ function generate({ list = 'dm', inView = true } = {}) {
   const lines = showHoard(list, printedAt());
   performance.measure('vorneth-generate', { start: started });
   state.request = request;
+  state.entry = null;
+  const revealProblem = startReveal(engine, reveal);
+  if (revealProblem) {
+    showFormMessage(revealProblem);
+  }
   const worth = engine.text(Text.worthLine);
   // The address, the history, the focus and the scroll after the frame is painted: each asks
   // for the page's layout, which is ready then.
@@ -69,8 +83,9 @@ function generate({ list = 'dm', inView = true } = {}) {
       return;  // a later roll took its place
     }
     updateFragment();
-    remember({ link: fragmentOf(request, 'dm'), title: request.title, request: requestWords(request),
-      seed: request.seed, worth, time: Date.now() });
+    state.entry = { hoard: fragmentOf(request, 'dm'), title: request.title, request: requestWords(request),
+      seed: request.seed, worth, time: Date.now() };
+    rememberShown();
   }, 0));
   if (inView) {
     // Beside the form the report is in view already; under it, it comes up to the top.
@@ -107,7 +122,7 @@ function openLink({ inView = false } = {}) {
       $(id).value = value;
     }
     seedChosen = true;
-    if (generate({ list: link.list, inView })) {
+    if (generate({ list: link.list, reveal: link.reveal, inView })) {
       return;
     }
   }
@@ -225,7 +240,8 @@ function wire() {
   });
 }
 
-async function start() {
+// The page as the game master uses it.
+export async function start() {
   const base64 = $('vorneth-wasm').textContent.trim();
   const bytes = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
   engine = await loadEngine(bytes);
@@ -235,6 +251,15 @@ async function start() {
   setUpForm(engine, descriptions);
   setUpTypes(descriptions);
   setUpReport(engine, updateFragment);
+  setUpReveal();
+  setUpScreenLink($('open-screen'), currentView);
+  onViewChange((view) => {
+    sendToScreens(view);
+    if (state.entry) {  // a change after the hoard's first entry: its link and entry follow
+      updateFragment();
+      rememberShown();
+    }
+  });
   setUpHistory();
   setUpOdds(formRequest, engine.limits.batch);
   setUpFind(engine, formRequest, (request) => {
@@ -247,4 +272,8 @@ async function start() {
   document.body.dataset.ready = 'true';
 }
 
-start();
+// The page, or the players' screen when this window was opened as one.
+export function startPage() {
+  const id = screenId();
+  return id ? startPlayersScreen(id) : start();
+}

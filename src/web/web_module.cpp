@@ -26,6 +26,7 @@
 #include "formats/stats_run.h"
 #include "generator/treasure_type_text.h"
 #include "platform/list_kind.h"
+#include "playersview/players_view.h"
 #include "search/conditions.h"
 #include "search/find_range.h"
 #include "search/hoard_filter.h"
@@ -87,11 +88,12 @@ enum class Text : std::int32_t {
   Stats = 20,             // `--stats --count N` of vorneth_stats_begin, as text; finishes it
   FindWords = 21,         // the WHAT names of `--with` and `--without`, each ended by LF
   FindProblem = 22,       // why the conditions given since vorneth_find_clear cannot be taken
-  TableCheck = 23,        // `--check-table` of the files of vorneth_table_add
-  TableDraws = 24,        // `--roll-table` of those files, as vorneth_table_roll drew
-  TablesInUse = 25,       // "potions=potions.csv" a line: the tables the hoards draw from
-  TablesWanted = 26,      // the same of the tables the request names (a replayed export's)
-  TableFamilies = 27,     // the families a table may replace, as --table names them, a line each
+  PlayersSources = 23,    // for each players' line, the index (from 0) of the DM line it comes from
+  TableCheck = 24,        // `--check-table` of the files of vorneth_table_add
+  TableDraws = 25,        // `--roll-table` of those files, as vorneth_table_roll drew
+  TablesInUse = 26,       // "potions=potions.csv" a line: the tables the hoards draw from
+  TablesWanted = 27,      // the same of the tables the request names (a replayed export's)
+  TableFamilies = 28,     // the families a table may replace, as --table names them, a line each
 };
 
 // A search: the conditions as they are given, then the filter of vorneth_find_begin and the
@@ -174,6 +176,23 @@ std::string OddsText(Odds& odds) {
   return odds.figures ? Lines(vorneth::formats::StatsText(*odds.figures, odds.separator)) : "";
 }
 
+// The DM line each players' line is derived from, by its index, one a line: the lines
+// ParsePlayers keeps are those that give a players' line on their own. A DM line it leaves out
+// (a further spell of a scroll) belongs with the kept line above it. A line drawn from a game
+// master's table always gives one.
+std::string PlayersSources(const vorneth::Hoard& hoard) {
+  std::string text;
+  std::size_t index = 0;
+  for (const std::string_view line : hoard.DMList) {
+    const bool drawn = index < hoard.TablePlayers.size() && hoard.TablePlayers[index];
+    if (drawn || !vorneth::playersview::ParsePlayers(LineList{line}).empty()) {
+      text.append(std::to_string(index)).append("\n");
+    }
+    ++index;
+  }
+  return text;
+}
+
 std::string TextOf(State& s, Text which) {
   namespace f = vorneth::formats;
   const HoardRecord& r = s.record;
@@ -231,6 +250,8 @@ std::string TextOf(State& s, Text which) {
     }
     case Text::FindProblem:
       return s.search.problem;
+    case Text::PlayersSources:
+      return PlayersSources(r.hoard);
     case Text::TableCheck:
       return vorneth::web::TableCheckText();
     case Text::TableDraws:

@@ -48,6 +48,12 @@ function compare(request) {
     sameBytes(engine.bytes(list === 'dm' ? Text.foundryDM : Text.foundryPlayers),
       run([...args, '--format', 'foundry', '--list', list]), `${what} --format foundry --list ${list}`);
   }
+  // Each players' line comes from a DM line of its own, in order; the DM lines between are the
+  // further spells of a scroll, which give no players' line.
+  const dm = engine.lines(Text.dm);
+  const sources = new Set(engine.lines(Text.playersSources).map(Number));
+  assert.equal(sources.size, engine.lines(Text.players).length, `${what}: a source for each players' line`);
+  dm.forEach((line, i) => assert.equal(sources.has(i), !line.includes(' plus '), `${what}: DM line ${i}`));
 }
 
 // A small seeded generator, so that a failure can be run again.
