@@ -5,6 +5,9 @@ import { LETTERS, RATES } from './engine.js';
 import { CUSTOM, HEADINGS } from './dom.js';
 import { LINK_NAMES } from './reveal_state.js';
 
+// "table-potions=potions.csv": the game master's table a hoard drew a family from.
+const TABLE_PREFIX = 'table-';
+
 const encode = (text) =>
   encodeURIComponent(text).replace(/[!'()*]/g, (c) => `%${c.charCodeAt(0).toString(16).toUpperCase()}`);
 
@@ -23,6 +26,9 @@ export function fragmentOf(request, list, reveal = '') {
   }
   if (request.title) {
     parts.push(`title=${encode(request.title)}`);
+  }
+  for (const { family, file } of request.tables ?? []) {
+    parts.push(`${TABLE_PREFIX}${family}=${encode(file)}`);
   }
   parts.push(`seed=${request.seed}`, `separator=${encode(request.separator)}`);
   if (request.rates && request.rates !== RATES[0]) {  // no rates= is the first exchange
@@ -43,11 +49,13 @@ const FIELDS = new Map([...CUSTOM.map((name) => [name, name]),
 const CONTROL = /[\u0000-\u001f\u007f-\u009f]/;
 
 // What a link asks for: {values: [[box id, value], ...], list, reveal: {shown, known} (the
-// runs of lines the players were shown, as given)}, or {message} saying why it cannot be read,
+// runs of lines the players were shown, as given), tables: [{family, file}, ...]}, or {message} saying why it cannot be read,
 // with `field` the id of the box it concerns, if any.
-export function readFragment(hash) {
+// `families`: the names of the families a game master's table may replace.
+export function readFragment(hash, families = []) {
   const values = [];
   const reveal = {};
+  const tables = [];
   let list = 'dm';
   for (const part of hash.replace(/^#/, '').split('&').filter(Boolean)) {
     const eq = part.indexOf('=');
@@ -71,6 +79,11 @@ export function readFragment(hash) {
         return { message: `The link's list must be dm or players, not ${JSON.stringify(value)}` };
       }
       list = value;
+    } else if (name.startsWith(TABLE_PREFIX) && families.includes(name.slice(TABLE_PREFIX.length))) {
+      if (value === '' || CONTROL.test(value)) {
+        return { message: `The link's ${name} must name a file` };
+      }
+      tables.push({ family: name.slice(TABLE_PREFIX.length), file: value });
     } else if (Object.hasOwn(LINK_NAMES, name)) {
       reveal[name] = value;
     } else if (name === 'rates' && !RATES.includes(value)) {
@@ -81,5 +94,5 @@ export function readFragment(hash) {
       return { message: `The link holds ${name}, which is not a field of the form` };
     }
   }
-  return { values, list, reveal };
+  return { values, list, reveal, tables };
 }

@@ -12,6 +12,7 @@ import { setUpOdds } from './odds.js';
 import { hideHoard, listShown, setUpReport, showHoard } from './report.js';
 import { currentView, onViewChange, revealLinkParts, revealWords, setUpReveal, startReveal } from './reveal.js';
 import { screenId, sendToScreens, setUpScreenLink, startPlayersScreen } from './players_screen.js';
+import { setUpTables, tablesReady } from './tables.js';
 import { setUpWorkers } from './workers.js';
 
 let engine;
@@ -64,6 +65,7 @@ function generate({ list = 'dm', reveal = {}, inView = true } = {}) {
   if (!request) {
     return false;
   }
+  request.tables = engine.tablesInUse();
   seedChosen = false;
   const started = performance.now();
   engine.generate(request);
@@ -111,7 +113,7 @@ function openLink({ inView = false } = {}) {
   }
   clearErrors();
   fillForm({});  // a box the link leaves out has its default, the seed included
-  const link = readFragment(location.hash);
+  const link = readFragment(location.hash, engine.tableFamilies());
   if (link.field) {
     const input = $(link.field);
     showFieldError(input, `${fieldName(input)} in the link ${link.message}`);
@@ -122,7 +124,10 @@ function openLink({ inView = false } = {}) {
       $(id).value = value;
     }
     seedChosen = true;
-    if (generate({ list: link.list, reveal: link.reveal, inView })) {
+    // A hoard drawn with a game master's tables waits for their files, then rolls.
+    if (!tablesReady(link.tables, () => openLink({ inView: true }))) {
+      showFormMessage('The link\'s hoard draws from tables of your own: open their files under "Your own tables"');
+    } else if (generate({ list: link.list, reveal: link.reveal, inView })) {
       return;
     }
   }
@@ -149,7 +154,9 @@ function showReplayed(number) {
   clearErrors();
   fillForm(engine.pick(number - 1));
   seedChosen = true;
-  if (generate()) {
+  if (!tablesReady(engine.tablesWanted(), () => showReplayed(number))) {
+    $('replay-message').textContent = `Hoard ${number} of ${name} draws from tables of your own: open their files under "Your own tables"`;
+  } else if (generate()) {
     const of = count > 1 ? `, hoard ${number} of ${count}` : '';
     $('replay-message').textContent = `Rolled again from ${name}${of}`;
   }
@@ -251,6 +258,7 @@ export async function start() {
   setUpForm(engine, descriptions);
   setUpTypes(descriptions);
   setUpReport(engine, updateFragment);
+  setUpTables(engine);
   setUpReveal();
   setUpScreenLink($('open-screen'), currentView);
   onViewChange((view) => {

@@ -2,9 +2,11 @@
 // Generate, in view and announced, remembered across reloads; what the letters hold; the odds;
 // and links that are not what the form can hold.
 import assert from 'node:assert/strict';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { axeViolations, lines, open, page, run, shownHash, shownLines, typeInto, usePage,
+import { axeViolations, folder, lines, open, page, run, shownHash, shownLines, typeInto, usePage,
   worthBreakdown } from './page_support.mjs';
 
 usePage();
@@ -119,4 +121,58 @@ test('Find opens the first hoard vorneth-cli --find finds, and counts the matche
   const [, matches] = /^Matches: ([\d,]+) of 20,000 tries/.exec(run([...args, '--stats']).toString());
   assert.equal(await page.textContent('#find-message'),
     `${matches} of 20,000 seeds tried match (${(100 * Number(matches.replace(/,/g, '')) / 20000).toFixed(2)}%): the first at seed ${seed} is shown`);
+});
+
+test("a game master's table is checked, rolled and used in the hoards; its link asks for the file", async () => {
+  const write = (name, text) => {
+    writeFileSync(join(folder, name), text);
+    return join(folder, name);
+  };
+  const bad = write('gap.txt', '1 A\n3 B\n');
+  const potions = write('potions.txt', '# Potions d20\n1-12 Potion of Healing (400 gp)\n13-20 Elixir of [[Oils]]\n');
+  const oils = write('Oils.csv', 'd6,Oil,Players,Value\n1-4,Slipperiness,a slick oil,400\n5-6,Etherealness,,"1,500"\n');
+  // What vorneth-cli --check-table writes (exit 2 on a fault), the folder left out.
+  const checkOf = (file) => {
+    let out;
+    try {
+      out = run(['--check-table', file]);
+    } catch (failed) {
+      out = failed.stdout;
+    }
+    return lines(out).map((line) => line.replaceAll(`${folder}/`, ''));
+  };
+  // The page reads a file as it comes: its message names the file when it is done.
+  const openFiles = async (files) => {
+    await page.setInputFiles('#table-file', files);
+    const name = (Array.isArray(files) ? files[0] : files).slice(folder.length + 1);
+    await page.waitForFunction((n) => document.getElementById('table-message').textContent.startsWith(n), name);
+  };
+  await open();
+  await openFiles(bad);
+  assert.deepEqual(await shownLines('table-check'), checkOf(bad));
+  assert.ok(await page.locator('#table-actions').isHidden());
+  await openFiles([potions, oils]);
+  assert.deepEqual(await shownLines('table-check'), checkOf(potions));
+  await page.fill('#table-times', '3');
+  await page.click('#table-roll');
+  assert.equal((await shownLines('table-draws')).length, 3);
+  await page.selectOption('#table-family', 'potions');
+  await page.click('#table-use');
+  assert.deepEqual(await shownLines('tables-in-use'), ['Potions: potions.txt Stop using']);
+
+  await typeInto('magic', '20');
+  await typeInto('seed', '5');
+  await page.keyboard.press('Enter');
+  const tabled = ['--magic', '20', '--seed', '5', '--table', `potions=${potions}`];
+  assert.deepEqual(await shownLines('dm-list'), lines(run(tabled)));
+  const hash = await shownHash('#magic=20&table-potions=potions.txt&seed=5&');
+
+  // The link in a new visit waits for the file, then rolls the same hoard.
+  await open(hash);
+  assert.ok(await page.locator('#report').isHidden());
+  assert.match(await page.textContent('#table-wanted'), /potions from potions\.txt/);
+  await openFiles([potions, oils]);
+  await page.waitForSelector('#report:not([hidden])');
+  assert.deepEqual(await shownLines('dm-list'), lines(run(tabled)));
+  assert.ok(await page.locator('#table-wanted').isHidden());
 });
