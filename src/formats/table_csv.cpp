@@ -96,13 +96,7 @@ void ReadCsvTable(const TableSource& source, std::string_view text, tables::Tabl
                           tables::Shown(given));
     }
   }
-  if (table.rows.empty()) {
-    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": no line is a row");
-    return;
-  }
-  SetDie(table, formula, faults);
-  faults.insert(faults.end(), rowFaults.begin(), rowFaults.end());
-  set.push_back(std::move(table));
+  EndRowTable(source, std::move(table), formula, rowFaults, set, faults);
 }
 
 }  // namespace vorneth::formats

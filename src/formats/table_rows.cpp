@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "core/utf8.h"
 #include "formats/table_shapes.h"
@@ -139,6 +140,19 @@ std::optional<tables::Table> BeginRowTable(const TableSource& source, std::strin
   table.name = tables::CleanText(source.stem);
   table.file = source.shown;
   return table;
+}
+
+void EndRowTable(const TableSource& source, tables::Table table,
+                 std::optional<std::string_view> formula,
+                 const std::vector<std::string>& lineFaults, tables::TableSet& set,
+                 std::vector<std::string>& faults) {
+  if (table.rows.empty()) {
+    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": no line is a row");
+    return;
+  }
+  SetDie(table, formula, faults);
+  faults.insert(faults.end(), lineFaults.begin(), lineFaults.end());
+  set.push_back(std::move(table));
 }
 
 }  // namespace vorneth::formats

@@ -51,4 +51,11 @@ void GiveValue(tables::Table& table, std::size_t index, std::int64_t value,
 std::optional<tables::Table> BeginRowTable(const TableSource& source, std::string_view text,
                                            std::vector<std::string>& faults);
 
+// Ends a table of rows: a file without a row is none of the shapes; else the table gets its die
+// and joins `set`, the faults of its lines after those of the die.
+void EndRowTable(const TableSource& source, tables::Table table,
+                 std::optional<std::string_view> formula,
+                 const std::vector<std::string>& lineFaults, tables::TableSet& set,
+                 std::vector<std::string>& faults);
+
 }  // namespace vorneth::formats

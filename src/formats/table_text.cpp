@@ -56,13 +56,7 @@ void ReadTextTable(const TableSource& source, std::string_view text, tables::Tab
                            " is not a row (\"N text\" or \"N-M text\"): " + tables::Shown(line));
     }
   }
-  if (table.rows.empty()) {
-    faults.push_back(source.shown + ": " + std::string(kNoTable) + ": no line is a row");
-    return;
-  }
-  SetDie(table, formula, faults);
-  faults.insert(faults.end(), lineFaults.begin(), lineFaults.end());
-  set.push_back(std::move(table));
+  EndRowTable(source, std::move(table), formula, lineFaults, set, faults);
 }
 
 }  // namespace vorneth::formats
