@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli_files.h"
 #include "cli_in_process.h"
 
 namespace vorneth::cli {
@@ -27,22 +28,6 @@ void ExpectRefused(const std::vector<std::string>& args, int code, const std::st
   EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
   EXPECT_NE(r.err.find(words), std::string::npos) << r.err;
 }
-
-class CliFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string name = (std::filesystem::temp_directory_path() / "vorneth-cli-XXXXXX").string();
-    ASSERT_NE(mkdtemp(name.data()), nullptr);
-    dir_ = name;
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& text) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-  std::filesystem::path dir_;
-};
 
 TEST(CliInputs, SeparatorIsOnePrintableNonDigitCharacter) {
   for (const std::string& bad :

@@ -9,27 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "cli_files.h"
 #include "cli_in_process.h"
 
 namespace vorneth::cli {
 namespace {
 
-class CliTables : public ::testing::Test {
+class CliTables : public CliFiles {
  protected:
   void SetUp() override {
-    std::string name = (std::filesystem::temp_directory_path() / "vorneth-tables-XXXXXX").string();
-    ASSERT_NE(mkdtemp(name.data()), nullptr);
-    dir_ = name;
+    CliFiles::SetUp();
     loot_ = Write("loot.txt", "# Loot d4\n1-2 Rope\n3-4 [[Gems]] in a pouch\n");
     Write("Gems.csv", "d6,Gem\n1-5,Agate\n6,Ruby\n");
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& text) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-  std::filesystem::path dir_;
   std::string loot_;
 };
 
