@@ -31,6 +31,9 @@ std::string ApplyFindOptions(const ConditionArgs& args, bool triesGiven, CliOpti
   if (triesGiven && !options.find) {
     return "--tries needs --find: it is how many seeds the search tries";
   }
+  if (options.find && options.stats && options.count) {
+    return "--find --stats counts the matches among the --tries seeds: it takes no --count";
+  }
   if (options.find && (options.replay || options.worthOf || options.split)) {
     return "--find rolls the request's own seeds: it takes no --replay, --worth-of or --split";
   }

@@ -84,6 +84,7 @@ TEST(CliFind, MisuseExitsTwoWithOneLine) {
       {"--find", "--tries", "4294967297"},
       {"--find", "--replay", "x"},
       {"--find", "--worth-of", "x"},
+      {"--find", "--stats", "--count", "2"},
       {"--find", "--split", "2"},
       {"--find", "--describe-types"},
       {"--find", "--stats", "--format", "csv"},
