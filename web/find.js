@@ -107,8 +107,8 @@ export function setUpFind(engine, readRequest, open) {
       return;
     }
     const request = readRequest();
-    if (!request) {
-      message('Mend the request above first');
+    if (!request || request.problem) {
+      message(request?.problem ?? 'Mend the request above first');
       return;
     }
     running = new AbortController();

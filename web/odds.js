@@ -32,8 +32,8 @@ export function setUpOdds(readRequest, limit) {
     }
     count.removeAttribute('aria-invalid');
     const request = readRequest();
-    if (!request) {
-      $('odds-message').textContent = 'Mend the request above first';
+    if (!request || request.problem) {
+      $('odds-message').textContent = request?.problem ?? 'Mend the request above first';
       return;
     }
     running = new AbortController();

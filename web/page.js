@@ -184,8 +184,12 @@ function setUpTypes(descriptions) {
 // ---- start -------------------------------------------------------------------------------
 
 // The request of the odds and of a search: the form's, from the seed box's seed or the
-// programs' default.
+// programs' default; {problem} while tables of the game master's own are in use, which the
+// searches do not draw from.
 function formRequest() {
+  if (engine.tablesInUse().length > 0) {
+    return { problem: 'The odds and the search roll the built-in tables only: stop using your own tables to run them' };
+  }
   if ($('seed').value.trim() === '') {
     $('seed').value = String(engine.limits.defaultSeed);
     seedChosen = true;

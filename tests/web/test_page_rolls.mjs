@@ -159,6 +159,9 @@ test("a game master's table is checked, rolled and used in the hoards; its link 
   await page.selectOption('#table-family', 'potions');
   await page.click('#table-use');
   assert.deepEqual(await shownLines('tables-in-use'), ['Potions: potions.txt Stop using']);
+  // The odds and the search roll the built-in tables, so they wait while the file is in use.
+  await page.click('#odds-start');
+  assert.match(await page.textContent('#odds-message'), /built-in tables only/);
 
   await typeInto('magic', '20');
   await typeInto('seed', '5');
