@@ -47,7 +47,11 @@ class CliFiles : public ::testing::Test {
 TEST(CliInputs, SeparatorIsOnePrintableNonDigitCharacter) {
   for (const std::string& bad :
        std::vector<std::string>{"\n", "\r", "\x1b[31m", "\t", "\xc2\x85", "\xff", "\xc3", "0", "7",
-                                ",,", "ab", "\xe2\x80\xa8", "\xe2\x80\x8b"}) {
+                                ",,", "ab", "\xe2\x80\xa8", "\xe2\x80\x8b",
+                                // digits of other scripts: U+0663, U+FF10, U+0966, U+1D7CE
+                                "\xd9\xa3", "\xef\xbc\x90", "\xe0\xa5\xa6", "\xf0\x9d\x9f\x8e",
+                                // a tag character U+E0041, a variation selector U+FE0F, U+034F
+                                "\xf3\xa0\x81\x81", "\xef\xb8\x8f", "\xcd\x8f"}) {
     ExpectRefused({"A=1", "--separator", bad}, 2, "--separator");
   }
   EXPECT_EQ(Cli({"--coins", "1000", "--separator", "\xe2\x80\xaf"}).out,
@@ -116,8 +120,8 @@ TEST_F(CliFiles, OnlyRegularFilesAreReadAndNeverWaitedOn) {
 }
 
 TEST_F(CliFiles, ReplayChecksEveryRecordedSeparator) {
-  for (const std::string& bad :
-       std::vector<std::string>{"\\n", "\\u001b", "\\u0000", "5", "\\u0085"}) {
+  for (const std::string& bad : std::vector<std::string>{
+           "\\n", "\\u001b", "\\u0000", "5", "\\u0085", "\\u0663", "\\uff10", "\\udb40\\udc41"}) {
     const std::string text = "{\"seed\": 1, \"request\": {\"separator\": \"" + bad + "\"}}";
     ExpectRefused({"--replay", Write("s.json", text)}, 2, "\"separator\"");
   }
