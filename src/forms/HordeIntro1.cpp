@@ -17,12 +17,12 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/count_box_filter.h"
-#include "app/form_font.h"
-#include "app/hash_mask_style.h"
-#include "app/help_window.h"
 #include "forms/HordeScr1.h"
 #include "forms/HordeSpl1.h"
+#include "platform/count_box_filter.h"
+#include "platform/form_font.h"
+#include "platform/hash_mask_style.h"
+#include "platform/help_window.h"
 #include "platform/screen_fit.h"
 
 namespace {
@@ -101,10 +101,10 @@ THordeIntro::THordeIntro(vorneth::RandomSource& random, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       random_(random),
-      countFilter_(new vorneth::app::CountBoxFilter(this)) {
+      countFilter_(new vorneth::platform::CountBoxFilter(this)) {
   setObjectName(QStringLiteral("HordeIntro"));
   setWindowTitle(QStringLiteral("Vorneth"));
-  setFont(vorneth::app::FormFont());
+  setFont(vorneth::platform::FormFont());
 
   auto* client = new QWidget(this);
   client->setFixedSize(369, 401);
@@ -205,7 +205,7 @@ void THordeIntro::buildFormControls(QWidget* client) {
   edRandSeed->setGeometry(264, 240, 89, kBoxHeight);
   edRandSeed->setMaxLength(vorneth::DigitCount(vorneth::kDefaultSeed));
   edRandSeed->setEchoMode(QLineEdit::Password);
-  auto* mask = new vorneth::app::HashMaskStyle;  // a widget does not own its style
+  auto* mask = new vorneth::platform::HashMaskStyle;  // a widget does not own its style
   mask->setParent(edRandSeed);
   edRandSeed->setStyle(mask);
   edRandSeed->setReadOnly(true);
@@ -238,7 +238,8 @@ void THordeIntro::buildFormControls(QWidget* client) {
 void THordeIntro::buildMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
-  help->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
+  help->setFont(
+      vorneth::platform::FormFont());  // a menu is a window of its own: no font is inherited
   QAction* helpItem = help->addAction(QStringLiteral("&Help"));
   helpItem->setObjectName(QStringLiteral("Help2"));
   helpItem->setShortcut(QKeySequence::HelpContents);
@@ -325,7 +326,7 @@ void THordeIntro::butExitClick() {
 
 void THordeIntro::Help2Click() {
   if (help_ == nullptr) {
-    help_ = new vorneth::app::HelpWindow(this);
+    help_ = new vorneth::platform::HelpWindow(this);
   }
   help_->showContents();
 }

@@ -18,7 +18,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/form_font.h"
+#include "platform/form_font.h"
 #include "platform/report_actions.h"
 #include "platform/screen_fit.h"
 #include "platform/share_window.h"
@@ -60,7 +60,7 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent, i
 }  // namespace
 
 THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
-                     vorneth::app::ThousandsSeparator separator)
+                     vorneth::platform::ThousandsSeparator separator)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -68,7 +68,7 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
       separator_(std::move(separator)) {
   setObjectName(QStringLiteral("HordeScr"));
   setWindowTitle(QStringLiteral("Vorneth"));
-  setFont(vorneth::app::FormFont());
+  setFont(vorneth::platform::FormFont());
 
   auto* menu = new QMenuBar(this);
   menu->setObjectName(QStringLiteral("MainMenu1"));
@@ -142,7 +142,8 @@ void THordeScr::buildMenu(QMenuBar* menu) {
   using vorneth::platform::ListKind;
   QMenu* file = menu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
-  file->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
+  file->setFont(
+      vorneth::platform::FormFont());  // a menu is a window of its own: no font is inherited
   // A save item opens a dialog: "..." follows its text.
   const auto item = [file](const char* text, const char* more) {
     return file->addAction(QString::fromLatin1(text) + QLatin1String(more));

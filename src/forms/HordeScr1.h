@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/thousands_separator.h"
 #include "core/hoard_request.h"
 #include "core/line_origin.h"
 #include "core/random_source.h"
 #include "formats/hoard_record.h"
 #include "platform/list_kind.h"
+#include "platform/thousands_separator.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +30,7 @@ class THordeScr : public QDialog {
 
   explicit THordeScr(
       vorneth::RandomSource& random, QWidget* parent = nullptr,
-      vorneth::app::ThousandsSeparator separator = vorneth::app::ThousandsSeparator());
+      vorneth::platform::ThousandsSeparator separator = vorneth::platform::ThousandsSeparator());
 
   // The request of the hoard to show: "Generate" hands it over before it shows the form. The
   // form keeps it for that hoard: its title heads saved lists.
@@ -91,7 +91,7 @@ class THordeScr : public QDialog {
 
   vorneth::RandomSource& random_;
   vorneth::HoardRequest request_;
-  vorneth::app::ThousandsSeparator separator_;
+  vorneth::platform::ThousandsSeparator separator_;
 
   QMenuBar* menu_ = nullptr;
   QWidget* client_ = nullptr;

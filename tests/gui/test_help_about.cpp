@@ -4,11 +4,11 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "app/help_window.h"
 #include "gui_test_support.h"
+#include "platform/help_window.h"
 
-using vorneth::app::FindHelpFile;
-using vorneth::app::HelpWindow;
+using vorneth::platform::FindHelpFile;
+using vorneth::platform::HelpWindow;
 
 class HelpAboutTest : public QObject {
   Q_OBJECT

@@ -6,9 +6,9 @@
 #include <QStyle>
 #include <QtTest>
 
-#include "app/count_box_filter.h"
-#include "app/form_font.h"
 #include "gui_test_support.h"
+#include "platform/count_box_filter.h"
+#include "platform/form_font.h"
 
 namespace {
 
@@ -177,7 +177,7 @@ class RequestFormTest : public QObject {
         forms_->intro.findChildren<QMenu*>() + forms_->report.findChildren<QMenu*>();
     QVERIFY(menus.size() >= 2);  // Help, File, and the menu bar's overflow menu
     for (const QMenu* menu : menus) {
-      QVERIFY2(menu->font() == vorneth::app::FormFont(), qPrintable(menu->objectName()));
+      QVERIFY2(menu->font() == vorneth::platform::FormFont(), qPrintable(menu->objectName()));
     }
   }
 

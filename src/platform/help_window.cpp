@@ -1,4 +1,4 @@
-#include "app/help_window.h"
+#include "platform/help_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +16,7 @@
 #define VORNETH_DATA_SUBDIR "share/vorneth"
 #endif
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 QStringList HelpSearchFolders() {
   const QString appDir = QCoreApplication::applicationDirPath();
@@ -73,4 +73,4 @@ void HelpWindow::showContents(const QStringList& folders) {
   activateWindow();
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

@@ -1,11 +1,11 @@
-#include "app/count_box_filter.h"
+#include "platform/count_box_filter.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 namespace {
 
@@ -105,4 +105,4 @@ bool CountBoxFilter::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

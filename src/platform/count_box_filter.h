@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 // Keeps text that reaches a count box other than by typing (paste, drop, input method) to the
 // ASCII digits 0 to 9: every other character is dropped, the cursor stays where it was.
@@ -44,4 +44,4 @@ class CountBoxFilter : public QObject {
   DigitsOnlyValidator validator_;
 };
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform
