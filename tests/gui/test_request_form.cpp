@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QStyle>
+#include <QToolTip>
 #include <QtTest>
 
 #include "gui_test_support.h"
@@ -63,16 +64,46 @@ class RequestFormTest : public QObject {
     QTest::keyClick(c, Qt::Key_Backspace);
     QCOMPARE(c->text(), QString());
     QTest::keyClicks(c, QStringLiteral("735"));
-    QCOMPARE(c->text(), QStringLiteral("73"));  // a type box holds two digits
+    QCOMPARE(c->text(), QStringLiteral("73"));  // a type box holds two digits: the 5 is refused
+    QCOMPARE(beeps_, 1);
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("At most 2 digits"));
     QTest::keyClick(c, Qt::Key_Backspace);
     QTest::keyClicks(c, QStringLiteral("9"));
     QCOMPARE(c->text(), QStringLiteral("79"));
-    QCOMPARE(beeps_, 0);
+    QCOMPARE(beeps_, 1);
 
     QLineEdit* coins = forms_->box("edCustCoins");
     coins->selectAll();
     QTest::keyClicks(coins, QStringLiteral("1234567890"));
     QCOMPARE(coins->text(), QStringLiteral("12345678"));
+  }
+
+  // Whatever way a box is entered, its content is selected: the digits typed next replace it.
+  void enteringABoxByAnyMeansSelectsItsContent() {
+    QLineEdit* a = forms_->box("edTypeA");
+    QCOMPARE(QApplication::focusWidget(), a);  // the first focus, at start
+    QTest::keyClicks(a, QStringLiteral("12"));
+    QCOMPARE(a->text(), QStringLiteral("12"));
+
+    QTest::keyClick(a, Qt::Key_Tab);  // to B
+    QLineEdit* b = forms_->box("edTypeB");
+    QCOMPARE(b->selectedText(), QStringLiteral("0"));
+
+    QLineEdit* gems = forms_->box("edCustGems");
+    gems->setText(QStringLiteral("40"));
+    QTest::mouseClick(gems, Qt::LeftButton, {}, QPoint(gems->width() - 4, gems->height() / 2));
+    QVERIFY(gems->hasFocus());
+    QCOMPARE(gems->selectedText(), QStringLiteral("40"));
+    QTest::keyClicks(gems, QStringLiteral("7"));
+    QCOMPARE(gems->text(), QStringLiteral("7"));
+    QTest::mouseClick(gems, Qt::LeftButton);  // a click in the box it is in places the cursor
+    QVERIFY(!gems->hasSelectedText());
+    QCOMPARE(beeps_, 0);
+
+    QTest::keyClick(gems, Qt::Key_Minus);
+    QCOMPARE(beeps_, 1);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Only the digits 0 to 9"));
   }
 
   void pastedOrInsertedTextIsKeptToDigits() {
