@@ -21,6 +21,7 @@
 #include "forms/HordeSpl1.h"
 #include "platform/count_box_filter.h"
 #include "platform/form_font.h"
+#include "platform/form_keys.h"
 #include "platform/hash_mask_style.h"
 #include "platform/help_window.h"
 #include "platform/screen_fit.h"
@@ -127,6 +128,9 @@ THordeIntro::~THordeIntro() = default;
 void THordeIntro::setForms(THordeScr* report, THordeSplash* about) {
   report_ = report;
   about_ = about;
+  if (report_ != nullptr) {
+    connect(report_, &THordeScr::helpRequested, this, &THordeIntro::Help2Click);
+  }
 }
 
 QLineEdit* THordeIntro::countBox(QWidget* parent, const QString& name, int left, int top, int width,
@@ -242,14 +246,15 @@ void THordeIntro::buildMenu() {
       vorneth::platform::FormFont());  // a menu is a window of its own: no font is inherited
   QAction* helpItem = help->addAction(QStringLiteral("&Help"));
   helpItem->setObjectName(QStringLiteral("Help2"));
-  helpItem->setShortcut(QKeySequence::HelpContents);
+  helpItem->setShortcut(vorneth::platform::HelpKey());
   connect(helpItem, &QAction::triggered, this, &THordeIntro::Help2Click);
   QAction* aboutItem = help->addAction(QStringLiteral("&About"));
   aboutItem->setObjectName(QStringLiteral("About1"));
   connect(aboutItem, &QAction::triggered, this, &THordeIntro::About1Click);
-  // Ctrl+Q ends the program as "Exit" does.
+  // Ctrl+Q ends the program as "Exit" does: bound by its keys, since a platform theme may have
+  // no standard Quit key.
   auto* quit = new QAction(QStringLiteral("Quit"), this);
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcut(vorneth::platform::QuitKey());
   connect(quit, &QAction::triggered, this, &THordeIntro::butExitClick);
   addAction(quit);
 }

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "platform/form_font.h"
+#include "platform/form_keys.h"
 #include "platform/report_actions.h"
 #include "platform/screen_fit.h"
 #include "platform/share_window.h"
@@ -105,11 +106,15 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   connect(copyAll, &QAction::triggered, this, [this] { copyLines(true); });
   TreasList->addActions({copy, copyAll});
   addAction(copyAll);  // its shortcut anywhere in the report
-  // Ctrl+Q ends the program from the report as "Exit" does from the request form.
+  // Ctrl+Q ends the program from the report as "Exit" does from the request form; F1 opens the
+  // help as on the request form.
   auto* quit = new QAction(QStringLiteral("Quit"), this);
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcut(vorneth::platform::QuitKey());
   connect(quit, &QAction::triggered, qApp, &QApplication::quit);
-  addAction(quit);
+  auto* help = new QAction(QStringLiteral("Help"), this);
+  help->setShortcut(vorneth::platform::HelpKey());
+  connect(help, &QAction::triggered, this, &THordeScr::helpRequested);
+  addActions({quit, help});
 
   butExit = button(QStringLiteral("Exit"), "butExit", client, kExitLeft);
   butPlayer = button(QStringLiteral("Players List"), "butPlayer", client, kPlayerLeft);

@@ -72,6 +72,10 @@ class THordeScr : public QDialog {
   // shown, in a window beside the report.
   void shareHoard();
 
+ signals:
+  // F1: the request form, which owns the help window, opens it.
+  void helpRequested();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;

@@ -1,8 +1,11 @@
 #include "platform/help_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -49,6 +52,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(true);
+  // Esc and Ctrl+W close the window, as in other viewers of the desktop.
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto* close = new QAction(this);
+    close->setShortcut(key);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+  }
 }
 
 void HelpWindow::showContents(const QStringList& folders) {
@@ -66,6 +77,15 @@ void HelpWindow::showContents(const QStringList& folders) {
     QUrl url = QUrl::fromLocalFile(path);
     url.setFragment(QStringLiteral("contents"));
     browser_->setSource(url, QTextDocument::HtmlResource);
+  }
+  // Asked for while a modal window (the report form) holds the program, the help would be
+  // blocked by it: it is then modal itself, on top, until it is closed.
+  const QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modality =
+      modal != nullptr && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != modality) {
+    hide();
+    setWindowModality(modality);
   }
   vorneth::platform::FitOnScreen(this);
   show();
