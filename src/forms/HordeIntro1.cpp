@@ -366,10 +366,25 @@ void THordeIntro::showEvent(QShowEvent* event) {
     takeCentralWidget();
     scroll_->setWidget(client_);
     setCentralWidget(scroll_);
-    scroll_->setFixedSize(room.boundedTo(client_->size()));
-    layout()->activate();  // the window's size follows at once, before it is placed
+    // The scroll bar of one direction takes room from the other: the form keeps its whole
+    // width when the screen has it, and scrolls only down.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    QSize wanted = client_->size();
+    if (room.height() < wanted.height()) {
+      wanted.rwidth() += bar;
+    }
+    if (room.width() < wanted.width()) {
+      wanted.rheight() += bar;
+    }
+    scroll_->setFixedSize(wanted.boundedTo(room));
+    scroll_->show();        // a child put in while the window shows would show only later
+    edType[0]->setFocus();  // moving the boxes into the scroll area took the focus from A
   }
   QMainWindow::showEvent(event);
+  // The window takes the layout's size (the scroll area's, when it was just put in) at once,
+  // before it is placed.
+  layout()->invalidate();
+  layout()->activate();
   vorneth::platform::PlaceOnScreen(this);
 }
 

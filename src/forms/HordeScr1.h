@@ -79,11 +79,14 @@ class THordeScr : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenu(QMenuBar* menu);
-  // Fits the form on the screen it opens on: a shorter list where the form would run past it.
+  // Opens the form at its own size, or smaller where the screen has less room, on the screen.
   void fitToScreen();
+  // Places the list, the buttons and the worth line in the client area as large as it is.
+  void layOutClient();
   void showList(const Lines& lines, bool dmList);
   void valueDMList();
   // The hoard as the form shows it now (edits included), for exports and shares.

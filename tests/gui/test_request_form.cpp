@@ -2,6 +2,7 @@
 // keyboard: digits only with a beep for anything else, "0" for an emptied box, Enter generates.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QListView>
 #include <QMenu>
 #include <QStyle>
 #include <QToolTip>
@@ -223,10 +224,11 @@ class RequestFormTest : public QObject {
     QVERIFY(!forms_->introButton("butReseed")->isEnabled());
   }
 
-  void theFormsHaveAFixedSizeAndNoMaximiseBox() {
+  // The request form and the about box have a fixed size and no maximise box; the report opens
+  // at its own size and can be resized, its list growing with it.
+  void theFormsSizesAndMaximiseBoxes() {
     for (QWidget* form :
-         {static_cast<QWidget*>(&forms_->intro), static_cast<QWidget*>(&forms_->report),
-          static_cast<QWidget*>(&forms_->about)}) {
+         {static_cast<QWidget*>(&forms_->intro), static_cast<QWidget*>(&forms_->about)}) {
       form->show();
       QCOMPARE(form->minimumSize(), form->maximumSize());
       QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -234,6 +236,22 @@ class RequestFormTest : public QObject {
       form->hide();
     }
     QCOMPARE(forms_->intro.centralWidget()->size(), QSize(369, 401));
+
+    THordeScr& report = forms_->report;
+    auto* list = report.findChild<QListView*>(QStringLiteral("TreasList"));
+    QPushButton* exit = forms_->reportButton("butExit");
+    for (int showing = 0; showing < 2; ++showing) {
+      report.show();
+      QVERIFY(report.windowFlags() & Qt::WindowMaximizeButtonHint);
+      QCOMPARE(list->parentWidget()->size(), QSize(541, 454));
+      QCOMPARE(list->geometry(), QRect(0, 0, 537, 393));
+      QCOMPARE(exit->geometry(), QRect(448, 408, 83, 33));
+      report.resize(report.size() + QSize(300, 200));
+      QCoreApplication::processEvents();
+      QCOMPARE(list->geometry(), QRect(0, 0, 837, 593));
+      QCOMPARE(exit->geometry(), QRect(748, 608, 83, 33));
+      report.hide();  // the next showing opens at the usual size again
+    }
   }
 
   void tabOrderFollowsTheGroups() {
