@@ -57,7 +57,7 @@ QString NoEditorMessage() {
 QString NoPrinterMessage() {
   // The printing service's own words, then what can be done without a printer.
   return QStringLiteral(
-      "There is no default printer currently selected.\n\nTo print to a PDF file instead, "
+      "There is no default printer currently selected\n\nTo print to a PDF file instead, "
       "choose File > Export... and save as PDF.");
 }
 
