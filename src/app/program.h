@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/thousands_separator.h"
 #include "core/random_source.h"
 #include "forms/HordeIntro1.h"
 #include "forms/HordeScr1.h"
 #include "forms/HordeSpl1.h"
+#include "platform/thousands_separator.h"
 
 namespace vorneth::app {
 
@@ -12,7 +12,7 @@ namespace vorneth::app {
 // form, which seeds the source; the report form; the about box) and wired together. The
 // program, its GUI tests and its benchmarks all build this one.
 struct Program {
-  explicit Program(ThousandsSeparator separator = ThousandsSeparator())
+  explicit Program(platform::ThousandsSeparator separator = platform::ThousandsSeparator())
       : report(random, &intro, std::move(separator)) {
     intro.setForms(&report, &about);
   }

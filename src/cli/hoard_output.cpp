@@ -1,8 +1,11 @@
 #include "cli/hoard_output.h"
 
+#include <algorithm>
+
 #include "cli/batch_pool.h"
 #include "core/number_text.h"
 #include "core/text_lines.h"
+#include "core/utf8.h"
 #include "formats/csv.h"
 #include "formats/foundry.h"
 #include "formats/json_export.h"
@@ -191,6 +194,16 @@ void WriteStats(std::ostream& out, const CliOptions& options) {
 
 bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_view text,
                       std::string& error) {
+  // A list is text: a file of NUL bytes (UTF-16 among them) or of bytes that are not UTF-8 is
+  // some other file, whose "lines" would be valued as nonsense.
+  if (text.find('\0') != std::string_view::npos) {
+    error = "holds a NUL byte: not a list of a hoard";
+    return false;
+  }
+  if (!IsWellFormedUtf8(text)) {
+    error = "is not UTF-8 text: not a list of a hoard";
+    return false;
+  }
   LineList lines = SplitTextLines(text, kMaxFileLines);
   if (lines.size() > kMaxFileLines) {
     error = "holds more than " + NumberText(static_cast<long long>(kMaxFileLines), ",") +
@@ -206,6 +219,14 @@ bool WriteWorthOfFile(std::ostream& out, const CliOptions& options, std::string_
     lines = LineList(lines.begin() + 4, lines.end());
   }
   const worth::Valuation valuation = worth::ValueList(lines, options.separator, options.exchange);
+  const bool hoardLine =
+      std::any_of(valuation.lines.begin(), valuation.lines.end(), [](const worth::LineValue& v) {
+        return v.kind != worth::LineKind::Blank && v.kind != worth::LineKind::Other;
+      });
+  if (!hoardLine) {
+    error = "holds no line of a hoard: no coins, gems, jewelry, map or magic item";
+    return false;
+  }
   if (options.format == OutputFormat::Json) {
     out << formats::JsonText(Json{{"worth", formats::WorthJson(valuation.totals)},
                                   {"dm_lines", formats::DMLinesJson(lines, valuation)}})

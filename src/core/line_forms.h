@@ -24,6 +24,8 @@ inline constexpr std::string_view kMapLine = "A Map";
 inline constexpr std::string_view kNothingFound = "Nothing Found";
 // The start of each further spell line of a scroll, below the line that names the scroll.
 inline constexpr std::string_view kScrollSpellStart = " plus ";
+// The start of the line that names a spell scroll.
+inline constexpr std::string_view kSpellScrollStart = "Scroll with ";
 
 // "(" name " " total " gp)": the bracket of a gem or jewelry lot, appended to `text`.
 inline void AppendLotBracket(std::string& text, std::string_view name, long long total,

@@ -42,4 +42,31 @@ Utf8Step DecodeUtf8(std::string_view text) {
   return {true, codePoint, length};
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  while (!text.empty()) {
+    // ASCII, most of any list, a byte at a time without decoding.
+    if (static_cast<unsigned char>(text.front()) < 0x80) {
+      text.remove_prefix(1);
+      continue;
+    }
+    const Utf8Step step = DecodeUtf8(text);
+    if (!step.valid) {
+      return false;
+    }
+    text.remove_prefix(step.length);
+  }
+  return true;
+}
+
+std::string WellFormedUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    const Utf8Step step = DecodeUtf8(text);
+    out += step.valid ? text.substr(0, step.length) : kReplacementCharacter;
+    text.remove_prefix(step.length);
+  }
+  return out;
+}
+
 }  // namespace vorneth

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace vorneth {
@@ -17,5 +18,14 @@ struct Utf8Step {
 // that could still have been well-formed (at least one byte), so a truncated sequence counts
 // once and the byte that cut it short is decoded afresh.
 Utf8Step DecodeUtf8(std::string_view text);
+
+// U+FFFD, which stands for an ill-formed part of some text.
+inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
+
+// Whether all of `text` is well-formed UTF-8.
+bool IsWellFormedUtf8(std::string_view text);
+
+// `text` with each ill-formed part (as DecodeUtf8 takes it) written as U+FFFD.
+std::string WellFormedUtf8(std::string_view text);
 
 }  // namespace vorneth

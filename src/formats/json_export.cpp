@@ -53,17 +53,22 @@ Json WorthJson(const worth::Totals& t) {
     coins[std::string(worth::MetalName(static_cast<Metal>(m)))] = t.coins[m];
   }
   const auto gold = [&t](worth::Copper value) { return GoldJson(value, t.exchange); };
-  return Json{{"rates", worth::ExchangeName(t.exchange)},
-              {"coins", std::move(coins)},
-              {"coins_gp", gold(t.coinsValue)},
-              {"coin_weight_lb", PoundsJson(t.coinCount())},
-              {"gems", {{"pieces", t.gemPieces}, {"gp", gold(t.gemsValue)}}},
-              {"jewelry", {{"pieces", t.jewelryPieces}, {"gp", gold(t.jewelryValue)}}},
-              {"magic_items",
-               {{"count", t.magicItems}, {"priced", t.pricedItems}, {"gp", gold(t.itemsValue)}}},
-              {"maps", t.maps},
-              {"treasure_gp", gold(t.treasureValue())},
-              {"total_gp", gold(t.totalValue())}};
+  Json worth{{"rates", worth::ExchangeName(t.exchange)},
+             {"coins", std::move(coins)},
+             {"coins_gp", gold(t.coinsValue)},
+             {"coin_weight_lb", PoundsJson(t.coinCount())},
+             {"gems", {{"pieces", t.gemPieces}, {"gp", gold(t.gemsValue)}}},
+             {"jewelry", {{"pieces", t.jewelryPieces}, {"gp", gold(t.jewelryValue)}}},
+             {"magic_items",
+              {{"count", t.magicItems}, {"priced", t.pricedItems}, {"gp", gold(t.itemsValue)}}},
+             {"maps", t.maps},
+             {"treasure_gp", gold(t.treasureValue())},
+             {"total_gp", gold(t.totalValue())}};
+  // Only an edited list or a file valued has lines of no form of a hoard's.
+  if (t.otherLines > 0) {
+    worth["other_lines"] = t.otherLines;
+  }
+  return worth;
 }
 
 Json LinesJson(const LineList& lines) {

@@ -25,7 +25,7 @@ using namespace std::string_view_literals;
 constexpr worth::Copper kExactGoldBelow = 100'000'000'000'000;
 
 // The kinds of line, Blank the last.
-constexpr std::size_t kKindCount = static_cast<std::size_t>(worth::LineKind::Blank) + 1;
+constexpr std::size_t kKindCount = static_cast<std::size_t>(worth::LineKind::Other) + 1;
 
 // Whether a line of the kind carries a count: its coins' amount or its pieces.
 constexpr bool Counted(worth::LineKind kind) {
@@ -273,9 +273,9 @@ char* PutPiecesAndGold(char* at, std::int64_t pieces, worth::Copper gp) {
   return Put(PutGold<PerGold>(Put(at, R"(,"gp":)"), gp), '}');
 }
 
-// The totals' keys and an exchange's name (a few bytes), sixteen numbers and the pieces of
+// The totals' keys and an exchange's name (a few bytes), seventeen numbers and the pieces of
 // five metals: well under a piece.
-constexpr std::size_t kWorthRoom = 440 + 16 * kNumberRoom + worth::kMetalCount * Piece::kRoom;
+constexpr std::size_t kWorthRoom = 440 + 17 * kNumberRoom + worth::kMetalCount * Piece::kRoom;
 static_assert(kWorthRoom <= Sink::kMaxPiece);
 
 template <worth::Copper PerGold>
@@ -296,6 +296,9 @@ void AddWorth(Sink& out, const worth::Totals& t) {
   at = jsonl::PutCount(Put(at, R"(},"maps":)"), t.maps);
   at = PutGold<PerGold>(Put(at, R"(,"treasure_gp":)"), t.treasureValue());
   at = PutGold<PerGold>(Put(at, R"(,"total_gp":)"), t.totalValue());
+  if (t.otherLines > 0) {  // as WorthJson writes it
+    at = jsonl::PutCount(Put(at, R"(,"other_lines":)"), t.otherLines);
+  }
   out.CommitTo(Put(at, '}'));
 }
 

@@ -1,5 +1,6 @@
 #include "formats/markdown.h"
 
+#include "core/utf8.h"
 #include "formats/json_export.h"
 #include "formats/split.h"
 #include "worth/worth_text.h"
@@ -41,8 +42,9 @@ void Lists(std::string& out, const HoardRecord& record, std::string_view level) 
 
 std::string MarkdownText(std::string_view text) {
   // One line of rendered text: a line break in a title or an edited line would end the heading
-  // or the list item and start whatever followed it.
-  std::string flat(text);
+  // or the list item and start whatever followed it. Bytes that are not UTF-8 become U+FFFD, as
+  // in the JSON exports, so the file is well-formed text.
+  std::string flat = WellFormedUtf8(text);
   for (char& c : flat) {
     if (c == '\r' || c == '\n') {
       c = ' ';

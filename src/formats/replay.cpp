@@ -159,6 +159,16 @@ Json ParseRequests(std::string_view text) {
   return Json::parse(text, keep, false);
 }
 
+// The JSON reader takes a NUL byte for the end of its input, so an export followed by one would
+// pass with whatever came after it unread: no export holds one.
+bool HoldsNul(std::string_view text, std::string& error) {
+  if (text.find('\0') == std::string_view::npos) {
+    return false;
+  }
+  error = "not a Vorneth export (it holds a NUL byte)";
+  return true;
+}
+
 }  // namespace
 
 bool IsBlankExportLine(std::string_view line) {
@@ -166,6 +176,9 @@ bool IsBlankExportLine(std::string_view line) {
 }
 
 std::optional<RecordedRequest> ReadExportLine(std::string_view line, std::string& error) {
+  if (HoldsNul(line, error)) {
+    return std::nullopt;
+  }
   const Json entry = ParseRequests(line);
   if (entry.is_discarded() || !entry.is_object()) {
     error = "not a Vorneth export (neither JSON nor JSON Lines)";
@@ -176,6 +189,9 @@ std::optional<RecordedRequest> ReadExportLine(std::string_view line, std::string
 
 ReplayResult ReadExport(std::string_view text) {
   ReplayResult result;
+  if (HoldsNul(text, result.error)) {
+    return result;
+  }
   const Json document = ParseRequests(text);
   if (!document.is_discarded()) {
     if (!ReadEntries(document, result)) {

@@ -133,7 +133,10 @@ void Division::DivideItems() {
   std::vector<Item> priced;
   std::vector<Item> unpriced;
   for (std::size_t i = 0; i < values.size(); ++i) {
-    if (values[i].kind != LineKind::Magic && values[i].kind != LineKind::Map) {
+    // A map, or a line of no hoard's form (a note added in an edit), goes whole to one share
+    // as an unpriced item does.
+    if (values[i].kind != LineKind::Magic && values[i].kind != LineKind::Map &&
+        values[i].kind != LineKind::Other) {
       continue;
     }
     Item item{i, i + 1, values[i].kind == LineKind::Magic ? values[i].value : std::nullopt};

@@ -17,12 +17,13 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/count_box_filter.h"
-#include "app/form_font.h"
-#include "app/hash_mask_style.h"
-#include "app/help_window.h"
 #include "forms/HordeScr1.h"
 #include "forms/HordeSpl1.h"
+#include "platform/count_box_filter.h"
+#include "platform/form_font.h"
+#include "platform/form_keys.h"
+#include "platform/hash_mask_style.h"
+#include "platform/help_window.h"
 #include "platform/screen_fit.h"
 
 namespace {
@@ -101,10 +102,10 @@ THordeIntro::THordeIntro(vorneth::RandomSource& random, QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
       random_(random),
-      countFilter_(new vorneth::app::CountBoxFilter(this)) {
+      countFilter_(new vorneth::platform::CountBoxFilter(this)) {
   setObjectName(QStringLiteral("HordeIntro"));
   setWindowTitle(QStringLiteral("Vorneth"));
-  setFont(vorneth::app::FormFont());
+  setFont(vorneth::platform::FormFont());
 
   auto* client = new QWidget(this);
   client->setFixedSize(369, 401);
@@ -127,6 +128,9 @@ THordeIntro::~THordeIntro() = default;
 void THordeIntro::setForms(THordeScr* report, THordeSplash* about) {
   report_ = report;
   about_ = about;
+  if (report_ != nullptr) {
+    connect(report_, &THordeScr::helpRequested, this, &THordeIntro::Help2Click);
+  }
 }
 
 QLineEdit* THordeIntro::countBox(QWidget* parent, const QString& name, int left, int top, int width,
@@ -205,7 +209,7 @@ void THordeIntro::buildFormControls(QWidget* client) {
   edRandSeed->setGeometry(264, 240, 89, kBoxHeight);
   edRandSeed->setMaxLength(vorneth::DigitCount(vorneth::kDefaultSeed));
   edRandSeed->setEchoMode(QLineEdit::Password);
-  auto* mask = new vorneth::app::HashMaskStyle;  // a widget does not own its style
+  auto* mask = new vorneth::platform::HashMaskStyle;  // a widget does not own its style
   mask->setParent(edRandSeed);
   edRandSeed->setStyle(mask);
   edRandSeed->setReadOnly(true);
@@ -238,17 +242,19 @@ void THordeIntro::buildFormControls(QWidget* client) {
 void THordeIntro::buildMenu() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
-  help->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
+  help->setFont(
+      vorneth::platform::FormFont());  // a menu is a window of its own: no font is inherited
   QAction* helpItem = help->addAction(QStringLiteral("&Help"));
   helpItem->setObjectName(QStringLiteral("Help2"));
-  helpItem->setShortcut(QKeySequence::HelpContents);
+  helpItem->setShortcut(vorneth::platform::HelpKey());
   connect(helpItem, &QAction::triggered, this, &THordeIntro::Help2Click);
   QAction* aboutItem = help->addAction(QStringLiteral("&About"));
   aboutItem->setObjectName(QStringLiteral("About1"));
   connect(aboutItem, &QAction::triggered, this, &THordeIntro::About1Click);
-  // Ctrl+Q ends the program as "Exit" does.
+  // Ctrl+Q ends the program as "Exit" does: bound by its keys, since a platform theme may have
+  // no standard Quit key.
   auto* quit = new QAction(QStringLiteral("Quit"), this);
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcut(vorneth::platform::QuitKey());
   connect(quit, &QAction::triggered, this, &THordeIntro::butExitClick);
   addAction(quit);
 }
@@ -325,7 +331,7 @@ void THordeIntro::butExitClick() {
 
 void THordeIntro::Help2Click() {
   if (help_ == nullptr) {
-    help_ = new vorneth::app::HelpWindow(this);
+    help_ = new vorneth::platform::HelpWindow(this);
   }
   help_->showContents();
 }
@@ -360,10 +366,25 @@ void THordeIntro::showEvent(QShowEvent* event) {
     takeCentralWidget();
     scroll_->setWidget(client_);
     setCentralWidget(scroll_);
-    scroll_->setFixedSize(room.boundedTo(client_->size()));
-    layout()->activate();  // the window's size follows at once, before it is placed
+    // The scroll bar of one direction takes room from the other: the form keeps its whole
+    // width when the screen has it, and scrolls only down.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    QSize wanted = client_->size();
+    if (room.height() < wanted.height()) {
+      wanted.rwidth() += bar;
+    }
+    if (room.width() < wanted.width()) {
+      wanted.rheight() += bar;
+    }
+    scroll_->setFixedSize(wanted.boundedTo(room));
+    scroll_->show();        // a child put in while the window shows would show only later
+    edType[0]->setFocus();  // moving the boxes into the scroll area took the focus from A
   }
   QMainWindow::showEvent(event);
+  // The window takes the layout's size (the scroll area's, when it was just put in) at once,
+  // before it is placed.
+  layout()->invalidate();
+  layout()->activate();
   vorneth::platform::PlaceOnScreen(this);
 }
 

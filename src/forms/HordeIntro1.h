@@ -15,10 +15,10 @@ class QPushButton;
 class THordeScr;
 class THordeSplash;
 
-namespace vorneth::app {
+namespace vorneth::platform {
 class CountBoxFilter;
 class HelpWindow;
-}  // namespace vorneth::app
+}  // namespace vorneth::platform
 
 // The request form, the program's main window: what the monsters hold, and "Generate".
 class THordeIntro : public QMainWindow {
@@ -35,8 +35,8 @@ class THordeIntro : public QMainWindow {
   // The request as the controls hold it now. An empty count box counts as 0.
   vorneth::HoardRequest request() const;
 
-  vorneth::app::CountBoxFilter& countBoxFilter() { return *countFilter_; }
-  vorneth::app::HelpWindow* helpWindow() const { return help_; }
+  vorneth::platform::CountBoxFilter& countBoxFilter() { return *countFilter_; }
+  vorneth::platform::HelpWindow* helpWindow() const { return help_; }
 
  public slots:
   void chkLairClick();
@@ -69,8 +69,8 @@ class THordeIntro : public QMainWindow {
   vorneth::RandomSource& random_;
   THordeScr* report_ = nullptr;
   THordeSplash* about_ = nullptr;
-  vorneth::app::HelpWindow* help_ = nullptr;
-  vorneth::app::CountBoxFilter* countFilter_;
+  vorneth::platform::HelpWindow* help_ = nullptr;
+  vorneth::platform::CountBoxFilter* countFilter_;
 
   std::array<QLineEdit*, 26> edType{};  // edTypeA ... edTypeZ
   QCheckBox* chkLair = nullptr;

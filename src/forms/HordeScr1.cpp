@@ -18,7 +18,8 @@
 #include <optional>
 #include <utility>
 
-#include "app/form_font.h"
+#include "platform/form_font.h"
+#include "platform/form_keys.h"
 #include "platform/report_actions.h"
 #include "platform/screen_fit.h"
 #include "platform/share_window.h"
@@ -60,28 +61,30 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent, i
 }  // namespace
 
 THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
-                     vorneth::app::ThousandsSeparator separator)
+                     vorneth::platform::ThousandsSeparator separator)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint),
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       random_(random),
       separator_(std::move(separator)) {
   setObjectName(QStringLiteral("HordeScr"));
   setWindowTitle(QStringLiteral("Vorneth"));
-  setFont(vorneth::app::FormFont());
+  setFont(vorneth::platform::FormFont());
 
   auto* menu = new QMenuBar(this);
   menu->setObjectName(QStringLiteral("MainMenu1"));
   buildMenu(menu);
   menu_ = menu;
 
+  // The form can be resized: the list takes what it gains or loses, the controls under it keep
+  // their places from the bottom right corner (layOutClient).
   auto* client = new QWidget(this);
-  client->setFixedSize(kClientSize);
+  client->setMinimumSize(kClientSize - QSize(kDMLeft, kListGeometry.height() - kLeastListHeight));
+  client->installEventFilter(this);
   client_ = client;
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->setMenuBar(menu);
   layout->addWidget(client);
 
@@ -105,11 +108,15 @@ THordeScr::THordeScr(vorneth::RandomSource& random, QWidget* parent,
   connect(copyAll, &QAction::triggered, this, [this] { copyLines(true); });
   TreasList->addActions({copy, copyAll});
   addAction(copyAll);  // its shortcut anywhere in the report
-  // Ctrl+Q ends the program from the report as "Exit" does from the request form.
+  // Ctrl+Q ends the program from the report as "Exit" does from the request form; F1 opens the
+  // help as on the request form.
   auto* quit = new QAction(QStringLiteral("Quit"), this);
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcut(vorneth::platform::QuitKey());
   connect(quit, &QAction::triggered, qApp, &QApplication::quit);
-  addAction(quit);
+  auto* help = new QAction(QStringLiteral("Help"), this);
+  help->setShortcut(vorneth::platform::HelpKey());
+  connect(help, &QAction::triggered, this, &THordeScr::helpRequested);
+  addActions({quit, help});
 
   butExit = button(QStringLiteral("Exit"), "butExit", client, kExitLeft);
   butPlayer = button(QStringLiteral("Players List"), "butPlayer", client, kPlayerLeft);
@@ -142,7 +149,8 @@ void THordeScr::buildMenu(QMenuBar* menu) {
   using vorneth::platform::ListKind;
   QMenu* file = menu->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("File1"));
-  file->setFont(vorneth::app::FormFont());  // a menu is a window of its own: no font is inherited
+  file->setFont(
+      vorneth::platform::FormFont());  // a menu is a window of its own: no font is inherited
   // A save item opens a dialog: "..." follows its text.
   const auto item = [file](const char* text, const char* more) {
     return file->addAction(QString::fromLatin1(text) + QLatin1String(more));
@@ -194,21 +202,31 @@ void THordeScr::showEvent(QShowEvent* event) {
 }
 
 void THordeScr::fitToScreen() {
-  // The form's own geometry where the screen has room for it; on a smaller (or scaled) screen
-  // a shorter and narrower list, with the controls under it moved up and left by as much.
-  const QSize room = vorneth::platform::RoomOnScreen(this) - QSize(0, menu_->sizeHint().height());
-  const int dx = std::clamp(kClientSize.width() - room.width(), 0, kDMLeft);
-  const int dy = std::clamp(kClientSize.height() - room.height(), 0,
-                            kListGeometry.height() - kLeastListHeight);
-  client_->setFixedSize(kClientSize - QSize(dx, dy));
+  // The form's own size where the screen has room for it; on a smaller (or scaled) screen a
+  // shorter and narrower list.
+  const QSize usual = kClientSize + QSize(0, menu_->sizeHint().height());
+  resize(usual.boundedTo(vorneth::platform::RoomOnScreen(this)).expandedTo(minimumSizeHint()));
+  vorneth::platform::PlaceOnScreen(this);
+}
+
+void THordeScr::layOutClient() {
+  // The list grows or shrinks by what the client area differs from the form's own size; the
+  // buttons and the worth line move with its bottom right corner.
+  const int dx = kClientSize.width() - client_->width();
+  const int dy = kClientSize.height() - client_->height();
   TreasList->setGeometry(kListGeometry.adjusted(0, 0, -dx, -dy));
   for (const auto& [b, left] :
        {std::pair{butExit, kExitLeft}, {butPlayer, kPlayerLeft}, {butDM, kDMLeft}}) {
     b->move(left - dx, kButtonTop - dy);
   }
   worthLabel_->setGeometry(kWorthGeometry.translated(0, -dy).adjusted(0, 0, -dx, 0));
-  adjustSize();
-  vorneth::platform::PlaceOnScreen(this);
+}
+
+bool THordeScr::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Resize) {
+    layOutClient();
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void THordeScr::changeEvent(QEvent* event) {

@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/thousands_separator.h"
 #include "core/hoard_request.h"
 #include "core/line_origin.h"
 #include "core/random_source.h"
 #include "formats/hoard_record.h"
 #include "platform/list_kind.h"
+#include "platform/thousands_separator.h"
 
 class QAction;
 class QLabel;
@@ -30,7 +30,7 @@ class THordeScr : public QDialog {
 
   explicit THordeScr(
       vorneth::RandomSource& random, QWidget* parent = nullptr,
-      vorneth::app::ThousandsSeparator separator = vorneth::app::ThousandsSeparator());
+      vorneth::platform::ThousandsSeparator separator = vorneth::platform::ThousandsSeparator());
 
   // The request of the hoard to show: "Generate" hands it over before it shows the form. The
   // form keeps it for that hoard: its title heads saved lists.
@@ -72,14 +72,21 @@ class THordeScr : public QDialog {
   // shown, in a window beside the report.
   void shareHoard();
 
+ signals:
+  // F1: the request form, which owns the help window, opens it.
+  void helpRequested();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildMenu(QMenuBar* menu);
-  // Fits the form on the screen it opens on: a shorter list where the form would run past it.
+  // Opens the form at its own size, or smaller where the screen has less room, on the screen.
   void fitToScreen();
+  // Places the list, the buttons and the worth line in the client area as large as it is.
+  void layOutClient();
   void showList(const Lines& lines, bool dmList);
   void valueDMList();
   // The hoard as the form shows it now (edits included), for exports and shares.
@@ -91,7 +98,7 @@ class THordeScr : public QDialog {
 
   vorneth::RandomSource& random_;
   vorneth::HoardRequest request_;
-  vorneth::app::ThousandsSeparator separator_;
+  vorneth::platform::ThousandsSeparator separator_;
 
   QMenuBar* menu_ = nullptr;
   QWidget* client_ = nullptr;

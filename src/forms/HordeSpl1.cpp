@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/form_font.h"
+#include "platform/form_font.h"
 #include "version.h"
 
 namespace {
@@ -25,7 +25,7 @@ void colourTitle(QLabel* label, const QPalette& around) {
 
 QLabel* titleLabel(const QString& text, QWidget* parent, int left, int top) {
   auto* label = new QLabel(text, parent);
-  QFont font = vorneth::app::FormFont();
+  QFont font = vorneth::platform::FormFont();
   font.setPixelSize(15);
   font.setBold(true);
   label->setFont(font);
@@ -44,7 +44,7 @@ THordeSplash::THordeSplash(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("HordeSplash"));
   setWindowTitle(QStringLiteral("Vorneth"));
-  setFont(vorneth::app::FormFont());
+  setFont(vorneth::platform::FormFont());
   setModal(true);
 
   auto* client = new QWidget(this);

@@ -85,7 +85,7 @@ void AddSpellLines(Generator& g, const Row& row, SpellClass spellClass) {
       level -= 2;
     }
     std::string& line = g.NewLine();
-    line += spell == 0 ? std::string_view("Scroll with ") : kScrollSpellStart;
+    line += spell == 0 ? kSpellScrollStart : kScrollSpellStart;
     line += "1 Level ";
     AppendNumberText(line, level, {});
     line += ' ';

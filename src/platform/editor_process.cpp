@@ -15,13 +15,15 @@ namespace {
 struct KnownEditor {
   std::string_view program;
   std::string_view options;  // blank-separated
+  bool lastResort = false;   // after the desktop's own editor
 };
 
 // Each with the option that keeps it running until its window closes (without it most of
-// them hand the file to an already running instance and return at once).
+// them hand the file to an already running instance and return at once). xedit shows "^M" at
+// every CR LF line end and leaves a backup file behind: the desktop's own editor goes first.
 constexpr KnownEditor kKnownEditors[] = {
     {"gnome-text-editor", "-s"}, {"gedit", "--standalone"}, {"kate", "-b -n"},
-    {"featherpad", "-s"},        {"geany", "-i"},           {"xedit", ""},
+    {"featherpad", "-s"},        {"geany", "-i"},           {"xedit", "", true},
 };
 
 std::optional<EditorCommand>& FixedCommand() {
@@ -75,9 +77,12 @@ class WindowLock {
 
 }  // namespace
 
-std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths) {
+std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths, EditorRank rank) {
   std::vector<EditorCommand> found;
   for (const KnownEditor& editor : kKnownEditors) {
+    if (rank != EditorRank::Any && editor.lastResort != (rank == EditorRank::LastResort)) {
+      continue;
+    }
     const QString path = QStandardPaths::findExecutable(ToQString(editor.program), searchPaths);
     if (!path.isEmpty()) {
       found.push_back({path, ToQString(editor.options).split(u' ', Qt::SkipEmptyParts)});
@@ -98,15 +103,16 @@ void SetEditorCommand(std::optional<EditorCommand> command) {
   FixedCommand() = std::move(command);
 }
 
-std::vector<EditorCommand> EditorCandidates() {
+std::vector<EditorCommand> EditorCandidates(EditorRank rank) {
   if (FixedCommand()) {
-    return {*FixedCommand()};
+    return rank == EditorRank::LastResort ? std::vector<EditorCommand>{}
+                                          : std::vector<EditorCommand>{*FixedCommand()};
   }
-  return AvailableEditors();
+  return AvailableEditors({}, rank);
 }
 
-bool RunEditorAndWait(QWidget* parent, const QString& file) {
-  for (const EditorCommand& editor : EditorCandidates()) {
+bool RunEditorAndWait(QWidget* parent, const QString& file, EditorRank rank) {
+  for (const EditorCommand& editor : EditorCandidates(rank)) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(editor.program, QStringList(editor.options) << file);

@@ -16,9 +16,15 @@ struct EditorCommand {
   QStringList options;
 };
 
-// The known GUI editors, in order of preference, that are found in `searchPaths` (the PATH when
-// empty). Terminal editors named by $VISUAL or $EDITOR are never used: there is no terminal.
-std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths = {});
+// Which of the known editors: those tried before the desktop's own default editor, the last
+// resort tried after it (xedit), or all of them.
+enum class EditorRank { First, LastResort, Any };
+
+// The known GUI editors of `rank`, in order of preference, that are found in `searchPaths` (the
+// PATH when empty). Terminal editors named by $VISUAL or $EDITOR are never used: there is no
+// terminal.
+std::vector<EditorCommand> AvailableEditors(const QStringList& searchPaths = {},
+                                            EditorRank rank = EditorRank::Any);
 
 // The program names of the known GUI editors that can be waited for, in order of preference.
 QStringList KnownEditorNames();
@@ -27,12 +33,13 @@ QStringList KnownEditorNames();
 // the search.
 void SetEditorCommand(std::optional<EditorCommand> command);
 
-// The commands EditList tries in order: the fixed one if set, else AvailableEditors().
-std::vector<EditorCommand> EditorCandidates();
+// The commands of `rank` that EditList tries in order: the fixed one if set (as the first
+// rank, with no last resort), else AvailableEditors({}, rank).
+std::vector<EditorCommand> EditorCandidates(EditorRank rank);
 
-// Starts the first candidate that can be started on `file` and waits for it to end, with no
-// time limit. Meanwhile `parent`'s window is disabled and cannot be closed, while the event
-// loop keeps it painted. Returns false when no editor could be started.
-bool RunEditorAndWait(QWidget* parent, const QString& file);
+// Starts the first candidate of `rank` that can be started on `file` and waits for it to end,
+// with no time limit. Meanwhile `parent`'s window is disabled and cannot be closed, while the
+// event loop keeps it painted. Returns false when no editor could be started.
+bool RunEditorAndWait(QWidget* parent, const QString& file, EditorRank rank);
 
 }  // namespace vorneth::platform

@@ -2,6 +2,7 @@
 
 #include "platform/preset_answer.h"
 #include "platform/save_dialog.h"
+#include "platform/screen_fit.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -91,7 +92,7 @@ std::optional<ExportChoice> AskExportFile(QWidget* parent, const QString& title)
     }
   }
   dialog.selectFile(ExportFileName(title));
-  dialog.resize(kFileDialogSize);
+  ResizeWithinScreen(&dialog, kFileDialogSize);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }

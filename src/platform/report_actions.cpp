@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -53,6 +54,13 @@ QString NoEditorMessage() {
 
 }  // namespace
 
+QString NoPrinterMessage() {
+  // The printing service's own words, then what can be done without a printer.
+  return QStringLiteral(
+      "There is no default printer currently selected\n\nTo print to a PDF file instead, "
+      "choose File > Export... and save as PDF.");
+}
+
 Lines SavedListLines(const QString& title, ListKind kind, const Lines& lines) {
   Lines file{title.toStdString(), "", ListHeading(kind), ""};
   file.append(lines);
@@ -70,7 +78,7 @@ void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines&
 void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lines& lines) {
   const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
   if (defaultPrinter.isNull()) {
-    ShowErrorMessage(parent, QStringLiteral("There is no default printer currently selected"));
+    ShowErrorMessage(parent, NoPrinterMessage());
     return;
   }
   QPrinter printer(defaultPrinter, QPrinter::HighResolution);
@@ -161,17 +169,24 @@ std::optional<Lines> EditList(QWidget* parent, const Lines& lines) {
                                    .arg(QDir::toNativeSeparators(path), reason));
       return std::nullopt;
   }
-  // An editor that can be waited for comes first; else the desktop's own editor, with a box
-  // that waits for the user instead.
-  if (!RunEditorAndWait(parent, path)) {
-    if (!OpenInDesktopEditor(path)) {
-      ShowErrorMessage(parent, NoEditorMessage());
-      return std::nullopt;
+  // An editor that can be waited for comes first; then the desktop's own default editor for
+  // plain text, with a box that waits for the user instead; then the last resort (xedit); then
+  // whatever the desktop opens the file with when it names no default.
+  if (!RunEditorAndWait(parent, path, EditorRank::First)) {
+    const QString desktopEditor = DefaultTextEditorName();
+    bool viaDesktop = !desktopEditor.isEmpty() && OpenInDesktopEditor(path);
+    if (!viaDesktop && !RunEditorAndWait(parent, path, EditorRank::LastResort)) {
+      viaDesktop = desktopEditor.isEmpty() && OpenInDesktopEditor(path);
+      if (!viaDesktop) {
+        ShowErrorMessage(parent, NoEditorMessage());
+        return std::nullopt;
+      }
     }
-    if (!AskTakeBack(parent, QLatin1String(kEditFileName), DefaultTextEditorName())) {
+    if (viaDesktop && !AskTakeBack(parent, QLatin1String(kEditFileName), desktopEditor)) {
       return std::nullopt;
     }
   }
+  QFile::remove(path + u'~');  // the backup an editor (xedit) leaves beside the file
   ReadResult edited = ReadTextFile(path);
   switch (edited.status) {
     case ReadResult::Status::Ok:

@@ -23,8 +23,12 @@ Lines SavedListLines(const QString& title, ListKind kind, const Lines& lines);
 // be created shows "Cannot create file <name>"; a failed write keeps any old file unchanged.
 void SaveList(QWidget* parent, const QString& title, ListKind kind, const Lines& lines);
 
+// What printing without a default printer says: "There is no default printer currently
+// selected", and how to make a PDF file instead.
+QString NoPrinterMessage();
+
 // Prints the list on the default printer under `caption` (the report window's caption). Without
-// a default printer it shows "There is no default printer currently selected".
+// a default printer it shows NoPrinterMessage().
 void PrintList(QWidget* parent, const QString& caption, ListKind kind, const Lines& lines);
 
 // Asks for a file and a kind (Markdown, CSV, JSON, Foundry journal, PDF) and exports the hoard:

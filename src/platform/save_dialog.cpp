@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <utility>
 
+#include "platform/screen_fit.h"
+
 namespace vorneth::platform {
 
 namespace {
@@ -41,7 +43,7 @@ void ConfigureSaveDialog(QFileDialog& dialog, const QString& title) {
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
   dialog.setSizeGripEnabled(true);  // resizable; Qt's dialog has no read-only check box
   dialog.selectFile(OfferedSaveFileName());
-  dialog.resize(kFileDialogSize);
+  ResizeWithinScreen(&dialog, kFileDialogSize);
 }
 
 std::optional<QString> AskSaveFileName(QWidget* parent, const QString& title) {

@@ -43,6 +43,10 @@ void PlaceOnScreen(QWidget* window) {
   window->move(x, y);
 }
 
+void ResizeWithinScreen(QWidget* window, QSize wanted) {
+  window->resize(wanted.boundedTo(RoomOnScreen(window)));
+}
+
 void FitOnScreen(QWidget* window) {
   window->resize(window->size().boundedTo(RoomOnScreen(window)));
   if (window->testAttribute(Qt::WA_Moved)) {

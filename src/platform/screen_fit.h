@@ -15,6 +15,9 @@ QSize RoomOnScreen(const QWidget* window);
 // as near to where it stands as that allows.
 void PlaceOnScreen(QWidget* window);
 
+// Gives a window `wanted` as its size, or as much of it as its screen has room for.
+void ResizeWithinScreen(QWidget* window, QSize wanted);
+
 // Shrinks a resizable window that is larger than its room, then places it if it was placed
 // before (a window never placed is left to the window manager).
 void FitOnScreen(QWidget* window);

@@ -7,7 +7,6 @@ namespace vorneth::tables {
 namespace {
 
 constexpr std::size_t kShownCharacters = 60;
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -42,7 +41,7 @@ std::string CleanText(std::string_view text) {
         clean += ' ';
         blank = false;
       }
-      clean += step.valid ? text.substr(0, step.length) : kReplacement;
+      clean += step.valid ? text.substr(0, step.length) : kReplacementCharacter;
     }
     text.remove_prefix(step.length);
   }

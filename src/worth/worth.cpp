@@ -8,6 +8,7 @@
 
 #include "core/line_forms.h"
 #include "core/number_text.h"
+#include "worth/item_lines.h"
 
 namespace vorneth::worth {
 
@@ -519,9 +520,17 @@ void ValueLine(std::string_view line, const Separator& separator, bool itemAbove
     value.kind = LineKind::ScrollSpell;
     return;
   }
+  // A priced line has the form of the tables' priced items; an unpriced one must be a line the
+  // tables write.
+  const std::int64_t price = ItemPrice(line);
+  if (price == kNoAmount && !IsTableItemLine(line)) {
+    value.kind = LineKind::Other;
+    ++totals.otherLines;
+    return;
+  }
   value.kind = LineKind::Magic;
   ++totals.magicItems;
-  if (const std::int64_t price = ItemPrice(line); price != kNoAmount) {
+  if (price != kNoAmount) {
     const Copper copper = SaturatingMul(price, CopperPerGold(totals.exchange));
     value.value = copper;
     ++totals.pricedItems;
@@ -645,8 +654,8 @@ std::string_view MetalName(Metal metal) {
 }
 
 std::string_view KindName(LineKind kind) {
-  constexpr std::string_view kNames[] = {"coins",        "gems", "jewelry", "magic",
-                                         "scroll_spell", "map",  "nothing", "blank"};
+  constexpr std::string_view kNames[] = {"coins", "gems",    "jewelry", "magic", "scroll_spell",
+                                         "map",   "nothing", "blank",   "other"};
   return kNames[static_cast<std::size_t>(kind)];
 }
 

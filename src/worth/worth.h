@@ -17,11 +17,12 @@ enum class LineKind {
   Coins,        // "1,234 Gold coins"
   Gems,         // "12 Gems (Jet 1,200 gp)"
   Jewelry,      // "3 Jewelry Items (Wrought Gold 3,114 gp)"
-  Magic,        // any other line: a magic item, priced when it ends in "(... N gp)"
+  Magic,        // a magic item: priced when it ends in "(... N gp)", else a line the tables write
   ScrollSpell,  // " plus 1 Level 3 ... Spell": a further spell of the scroll above
   Map,          // "A Map"
   Nothing,      // "Nothing Found"
   Blank,        // empty or only blanks (an edit may leave one)
+  Other,        // none of these: a note added in an edit, text that is no list
 };
 
 enum class Metal { Copper, Silver, Electrum, Gold, Platinum };
@@ -71,6 +72,7 @@ struct Totals {
   std::int64_t pricedItems = 0;
   Copper itemsValue = 0;  // of the priced items
   std::int64_t maps = 0;
+  std::int64_t otherLines = 0;  // lines of no form of a hoard's (LineKind::Other)
 
   // What experience for treasure counts: coins, gems and jewelry.
   Copper treasureValue() const;
@@ -97,8 +99,8 @@ struct Valuation {
 
 // Values the lines of a DM list (generated, edited or read back from a file). Amounts are read
 // with `separator` between thousands, or as plain digits; item prices always with ",". A line
-// that fits no other form is a magic item: valuation cannot fail. Totals saturate rather than
-// overflow on absurd edited amounts.
+// that fits no form of a hoard's is an other line: valuation cannot fail. Totals saturate rather
+// than overflow on absurd edited amounts.
 Valuation ValueList(const LineList& lines, std::string_view separator,
                     Exchange exchange = Exchange::FirstEdition);
 
@@ -124,7 +126,7 @@ std::string MoneyText(Copper value, Exchange exchange, std::string_view separato
 std::string ExchangeWords(Exchange exchange);
 
 // The names scripts read: "copper" ... "platinum"; "coins", "gems", "jewelry", "magic",
-// "scroll_spell", "map", "nothing", "blank"; "1e", "bx".
+// "scroll_spell", "map", "nothing", "blank", "other"; "1e", "bx".
 std::string_view MetalName(Metal metal);
 std::string_view KindName(LineKind kind);
 std::string_view ExchangeName(Exchange exchange);

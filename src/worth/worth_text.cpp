@@ -38,7 +38,7 @@ LineList WorthBreakdown(const Totals& totals, std::string_view separator) {
              std::string(MetalName(static_cast<Metal>(m)));
   }
   const std::int64_t unpriced = totals.magicItems - totals.pricedItems;
-  return {
+  LineList breakdown = {
       coins,
       "Coins in gold: " + Gold(totals.coinsValue, totals, separator) + " (" +
           ExchangeWords(totals.exchange) + ")",
@@ -53,9 +53,14 @@ LineList WorthBreakdown(const Totals& totals, std::string_view separator) {
           Gold(totals.itemsValue, totals, separator) + "), " + NumberText(unpriced, separator) +
           " unpriced",
       "Maps: " + NumberText(totals.maps, separator),
-      "Treasure: " + Gold(totals.treasureValue(), totals, separator),
-      "Total: " + Gold(totals.totalValue(), totals, separator),
   };
+  // Only an edited list or a file valued has lines of no form of a hoard's.
+  if (totals.otherLines > 0) {
+    breakdown.push_back("Other lines: " + NumberText(totals.otherLines, separator));
+  }
+  breakdown.push_back("Treasure: " + Gold(totals.treasureValue(), totals, separator));
+  breakdown.push_back("Total: " + Gold(totals.totalValue(), totals, separator));
+  return breakdown;
 }
 
 }  // namespace vorneth::worth

@@ -32,7 +32,11 @@ void ExpectRefused(const std::vector<std::string>& args, int code, const std::st
 TEST(CliInputs, SeparatorIsOnePrintableNonDigitCharacter) {
   for (const std::string& bad :
        std::vector<std::string>{"\n", "\r", "\x1b[31m", "\t", "\xc2\x85", "\xff", "\xc3", "0", "7",
-                                ",,", "ab", "\xe2\x80\xa8", "\xe2\x80\x8b"}) {
+                                ",,", "ab", "\xe2\x80\xa8", "\xe2\x80\x8b",
+                                // digits of other scripts: U+0663, U+FF10, U+0966, U+1D7CE
+                                "\xd9\xa3", "\xef\xbc\x90", "\xe0\xa5\xa6", "\xf0\x9d\x9f\x8e",
+                                // a tag character U+E0041, a variation selector U+FE0F, U+034F
+                                "\xf3\xa0\x81\x81", "\xef\xb8\x8f", "\xcd\x8f"}) {
     ExpectRefused({"A=1", "--separator", bad}, 2, "--separator");
   }
   EXPECT_EQ(Cli({"--coins", "1000", "--separator", "\xe2\x80\xaf"}).out,
@@ -100,9 +104,46 @@ TEST_F(CliFiles, OnlyRegularFilesAreReadAndNeverWaitedOn) {
                 "more than 100,000 lines");
 }
 
+// A list is UTF-8 text with a line of a hoard in it; a note in it is an other line, not an item.
+// An export is JSON without a NUL byte, which the JSON reader would take for its end.
+TEST_F(CliFiles, WorthOfAndReplayTakeOnlyWhatTheyAreFor) {
+  const std::string list =
+      "Lair\r\n\r\nDM's List\r\n\r\n12 Gold coins\r\nPotion of Poison\r\n"
+      "Ring of Contrariness (1,000 gp)\r\nMap to the giant's cellar\r\n";
+  const std::string breakdown = Cli({"--worth-of", Write("dm.txt", list)}).out;
+  EXPECT_NE(breakdown.find("\nMagic items: 2, 1 priced (1,000 gp), 1 unpriced\nMaps: 0\n"
+                           "Other lines: 1\nTreasure: 12 gp\n"),
+            std::string::npos)
+      << breakdown;
+  std::string utf16;
+  for (const char c : std::string("12 Gold coins\r\n")) {
+    utf16 += std::string{c, '\0'};
+  }
+  std::string noise(4096, '\0');
+  for (std::size_t i = 0; i < noise.size(); ++i) {
+    noise[i] = static_cast<char>((i * 2654435761u) >> 13);
+  }
+  noise[0] = '\xff';
+  const std::pair<std::string, std::string> refused[] = {
+      {"\xff\xfe" + utf16, "holds a NUL byte"},
+      {list + std::string(3, '\0'), "holds a NUL byte"},
+      {noise, "not a list of a hoard"},
+      {"Lair \xff\r\n12 Gold coins\r\n", "is not UTF-8 text"},
+      {"root:x:0:0:root:/root:/bin/bash\ndaemon:x:1:1::/usr/sbin:/usr/sbin/nologin\n",
+       "holds no line of a hoard"},
+  };
+  for (const auto& [text, words] : refused) {
+    ExpectRefused({"--worth-of", Write("w.txt", text)}, 2, words);
+  }
+  const std::string json = Cli({"A=1", "--format", "json"}).out;
+  for (const std::string& tail : {std::string(1, '\0'), std::string(1, '\0') + "{\"junk\": 1}\n"}) {
+    ExpectRefused({"--replay", Write("r.json", json + tail)}, 2, "it holds a NUL byte");
+  }
+}
+
 TEST_F(CliFiles, ReplayChecksEveryRecordedSeparator) {
-  for (const std::string& bad :
-       std::vector<std::string>{"\\n", "\\u001b", "\\u0000", "5", "\\u0085"}) {
+  for (const std::string& bad : std::vector<std::string>{
+           "\\n", "\\u001b", "\\u0000", "5", "\\u0085", "\\u0663", "\\uff10", "\\udb40\\udc41"}) {
     const std::string text = "{\"seed\": 1, \"request\": {\"separator\": \"" + bad + "\"}}";
     ExpectRefused({"--replay", Write("s.json", text)}, 2, "\"separator\"");
   }

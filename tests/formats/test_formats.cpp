@@ -240,6 +240,13 @@ TEST(Formats, MarkdownTextRendersAsWritten) {
             "\\*Cursed\\* \\[map\\] \\<b\\> \\`x\\` \\_y\\_ a\\|b \\#1 \\& \\~");
   EXPECT_EQ(MarkdownText("+2 Dagger"), "\\+2 Dagger");  // not a nested list
   EXPECT_EQ(MarkdownText("12. Arrows"), "12\\. Arrows");
+  // Bytes that are not UTF-8, a cut-short sequence among them, are written as U+FFFD.
+  EXPECT_EQ(MarkdownText("ab\xff c\xe2\x82"), "ab\xEF\xBF\xBD c\xEF\xBF\xBD");
+  HoardRequest request;
+  request.Title = "ab\xff";
+  const std::string markdown = Markdown(MakeRecord(request, ","));
+  EXPECT_EQ(markdown.find('\xff'), std::string::npos);
+  EXPECT_EQ(markdown.substr(0, markdown.find('\n')), "# Vorneth - ab\xEF\xBF\xBD");
   EXPECT_EQ(HtmlList({"<a> & \"b\"", "x"}),
             "<ul><li>&lt;a&gt; &amp; &quot;b&quot;</li><li>x</li></ul>");
 }

@@ -4,11 +4,11 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "app/help_window.h"
 #include "gui_test_support.h"
+#include "platform/help_window.h"
 
-using vorneth::app::FindHelpFile;
-using vorneth::app::HelpWindow;
+using vorneth::platform::FindHelpFile;
+using vorneth::platform::HelpWindow;
 
 class HelpAboutTest : public QObject {
   Q_OBJECT
@@ -67,6 +67,36 @@ class HelpAboutTest : public QObject {
     QVERIFY(!forms.about.isVisible());
     QVERIFY(labels.contains(QStringLiteral("The Random Hoard Generator")));
     QVERIFY(labels.contains(QStringLiteral("Version 1.00")));
+  }
+
+  // F1 on the report (shown modally) opens the help on top of it; Esc and Ctrl+W close it.
+  void f1OpensTheHelpFromTheReportAndEscOrCtrlWClosesIt() {
+    Forms forms;
+    forms.intro.show();
+    QStringList steps;
+    QTimer::singleShot(0, [&] {
+      const auto press = [](QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+        QTest::keyClick(window, static_cast<Qt::Key>(key), modifiers);
+      };
+      for (const auto& [key, modifiers] :
+           {std::pair{Qt::Key_Escape, Qt::KeyboardModifiers{}}, {Qt::Key_W, Qt::ControlModifier}}) {
+        press(&forms.report, Qt::Key_F1, {});
+        HelpWindow* help = forms.intro.helpWindow();
+        QVERIFY(help != nullptr);
+        steps << QStringLiteral("open %1 over the report %2")
+                     .arg(help->isVisible())
+                     .arg(QApplication::activeModalWidget() == help);
+        press(help, key, modifiers);
+        steps << QStringLiteral("closed %1").arg(!help->isVisible());
+      }
+      forms.report.close();
+    });
+    forms.intro.ButGenerateClick();
+    QCOMPARE(steps, QStringList({"open 1 over the report 1", "closed 1", "open 1 over the report 1",
+                                 "closed 1"}));
   }
 };
 

@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QtTest>
 
-#include "app/thousands_separator.h"
 #include "gui_test_support.h"
+#include "platform/thousands_separator.h"
 
 namespace {
 
@@ -116,8 +116,8 @@ class ReportFormTest : public QObject {
 
   void amountsUseTheDesktopSeparatorReadAgainOnLocaleChange() {
     QLocale locale(QLocale::English, QLocale::UnitedStates);
-    forms_ =
-        std::make_unique<Forms>(vorneth::app::ThousandsSeparator([&locale] { return locale; }));
+    forms_ = std::make_unique<Forms>(
+        vorneth::platform::ThousandsSeparator([&locale] { return locale; }));
     forms_->intro.show();
     THordeScr& report = forms_->report;
     forms_->box("edCustCoins")->setText(QStringLiteral("1234567"));
@@ -141,7 +141,7 @@ class ReportFormTest : public QObject {
   }
 
   void theSeparatorIsTheFirstCharacterOrAComma() {
-    using vorneth::app::ThousandsSeparator;
+    using vorneth::platform::ThousandsSeparator;
     QCOMPARE(ThousandsSeparator::firstCharacter(QString()), QStringLiteral(","));
     QCOMPARE(ThousandsSeparator::firstCharacter(QStringLiteral("'.")), QStringLiteral("'"));
     const QString astral = QStringLiteral("\U0001F4B0x");

@@ -2,13 +2,15 @@
 // keyboard: digits only with a beep for anything else, "0" for an emptied box, Enter generates.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QListView>
 #include <QMenu>
 #include <QStyle>
+#include <QToolTip>
 #include <QtTest>
 
-#include "app/count_box_filter.h"
-#include "app/form_font.h"
 #include "gui_test_support.h"
+#include "platform/count_box_filter.h"
+#include "platform/form_font.h"
 
 namespace {
 
@@ -63,16 +65,46 @@ class RequestFormTest : public QObject {
     QTest::keyClick(c, Qt::Key_Backspace);
     QCOMPARE(c->text(), QString());
     QTest::keyClicks(c, QStringLiteral("735"));
-    QCOMPARE(c->text(), QStringLiteral("73"));  // a type box holds two digits
+    QCOMPARE(c->text(), QStringLiteral("73"));  // a type box holds two digits: the 5 is refused
+    QCOMPARE(beeps_, 1);
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("At most 2 digits"));
     QTest::keyClick(c, Qt::Key_Backspace);
     QTest::keyClicks(c, QStringLiteral("9"));
     QCOMPARE(c->text(), QStringLiteral("79"));
-    QCOMPARE(beeps_, 0);
+    QCOMPARE(beeps_, 1);
 
     QLineEdit* coins = forms_->box("edCustCoins");
     coins->selectAll();
     QTest::keyClicks(coins, QStringLiteral("1234567890"));
     QCOMPARE(coins->text(), QStringLiteral("12345678"));
+  }
+
+  // Whatever way a box is entered, its content is selected: the digits typed next replace it.
+  void enteringABoxByAnyMeansSelectsItsContent() {
+    QLineEdit* a = forms_->box("edTypeA");
+    QCOMPARE(QApplication::focusWidget(), a);  // the first focus, at start
+    QTest::keyClicks(a, QStringLiteral("12"));
+    QCOMPARE(a->text(), QStringLiteral("12"));
+
+    QTest::keyClick(a, Qt::Key_Tab);  // to B
+    QLineEdit* b = forms_->box("edTypeB");
+    QCOMPARE(b->selectedText(), QStringLiteral("0"));
+
+    QLineEdit* gems = forms_->box("edCustGems");
+    gems->setText(QStringLiteral("40"));
+    QTest::mouseClick(gems, Qt::LeftButton, {}, QPoint(gems->width() - 4, gems->height() / 2));
+    QVERIFY(gems->hasFocus());
+    QCOMPARE(gems->selectedText(), QStringLiteral("40"));
+    QTest::keyClicks(gems, QStringLiteral("7"));
+    QCOMPARE(gems->text(), QStringLiteral("7"));
+    QTest::mouseClick(gems, Qt::LeftButton);  // a click in the box it is in places the cursor
+    QVERIFY(!gems->hasSelectedText());
+    QCOMPARE(beeps_, 0);
+
+    QTest::keyClick(gems, Qt::Key_Minus);
+    QCOMPARE(beeps_, 1);
+    QCOMPARE(QToolTip::text(), QStringLiteral("Only the digits 0 to 9"));
   }
 
   void pastedOrInsertedTextIsKeptToDigits() {
@@ -177,7 +209,7 @@ class RequestFormTest : public QObject {
         forms_->intro.findChildren<QMenu*>() + forms_->report.findChildren<QMenu*>();
     QVERIFY(menus.size() >= 2);  // Help, File, and the menu bar's overflow menu
     for (const QMenu* menu : menus) {
-      QVERIFY2(menu->font() == vorneth::app::FormFont(), qPrintable(menu->objectName()));
+      QVERIFY2(menu->font() == vorneth::platform::FormFont(), qPrintable(menu->objectName()));
     }
   }
 
@@ -192,10 +224,11 @@ class RequestFormTest : public QObject {
     QVERIFY(!forms_->introButton("butReseed")->isEnabled());
   }
 
-  void theFormsHaveAFixedSizeAndNoMaximiseBox() {
+  // The request form and the about box have a fixed size and no maximise box; the report opens
+  // at its own size and can be resized, its list growing with it.
+  void theFormsSizesAndMaximiseBoxes() {
     for (QWidget* form :
-         {static_cast<QWidget*>(&forms_->intro), static_cast<QWidget*>(&forms_->report),
-          static_cast<QWidget*>(&forms_->about)}) {
+         {static_cast<QWidget*>(&forms_->intro), static_cast<QWidget*>(&forms_->about)}) {
       form->show();
       QCOMPARE(form->minimumSize(), form->maximumSize());
       QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -203,6 +236,22 @@ class RequestFormTest : public QObject {
       form->hide();
     }
     QCOMPARE(forms_->intro.centralWidget()->size(), QSize(369, 401));
+
+    THordeScr& report = forms_->report;
+    auto* list = report.findChild<QListView*>(QStringLiteral("TreasList"));
+    QPushButton* exit = forms_->reportButton("butExit");
+    for (int showing = 0; showing < 2; ++showing) {
+      report.show();
+      QVERIFY(report.windowFlags() & Qt::WindowMaximizeButtonHint);
+      QCOMPARE(list->parentWidget()->size(), QSize(541, 454));
+      QCOMPARE(list->geometry(), QRect(0, 0, 537, 393));
+      QCOMPARE(exit->geometry(), QRect(448, 408, 83, 33));
+      report.resize(report.size() + QSize(300, 200));
+      QCoreApplication::processEvents();
+      QCOMPARE(list->geometry(), QRect(0, 0, 837, 593));
+      QCOMPARE(exit->geometry(), QRect(748, 608, 83, 33));
+      report.hide();  // the next showing opens at the usual size again
+    }
   }
 
   void tabOrderFollowsTheGroups() {

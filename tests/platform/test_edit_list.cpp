@@ -259,6 +259,35 @@ TEST_F(EditListTest, TheWindowTakesNoInputAndCannotCloseWhileTheEditorRuns) {
   EXPECT_TRUE(window.isVisible());
 }
 
+// With no editor to wait for but xedit, the desktop's own default editor for plain text comes
+// first (with its Take Back box); xedit only when the desktop names none, its backup removed.
+TEST_F(EditListTest, TheDesktopsOwnEditorComesBeforeXeditWhichComesLast) {
+  QTemporaryDir desktop;
+  ASSERT_TRUE(QDir(desktop.path()).mkpath("bin") && QDir(desktop.path()).mkpath("applications"));
+  const auto script = [&desktop](const QString& name, const QByteArray& body) {
+    ASSERT_TRUE(WriteBytes(desktop.filePath(name), "#!/bin/sh\n" + body + "\n"));
+    QFile::setPermissions(desktop.filePath(name),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  };
+  script("bin/xedit", "printf 'Wand of Wonder\\r\\n' > \"$1\"; : > \"$1~\"");
+  script("bin/xdg-mime", "echo scribe.desktop");
+  ASSERT_TRUE(WriteBytes(desktop.filePath("applications/scribe.desktop"),
+                         "[Desktop Entry]\nType=Application\nName=Scribe\nExec=scribe %f\n"));
+  const ScopedEnv path("PATH", QFile::encodeName(desktop.filePath("bin")));
+  const ScopedEnv data("XDG_DATA_HOME", QFile::encodeName(desktop.path()));
+  int opened = 0;
+  SetDesktopOpener([&opened](const QString&) { return ++opened > 0; });
+  SetTakeBackAnswerer([](QMessageBox& box) { box.defaultButton()->click(); });
+
+  EXPECT_EQ(EditList(nullptr, dmList_), dmList_);  // taken back as the desktop's editor left it
+  EXPECT_EQ(opened, 1);
+  script("bin/xdg-mime", "exit 0");  // the desktop names no editor
+  EXPECT_EQ(EditList(nullptr, dmList_), Lines{"Wand of Wonder"});
+  EXPECT_EQ(opened, 1);
+  EXPECT_FALSE(QFile::exists(editFile() + "~"));
+  EXPECT_TRUE(messages_.messages().isEmpty());
+}
+
 TEST(EditorChoice, TheFirstKnownGuiEditorOnThePathWinsWithItsBlockingOption) {
   QTemporaryDir first;
   QTemporaryDir second;

@@ -14,7 +14,9 @@ playersview
 worth
 search
 formats
-cli platform app forms web'
+cli platform web
+forms
+app'
 
 rank_of() {
   printf '%s\n' "$layers" | awk -v folder="$1" '{ for (i = 1; i <= NF; i++) if ($i == folder) print NR }'

@@ -135,7 +135,7 @@ test('shares and replays give the bytes of vorneth-cli', () => {
 });
 
 test('a separator the module refuses, vorneth-cli refuses for the same reason', () => {
-  for (const separator of ['::', '7', '\n', '\u0301', '\u00a0']) {
+  for (const separator of ['::', '7', '\n', '\u0301', '\u00a0', '\u0663', '\uff10', '\u{e0041}']) {
     const problem = engine.separatorProblem(separator);
     const cliRun = spawnSync(cli, ['--separator', separator]);
     if (problem === '') {
@@ -146,6 +146,8 @@ test('a separator the module refuses, vorneth-cli refuses for the same reason', 
     }
   }
   assert.equal(engine.separatorProblem('::'), 'must be one character');
+  assert.equal(engine.separatorProblem('\u0663'), 'must not be a digit');
+  assert.equal(engine.separatorProblem('\u{e0041}'), 'must be a printable character');
 });
 
 test('the saved list file is the desktop form: title, empty line, heading, empty line, lines, CR LF', () => {

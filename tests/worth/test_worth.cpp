@@ -48,13 +48,18 @@ TEST(Worth, EachFormOfLineIsReadWithItsFacts) {
       {"Dagger +2, +3 vs. creatures larger than man size (2,000 gp)", ",", LineKind::Magic, 0,
        2000},
       {"Jewel of Flawlessness 62 facets", ",", LineKind::Magic, 0, std::nullopt},
-      // Edited, odd and hostile lines: never an error, a magic item when nothing else fits.
-      {"lots of gold coins", ",", LineKind::Magic, 0, std::nullopt},
-      {"1,23 Gold coins", ",", LineKind::Magic, 0, std::nullopt},
-      {"99999999999999999999 Gold coins", ",", LineKind::Magic, 0, std::nullopt},
+      // Unpriced lines the tables write: fixed, counted, and a spell scroll's first line.
+      {"Potion of Poison", ",", LineKind::Magic, 0, std::nullopt},
+      {"Scroll with 1 Level 3 Magic User Spell - Fireball", ",", LineKind::Magic, 0, std::nullopt},
+      // Edited, odd and hostile lines: never an error; a priced line is an item, and a line of
+      // no hoard's form an other line.
       {"Gems (Jet 10 gp)", ",", LineKind::Magic, 0, 10},
-      {"\xff\xfe Gold coins (\xc0 gp)", ",", LineKind::Magic, 0, std::nullopt},
-      {" plus 1 Level 3 Cleric Spell - Cure Disease", ",", LineKind::Magic, 0, std::nullopt},
+      {"Map to the giant's cellar", ",", LineKind::Other, 0, std::nullopt},
+      {"lots of gold coins", ",", LineKind::Other, 0, std::nullopt},
+      {"1,23 Gold coins", ",", LineKind::Other, 0, std::nullopt},
+      {"99999999999999999999 Gold coins", ",", LineKind::Other, 0, std::nullopt},
+      {"\xff\xfe Gold coins (\xc0 gp)", ",", LineKind::Other, 0, std::nullopt},
+      {" plus 1 Level 3 Cleric Spell - Cure Disease", ",", LineKind::Other, 0, std::nullopt},
   };
   for (const Case& c : cases) {
     const LineValue value = One(c.line, c.separator);
@@ -67,8 +72,22 @@ TEST(Worth, EachFormOfLineIsReadWithItsFacts) {
     }
   }
   const std::string huge(1 << 20, 'x');
-  EXPECT_EQ(One(huge + " gp)").kind, LineKind::Magic);
-  EXPECT_EQ(One(huge + " Gold coins").kind, LineKind::Magic);
+  EXPECT_EQ(One(huge + " gp)").kind, LineKind::Other);
+  EXPECT_EQ(One(huge + " Gold coins").kind, LineKind::Other);
+}
+
+// Every item the tables write, from a great many hoards, is read as an item, and none of their
+// lines as an other line.
+TEST(Worth, NoLineOfAGeneratedHoardIsAnOtherLine) {
+  for (std::uint32_t seed = 1; seed <= 120; ++seed) {
+    HoardRequest request;
+    request.Seed = seed;
+    request.CustMagic = kMaxCustMagic;
+    request.Count(static_cast<char>('A' + seed % 26)) = 5;
+    const Hoard hoard = GenerateHoard(request, ",");
+    const Valuation valuation = ValueList(hoard.DMList, ",");
+    ASSERT_EQ(valuation.totals.otherLines, 0) << "seed " << seed;
+  }
 }
 
 TEST(Worth, TotalsCountAScrollOfSeveralSpellsAsOneItem) {

@@ -2,7 +2,7 @@
 
 #include <QProxyStyle>
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 // A style for one password-mode line edit that masks every character with "#" instead of the
 // style's usual bullet. Everything else is drawn by the application's style.
@@ -16,4 +16,4 @@ class HashMaskStyle : public QProxyStyle {
                 QStyleHintReturn* returnData = nullptr) const override;
 };
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

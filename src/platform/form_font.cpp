@@ -1,6 +1,6 @@
-#include "app/form_font.h"
+#include "platform/form_font.h"
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 QFont FormFont() {
   QFont font(QStringLiteral("Liberation Sans"));
@@ -9,4 +9,4 @@ QFont FormFont() {
   return font;
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

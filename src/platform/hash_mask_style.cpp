@@ -1,6 +1,6 @@
-#include "app/hash_mask_style.h"
+#include "platform/hash_mask_style.h"
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 int HashMaskStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                              QStyleHintReturn* returnData) const {
@@ -10,4 +10,4 @@ int HashMaskStyle::styleHint(StyleHint hint, const QStyleOption* option, const Q
   return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

@@ -1,8 +1,8 @@
-#include "app/thousands_separator.h"
+#include "platform/thousands_separator.h"
 
 #include <utility>
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 ThousandsSeparator::ThousandsSeparator(LocaleSource source) : source_(std::move(source)) {
   if (!source_) {
@@ -24,4 +24,4 @@ QString ThousandsSeparator::firstCharacter(const QString& groupSeparator) {
   return groupSeparator.left(pair ? 2 : 1);
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

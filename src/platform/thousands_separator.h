@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 // The desktop's thousands separator as the engine wants it: one character (UTF-8 encoded),
 // "," when the setting is empty. Read once when constructed and again on refresh(), which the
@@ -28,4 +28,4 @@ class ThousandsSeparator {
   std::string separator_;
 };
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

@@ -6,7 +6,7 @@
 
 class QTextBrowser;
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 inline constexpr char kHelpFileName[] = "Vorneth.HLP";
 
@@ -34,4 +34,4 @@ class HelpWindow : public QWidget {
   QTextBrowser* browser_;
 };
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

@@ -1,8 +1,11 @@
-#include "app/help_window.h"
+#include "platform/help_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,7 +19,7 @@
 #define VORNETH_DATA_SUBDIR "share/vorneth"
 #endif
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 QStringList HelpSearchFolders() {
   const QString appDir = QCoreApplication::applicationDirPath();
@@ -49,6 +52,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(true);
+  // Esc and Ctrl+W close the window, as in other viewers of the desktop.
+  for (const QKeySequence& key :
+       {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    auto* close = new QAction(this);
+    close->setShortcut(key);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+  }
 }
 
 void HelpWindow::showContents(const QStringList& folders) {
@@ -67,10 +78,19 @@ void HelpWindow::showContents(const QStringList& folders) {
     url.setFragment(QStringLiteral("contents"));
     browser_->setSource(url, QTextDocument::HtmlResource);
   }
+  // Asked for while a modal window (the report form) holds the program, the help would be
+  // blocked by it: it is then modal itself, on top, until it is closed.
+  const QWidget* modal = QApplication::activeModalWidget();
+  const Qt::WindowModality modality =
+      modal != nullptr && modal != this ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != modality) {
+    hide();
+    setWindowModality(modality);
+  }
   vorneth::platform::FitOnScreen(this);
   show();
   raise();
   activateWindow();
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

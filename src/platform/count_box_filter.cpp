@@ -1,11 +1,13 @@
-#include "app/count_box_filter.h"
+#include "platform/count_box_filter.h"
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolTip>
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 namespace {
 
@@ -55,6 +57,9 @@ bool typesText(const QKeyEvent& key) {
   return false;
 }
 
+// How long the note of a refused key stays under the box.
+constexpr int kRefusalShownMs = 2500;
+
 }  // namespace
 
 QValidator::State DigitsOnlyValidator::validate(QString& input, int& pos) const {
@@ -81,28 +86,60 @@ void CountBoxFilter::attach(QLineEdit* box) {
   box->installEventFilter(this);
 }
 
+void CountBoxFilter::refuse(QLineEdit* box, const QString& why) {
+  beep_();
+  QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box, {}, kRefusalShownMs);
+}
+
 bool CountBoxFilter::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QLineEdit*>(watched);
   if (box == nullptr) {
     return false;
   }
-  if (event->type() == QEvent::KeyPress) {
-    const auto& key = *static_cast<QKeyEvent*>(event);
-    if (isPassingKey(key.key()) || !typesText(key)) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const auto& key = *static_cast<QKeyEvent*>(event);
+      if (isPassingKey(key.key()) || !typesText(key)) {
+        return false;
+      }
+      for (const QChar c : key.text()) {
+        if (!isAsciiDigit(c)) {
+          refuse(box, QStringLiteral("Only the digits 0 to 9"));
+          return true;  // discarded: the box does not change
+        }
+      }
+      if (box->text().size() - box->selectedText().size() + key.text().size() > box->maxLength()) {
+        refuse(box, QStringLiteral("At most %1 digits").arg(box->maxLength()));
+        return true;
+      }
       return false;
     }
-    for (const QChar c : key.text()) {
-      if (!isAsciiDigit(c)) {
-        beep_();
-        return true;  // discarded: the box does not change
+    case QEvent::FocusIn: {
+      // A press of the mouse places the cursor after the focus came: the click is let finish.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::MouseFocusReason) {
+        clickedInto_ = box;
+      } else if (reason != Qt::PopupFocusReason) {
+        box->selectAll();
       }
+      return false;
     }
-    return false;
+    case QEvent::MouseButtonRelease:
+      // A drag that selected some digits keeps its selection.
+      if (box == clickedInto_ && !box->hasSelectedText()) {
+        box->selectAll();
+      }
+      clickedInto_ = nullptr;
+      return false;
+    case QEvent::FocusOut:
+      clickedInto_ = nullptr;
+      if (trimmedOfBlanksAndControls(box->text()).isEmpty()) {
+        box->setText(QStringLiteral("0"));
+      }
+      return false;
+    default:
+      return false;
   }
-  if (event->type() == QEvent::FocusOut && trimmedOfBlanksAndControls(box->text()).isEmpty()) {
-    box->setText(QStringLiteral("0"));
-  }
-  return false;
 }
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform

@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace vorneth::app {
+namespace vorneth::platform {
 
 // Keeps text that reaches a count box other than by typing (paste, drop, input method) to the
 // ASCII digits 0 to 9: every other character is dropped, the cursor stays where it was.
@@ -19,7 +19,10 @@ class DigitsOnlyValidator : public QValidator {
 };
 
 // The behaviour shared by the thirty count boxes of the request form, installed on each:
-// - a typed character other than a digit, backspace or Enter is discarded with a beep;
+// - a typed character other than a digit, backspace or Enter is discarded with a beep, and so is
+//   a digit typed into a full box; a note under the box says why, as a beep is often not heard;
+// - entering a box by any means (the first focus, Tab, a click) selects its content, so the
+//   digits typed next replace the "0" instead of joining it;
 // - a box left empty (after trimming blanks and control characters) holds "0" again as soon as
 //   it loses the focus; a box holding digits is left as it is, leading zeros included.
 class CountBoxFilter : public QObject {
@@ -40,8 +43,12 @@ class CountBoxFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Discards a typed key: the beep, and `why` under the box.
+  void refuse(QLineEdit* box, const QString& why);
+
   std::function<void()> beep_;
   DigitsOnlyValidator validator_;
+  QLineEdit* clickedInto_ = nullptr;  // entered by a press of the mouse not yet released
 };
 
-}  // namespace vorneth::app
+}  // namespace vorneth::platform
