@@ -6,6 +6,24 @@
 
 namespace vorneth::formats {
 
+namespace {
+
+// Values the record's DM list. A line drawn from a game master's table is a magic item even
+// when it has no price and reads as no line of the built-in tables.
+void Value(HoardRecord& record, worth::Exchange exchange) {
+  worth::ValueList(record.hoard.DMList, record.separator, exchange, record.dm);
+  const auto& drawn = record.hoard.TablePlayers;
+  for (std::size_t i = 0; i < drawn.size() && i < record.dm.lines.size(); ++i) {
+    if (drawn[i] && record.dm.lines[i].kind == worth::LineKind::Other) {
+      record.dm.lines[i].kind = worth::LineKind::Magic;
+      --record.dm.totals.otherLines;
+      ++record.dm.totals.magicItems;
+    }
+  }
+}
+
+}  // namespace
+
 HoardRecord MakeRecord(const HoardRequest& request, std::string separator,
                        worth::Exchange exchange) {
   Hoard hoard = GenerateHoard(request, separator);
@@ -19,13 +37,13 @@ void MakeRecord(const HoardRequest& request, std::string_view separator, worth::
   record.request.Tables = tables != nullptr ? tables->Choices() : std::vector<TableChoice>();
   record.separator = separator;
   GenerateHoard(request, separator, record.hoard, tables);
-  worth::ValueList(record.hoard.DMList, record.separator, exchange, record.dm);
+  Value(record, exchange);
 }
 
 HoardRecord RecordOf(const HoardRequest& request, std::string separator, Hoard hoard,
                      worth::Exchange exchange) {
   HoardRecord record{request, std::move(separator), std::move(hoard), {}};
-  record.dm = worth::ValueList(record.hoard.DMList, record.separator, exchange);
+  Value(record, exchange);
   return record;
 }
 
