@@ -56,14 +56,11 @@ std::vector<Record> Records(std::string_view text) {
 
 void ReadCsvTable(const TableSource& source, std::string_view text, tables::TableSet& set,
                   std::vector<std::string>& faults) {
-  std::optional<tables::Table> begun = BeginRowTable(source, text, faults);
-  if (!begun) {
+  std::optional<RowTable> rows = BeginRowTable(source, text, faults);
+  if (!rows) {
     return;
   }
-  tables::Table table = std::move(*begun);
-  std::optional<std::string_view> formula;
-  std::vector<std::string> rowFaults;
-  bool first = true;
+  tables::Table& table = rows->table;
   const std::vector<Record> records = Records(text);
   for (const Record& record : records) {
     const std::vector<std::string>& fields = record.fields;
@@ -72,7 +69,7 @@ void ReadCsvTable(const TableSource& source, std::string_view text, tables::Tabl
       continue;  // a blank line
     }
     std::string_view range = Trimmed(fields[0]);
-    const bool heading = std::exchange(first, false);
+    const bool heading = rows->AtFirstLine();
     const std::string_view given = range;
     if (const auto faces = TakeRange(range); faces && range.empty()) {
       table.rows.push_back(tables::TextRow(faces->first, faces->second,
@@ -82,21 +79,22 @@ void ReadCsvTable(const TableSource& source, std::string_view text, tables::Tabl
       }
       const std::string_view value = fields.size() > 3 ? Trimmed(fields[3]) : std::string_view();
       if (const std::optional<std::int64_t> gp = tables::ReadGp(value)) {
-        GiveValue(table, table.rows.size() - 1, *gp, rowFaults);
+        GiveValue(table, table.rows.size() - 1, *gp, rows->lineFaults);
       } else if (!value.empty()) {
-        rowFaults.push_back(tables::TablePlace(table) + ", " +
-                            tables::RowPlace(table, table.rows.size() - 1) + ": value \"" +
-                            tables::Shown(value) + "\" is not whole gold pieces");
+        rows->lineFaults.push_back(tables::TablePlace(table) + ", " +
+                                   tables::RowPlace(table, table.rows.size() - 1) + ": value \"" +
+                                   tables::Shown(value) + "\" is not whole gold pieces");
       }
     } else if (heading) {
-      formula = IsFormulaWord(given) ? std::optional(given) : std::nullopt;
+      rows->formula = IsFormulaWord(given) ? std::optional(given) : std::nullopt;
     } else {
-      rowFaults.push_back(tables::TablePlace(table) + ", line " + std::to_string(record.line) +
-                          " is not a row (its first field no range such as \"01-05\" or \"6\"): " +
-                          tables::Shown(given));
+      rows->lineFaults.push_back(
+          tables::TablePlace(table) + ", line " + std::to_string(record.line) +
+          " is not a row (its first field no range such as \"01-05\" or \"6\"): " +
+          tables::Shown(given));
     }
   }
-  EndRowTable(source, std::move(table), formula, rowFaults, set, faults);
+  EndRowTable(source, std::move(*rows), set, faults);
 }
 
 }  // namespace vorneth::formats

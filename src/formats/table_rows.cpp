@@ -129,30 +129,28 @@ void GiveValue(tables::Table& table, std::size_t index, std::int64_t value,
   row.value = value;
 }
 
-std::optional<tables::Table> BeginRowTable(const TableSource& source, std::string_view text,
-                                           std::vector<std::string>& faults) {
+std::optional<RowTable> BeginRowTable(const TableSource& source, std::string_view text,
+                                      std::vector<std::string>& faults) {
   if (const std::size_t bad = FirstBadLine(text); bad != 0) {
     faults.push_back(source.shown + ": " + std::string(kNoTable) + ": line " + std::to_string(bad) +
                      " is not UTF-8 text");
     return std::nullopt;
   }
-  tables::Table table;
-  table.name = tables::CleanText(source.stem);
-  table.file = source.shown;
-  return table;
+  RowTable rows;
+  rows.table.name = tables::CleanText(source.stem);
+  rows.table.file = source.shown;
+  return rows;
 }
 
-void EndRowTable(const TableSource& source, tables::Table table,
-                 std::optional<std::string_view> formula,
-                 const std::vector<std::string>& lineFaults, tables::TableSet& set,
+void EndRowTable(const TableSource& source, RowTable rows, tables::TableSet& set,
                  std::vector<std::string>& faults) {
-  if (table.rows.empty()) {
+  if (rows.table.rows.empty()) {
     faults.push_back(source.shown + ": " + std::string(kNoTable) + ": no line is a row");
     return;
   }
-  SetDie(table, formula, faults);
-  faults.insert(faults.end(), lineFaults.begin(), lineFaults.end());
-  set.push_back(std::move(table));
+  SetDie(rows.table, rows.formula, faults);
+  faults.insert(faults.end(), rows.lineFaults.begin(), rows.lineFaults.end());
+  set.push_back(std::move(rows.table));
 }
 
 }  // namespace vorneth::formats

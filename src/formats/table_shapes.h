@@ -46,16 +46,26 @@ void SetDie(tables::Table& table, std::optional<std::string_view> formula,
 void GiveValue(tables::Table& table, std::size_t index, std::int64_t value,
                std::vector<std::string>& faults);
 
-// A table of rows (CSV or text) begun for `source`, named after its file; nothing, with the
-// fault said, when a line of `text` is not UTF-8 or holds a NUL byte.
-std::optional<tables::Table> BeginRowTable(const TableSource& source, std::string_view text,
-                                           std::vector<std::string>& faults);
+// A table of rows (CSV or text) as it is read: the table, the die its heading names, and the
+// faults of its lines.
+struct RowTable {
+  tables::Table table;
+  std::optional<std::string_view> formula;
+  std::vector<std::string> lineFaults;
+  bool first = true;
+
+  // Whether the line read now is the first that is not blank, which may be a heading.
+  bool AtFirstLine() { return std::exchange(first, false); }
+};
+
+// A table of rows begun for `source`, named after its file; nothing, with the fault said, when
+// a line of `text` is not UTF-8 or holds a NUL byte.
+std::optional<RowTable> BeginRowTable(const TableSource& source, std::string_view text,
+                                      std::vector<std::string>& faults);
 
 // Ends a table of rows: a file without a row is none of the shapes; else the table gets its die
 // and joins `set`, the faults of its lines after those of the die.
-void EndRowTable(const TableSource& source, tables::Table table,
-                 std::optional<std::string_view> formula,
-                 const std::vector<std::string>& lineFaults, tables::TableSet& set,
+void EndRowTable(const TableSource& source, RowTable rows, tables::TableSet& set,
                  std::vector<std::string>& faults);
 
 }  // namespace vorneth::formats

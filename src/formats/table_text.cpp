@@ -29,14 +29,11 @@ std::optional<std::string_view> ReadHeading(std::string_view line, tables::Table
 
 void ReadTextTable(const TableSource& source, std::string_view text, tables::TableSet& set,
                    std::vector<std::string>& faults) {
-  std::optional<tables::Table> begun = BeginRowTable(source, text, faults);
-  if (!begun) {
+  std::optional<RowTable> rows = BeginRowTable(source, text, faults);
+  if (!rows) {
     return;
   }
-  tables::Table table = std::move(*begun);
-  std::optional<std::string_view> formula;
-  std::vector<std::string> lineFaults;
-  bool first = true;
+  tables::Table& table = rows->table;
   std::size_t number = 0;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -46,17 +43,18 @@ void ReadTextTable(const TableSource& source, std::string_view text, tables::Tab
     if (line.empty()) {
       continue;
     }
-    const bool heading = std::exchange(first, false);
+    const bool heading = rows->AtFirstLine();
     if (const auto range = TakeRange(line)) {
       table.rows.push_back(tables::TextRow(range->first, range->second, line));
     } else if (heading) {
-      formula = ReadHeading(line, table);
+      rows->formula = ReadHeading(line, table);
     } else if (line[0] != '#') {
-      lineFaults.push_back(tables::TablePlace(table) + ", line " + std::to_string(number) +
-                           " is not a row (\"N text\" or \"N-M text\"): " + tables::Shown(line));
+      rows->lineFaults.push_back(
+          tables::TablePlace(table) + ", line " + std::to_string(number) +
+          " is not a row (\"N text\" or \"N-M text\"): " + tables::Shown(line));
     }
   }
-  EndRowTable(source, std::move(table), formula, lineFaults, set, faults);
+  EndRowTable(source, std::move(*rows), set, faults);
 }
 
 }  // namespace vorneth::formats
